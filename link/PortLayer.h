@@ -1,0 +1,51 @@
+#pragma once
+// Every exchange with the device goes through here. The path is chosen on each call from
+// PortName: "COM0" is the parallel port named by LptPortName, anything else the serial line.
+#include <cstdint>
+#include <string>
+
+namespace taskhelm {
+
+class App;
+
+class PortLayer {
+ public:
+  explicit PortLayer(App& app);
+
+  // Public operations.
+  bool OpenPort();
+  bool SendString(const std::string& cmd, int32_t timeoutMs);
+  bool Query(const std::string& cmd, std::string& reply, int termChar, int32_t serialTimeoutMs,
+             int32_t lptReplyLen);
+  void ClosePort();
+  // ms = 0 yields to the event pump at most every 0.6 s; otherwise waits ms without pumping.
+  void Delay(double ms);
+
+  // Serial procedures.
+  bool OpenSerialPort(const std::string& portName);
+  bool SerialQuery(const std::string& cmd, std::string& reply, int termChar, int32_t timeoutMs);
+  bool ReadSerialReply(std::string& reply, int32_t timeoutMs);
+  bool SendSerial(const std::string& cmd, int32_t timeoutMs);
+  void CloseSerialPort();
+  bool GetCtsState();
+  bool SerialOpen() const;
+  // The receive event of the line: runs whenever events are pumped.
+  void Comm1_OnComm();
+
+  // Parallel procedures.
+  bool OpenLptPort(const std::string& lptName);
+  void CloseLptPort();
+  bool WriteLpt(const std::string& data);
+  int32_t ReadLpt(std::string& reply, int32_t count);
+  bool LptQuery(const std::string& cmd, std::string& reply, int32_t count);
+  bool SetLptTimeouts(int preset);
+
+  bool ParallelSelected() const;
+
+ private:
+  App& app_;
+  int serialPortNumber_ = 1;
+  int64_t lastYieldMs_ = -1;
+};
+
+}  // namespace taskhelm

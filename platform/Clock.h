@@ -1,0 +1,23 @@
+#pragma once
+// The program's one clock: a millisecond tick count and a way to pass time without burning a core.
+// The real clock reads the monotonic clock; the test host's clock is virtual.
+#include <cstdint>
+
+namespace platform {
+
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  // Milliseconds since an arbitrary start (the system tick count).
+  virtual int64_t NowMs() = 0;
+  // Lets at least ms milliseconds pass (a real sleep, or an advance of the virtual clock).
+  virtual void SleepMs(int ms) = 0;
+};
+
+class SystemClock : public Clock {
+ public:
+  int64_t NowMs() override;
+  void SleepMs(int ms) override;
+};
+
+}  // namespace platform

@@ -1,0 +1,25 @@
+#pragma once
+// The number rules every window and reply reader shares.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// The leading number of a text: sign, digits and one "." are read until a character cannot
+// continue the number; "&H" introduces up to four hex digits read as a signed 16-bit value;
+// leading blanks are skipped; text without a leading number gives 0.
+double LeadingNumber(std::string_view text);
+
+// Stores a real into an integer setting: nearest integer, halves to the even neighbour.
+int64_t RoundHalfEven(double value);
+
+// A display pattern ("0", "0.0", "#0.0", "##0.00", "0.000", "##", "" ...): rounds halves away from
+// zero, writes the given decimal separator. "##" shows nothing for zero; "" is the shortest plain
+// decimal form.
+std::string FormatNumber(double value, std::string_view pattern, char decimalSeparator = '.');
+
+// Replaces the first occurrence of the separator by ".".
+std::string ToPointDecimal(std::string_view text, char decimalSeparator);
+
+}  // namespace platform

@@ -1,0 +1,54 @@
+#pragma once
+// The program's view of the parallel-port library: its eight exports, bound on first use, and the
+// last OS error of a call mapped to the numbers the port layer tests (5 busy or denied, 21 device
+// not ready, 1121 time-out). The real one loads libparlink.so; tests may substitute a fake.
+#include <string>
+
+namespace platform {
+
+class Parlink {
+ public:
+  virtual ~Parlink() = default;
+  // Binds the library at its first use; false (with Error()) when it or an export is missing.
+  virtual bool EnsureLoaded() = 0;
+  virtual const std::string& Error() const = 0;
+
+  virtual long BytesInBuffer(short which) = 0;
+  virtual long CloseLPT() = 0;
+  virtual short OpenLPT(short port) = 0;
+  virtual long QueryLPT(const char* command, char* reply, long length) = 0;
+  virtual long ReadLPT(char* dest, long length) = 0;
+  virtual short ReturnInt(short value) = 0;
+  virtual short SetLPTto(long readInterval, long readMultiplier, long readConstant,
+                         long writeMultiplier, long writeConstant) = 0;
+  virtual long WriteLPT(const char* data, long length) = 0;
+
+  // The last OS error of the latest call, as 5, 21, 1121 or another non-zero number (0 = none).
+  virtual int LastError() = 0;
+};
+
+// Loads libparlink.so from the program's folder or the library path with dlopen.
+class ParlinkLibrary : public Parlink {
+ public:
+  ParlinkLibrary();
+  ~ParlinkLibrary() override;
+  bool EnsureLoaded() override;
+  const std::string& Error() const override { return error_; }
+  long BytesInBuffer(short which) override;
+  long CloseLPT() override;
+  short OpenLPT(short port) override;
+  long QueryLPT(const char* command, char* reply, long length) override;
+  long ReadLPT(char* dest, long length) override;
+  short ReturnInt(short value) override;
+  short SetLPTto(long a, long b, long c, long d, long e) override;
+  long WriteLPT(const char* data, long length) override;
+  int LastError() override;
+
+ private:
+  struct Exports;
+  void* handle_ = nullptr;
+  Exports* exports_ = nullptr;
+  std::string error_;
+};
+
+}  // namespace platform

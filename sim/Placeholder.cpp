@@ -1,0 +1,1 @@
+// The simulated device (being built).
