@@ -46,10 +46,9 @@ void Form::Show(ShowMode mode) {
     if (host_.Ending()) throw ProgramEnd{};
     return;
   }
-  if (!wasVisible) {
-    host_.ShowForm(*this, mode);
-    if (Activate) Activate();
-  }
+  // Showing a window that is already shown brings it to the front; Activate runs on the first show.
+  host_.ShowForm(*this, mode);
+  if (!wasVisible && Activate) Activate();
 }
 
 void Form::Hide() {
@@ -70,6 +69,7 @@ bool Form::UnloadWith(int mode) {
   visible_ = false;
   loaded_ = false;
   active_ = nullptr;
+  focusInTransit_ = false;
   if (wasVisible) host_.HideForm(*this);
   host_.FormUnloaded(*this);
   return true;
@@ -84,19 +84,33 @@ void Form::Repaint() {
 
 void Form::MoveFocus(Control* target) {
   if (target == active_) return;
-  Control* old = active_;
+  // While the old control's LostFocus runs, ActiveControl already names the target, which has
+  // not got the focus yet: a move from there takes nothing away from it.
+  Control* old = focusInTransit_ ? nullptr : active_;
   active_ = target;
+  focusInTransit_ = true;
+  unsigned move = ++focusMoves_;
   if (old && old->LostFocus) old->LostFocus();
-  // A LostFocus handler may itself move the focus; then its choice stands.
-  if (active_ != target) return;
+  // A LostFocus handler may itself move the focus; then its move stands and this one is over.
+  if (move != focusMoves_) return;
+  focusInTransit_ = false;
   if (target && target->GotFocus) target->GotFocus();
   Changed();
+}
+
+// A control inside a hidden or disabled frame cannot take the focus either.
+static bool Reachable(const Control* c, size_t depthLimit) {
+  if (!c->CanFocus()) return false;
+  const Control* frame = c->Container();
+  for (size_t depth = 0; frame && depth < depthLimit; ++depth, frame = frame->Container())
+    if (!frame->Visible() || !frame->Enabled()) return false;
+  return true;
 }
 
 void Form::TabFocus(bool backwards) {
   std::vector<Control*> order;
   for (Control* c : controls_)
-    if (c->CanFocus()) order.push_back(c);
+    if (Reachable(c, controls_.size())) order.push_back(c);
   if (order.empty()) return;
   std::stable_sort(order.begin(), order.end(),
                    [](Control* a, Control* b) { return a->TabIndex() < b->TabIndex(); });
@@ -108,20 +122,21 @@ void Form::TabFocus(bool backwards) {
   MoveFocus(order[next]);
 }
 
+// The form sees a key first when it previews keys, and also when no control has the focus.
 int Form::DispatchKeyDown(Control* target, int keyCode, int shift) {
-  if (keyPreview_ && KeyDown) KeyDown(keyCode, shift);
+  if ((keyPreview_ || !target) && KeyDown) KeyDown(keyCode, shift);
   if (keyCode != 0 && target && target->KeyDown) target->KeyDown(keyCode, shift);
   return keyCode;
 }
 
 int Form::DispatchKeyUp(Control* target, int keyCode, int shift) {
-  if (keyPreview_ && KeyUp) KeyUp(keyCode, shift);
+  if ((keyPreview_ || !target) && KeyUp) KeyUp(keyCode, shift);
   if (keyCode != 0 && target && target->KeyUp) target->KeyUp(keyCode, shift);
   return keyCode;
 }
 
 int Form::DispatchKeyPress(Control* target, int keyAscii) {
-  if (keyPreview_ && KeyPress) KeyPress(keyAscii);
+  if ((keyPreview_ || !target) && KeyPress) KeyPress(keyAscii);
   if (keyAscii != 0 && target && target->KeyPress) target->KeyPress(keyAscii);
   return keyAscii;
 }

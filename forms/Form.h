@@ -100,6 +100,8 @@ class Form {
   bool visible_ = false;
   bool shownModal_ = false;
   Control* active_ = nullptr;
+  bool focusInTransit_ = false;  // the old control's LostFocus is running
+  unsigned focusMoves_ = 0;
   std::vector<Control*> controls_;
   std::vector<MenuItem*> menuBar_;
   std::vector<MenuItem*> menuItems_;

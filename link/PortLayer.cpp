@@ -1,9 +1,72 @@
+// The public face of the port layer and the pause every window uses.
 #include "link/PortLayer.h"
 
 #include "startup/App.h"
 
 namespace taskhelm {
 
+namespace {
+// How often a yield pumps window events, and how long a non-pumping wait sleeps at a time.
+constexpr int64_t kYieldPumpMs = 600;
+}  // namespace
+
 PortLayer::PortLayer(App& app) : app_(app) {}
+
+bool PortLayer::ParallelSelected() const { return app_.s.PortName == "COM0"; }
+
+bool PortLayer::OpenPort() {
+  bool open;
+  if (ParallelSelected()) {
+    open = OpenLptPort(app_.s.LptPortName);
+    app_.s.OpenPortName = app_.s.LptPortName;
+  } else {
+    open = OpenSerialPort(app_.s.PortName);
+    app_.s.OpenPortName = app_.s.PortName;
+  }
+  return open;
+}
+
+bool PortLayer::SendString(const std::string& cmd, int32_t timeoutMs) {
+  bool sent;
+  if (ParallelSelected()) {
+    sent = WriteLpt(cmd);
+    app_.s.OpenPortName = app_.s.LptPortName;
+  } else {
+    sent = SendSerial(cmd, timeoutMs);
+    app_.s.OpenPortName = app_.s.PortName;
+  }
+  return sent;
+}
+
+bool PortLayer::Query(const std::string& cmd, std::string& reply, int termChar,
+                      int32_t serialTimeoutMs, int32_t lptReplyLen) {
+  if (ParallelSelected()) return LptQuery(cmd, reply, lptReplyLen);
+  return SerialQuery(cmd, reply, termChar, serialTimeoutMs);
+}
+
+void PortLayer::ClosePort() {
+  if (ParallelSelected())
+    CloseLptPort();
+  else
+    CloseSerialPort();
+}
+
+void PortLayer::Delay(double ms) {
+  platform::Clock& clock = app_.clock;
+  if (ms == 0) {
+    int64_t now = clock.NowMs();
+    if (lastYieldMs_ < 0) {
+      lastYieldMs_ = now;
+    } else if (now - lastYieldMs_ > kYieldPumpMs) {
+      app_.host.DoEvents();
+      lastYieldMs_ = clock.NowMs();
+    }
+    // Callers yield inside polling loops; giving up the processor for a moment keeps those loops
+    // from spinning a core while they wait for the line.
+    clock.SleepMs(1);
+    return;
+  }
+  platform::WaitMs(clock, ms);
+}
 
 }  // namespace taskhelm

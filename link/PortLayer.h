@@ -46,6 +46,9 @@ class PortLayer {
   App& app_;
   int serialPortNumber_ = 1;
   int64_t lastYieldMs_ = -1;
+  int watchedFd_ = -2;  // the line descriptor the host watches for us
+  void WatchLine();
+  long ReadLptReply(int32_t count);
 };
 
 }  // namespace taskhelm

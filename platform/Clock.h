@@ -14,6 +14,10 @@ class Clock {
   virtual void SleepMs(int ms) = 0;
 };
 
+// Lets ms milliseconds pass on the clock without running any events, sleeping in short slices so
+// that a long wait costs next to no processor time. A negative time returns at once.
+void WaitMs(Clock& clock, double ms);
+
 class SystemClock : public Clock {
  public:
   int64_t NowMs() override;

@@ -8,15 +8,17 @@ namespace platform {
 
 // The leading number of a text: sign, digits and one "." are read until a character cannot
 // continue the number; "&H" introduces up to four hex digits read as a signed 16-bit value;
-// leading blanks are skipped; text without a leading number gives 0.
+// leading blanks (also tabs and line feeds) are skipped; text without a leading number gives 0.
 double LeadingNumber(std::string_view text);
 
 // Stores a real into an integer setting: nearest integer, halves to the even neighbour.
 int64_t RoundHalfEven(double value);
 
-// A display pattern ("0", "0.0", "#0.0", "##0.00", "0.000", "##", "" ...): rounds halves away from
-// zero, writes the given decimal separator. "##" shows nothing for zero; "" is the shortest plain
-// decimal form.
+// A display pattern ("0", "0.0", "#0.0", "##0.00", "0.000", "0.0#####", "##", "" ...): rounds halves
+// away from zero, writes the given decimal separator. "0" is a digit always shown, "#" one shown
+// only when significant (before the point: "##" shows nothing for zero; after it: trailing zeros
+// dropped); "" is the shortest plain decimal form. The value is taken as its decimal form to 15
+// significant digits, so 2.675 shows as "2.68" although its binary value lies just below.
 std::string FormatNumber(double value, std::string_view pattern, char decimalSeparator = '.');
 
 // Replaces the first occurrence of the separator by ".".

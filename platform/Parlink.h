@@ -2,6 +2,7 @@
 // The program's view of the parallel-port library: its eight exports, bound on first use, and the
 // last OS error of a call mapped to the numbers the port layer tests (5 busy or denied, 21 device
 // not ready, 1121 time-out). The real one loads libparlink.so; tests may substitute a fake.
+#include <memory>
 #include <string>
 
 namespace platform {
@@ -27,7 +28,8 @@ class Parlink {
   virtual int LastError() = 0;
 };
 
-// Loads libparlink.so from the program's folder or the library path with dlopen.
+// Loads libparlink.so with dlopen: the file PARLINK_LIBRARY names when set, else the first found in
+// the executable's folder, the folder TASKHELM_BIN names, and the library search path.
 class ParlinkLibrary : public Parlink {
  public:
   ParlinkLibrary();
@@ -46,8 +48,12 @@ class ParlinkLibrary : public Parlink {
 
  private:
   struct Exports;
+  // The bound exports, or nullptr (after EnsureLoaded failed or before it ran).
+  const Exports* Bound();
+  void Unload();
+
   void* handle_ = nullptr;
-  Exports* exports_ = nullptr;
+  std::unique_ptr<Exports> exports_;
   std::string error_;
 };
 

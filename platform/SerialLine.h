@@ -6,6 +6,9 @@
 
 namespace platform {
 
+// Flow control of a line, numbered as the serial control numbers it.
+enum class Handshaking { None = 0, XonXoff = 1, RtsCts = 2, RtsCtsXonXoff = 3 };
+
 class SerialLine {
  public:
   virtual ~SerialLine() = default;
@@ -30,6 +33,11 @@ class SerialLine {
 
   // CTS line; a line without modem status reads as asserted.
   virtual bool Cts() = 0;
+
+  // Flow control and the DTR line until the next Open, which restores RTS/CTS and DTR on. The
+  // file senders change them; a line that cannot keeps what it has.
+  virtual void SetHandshaking(Handshaking) {}
+  virtual void SetDtr(bool) {}
 
   // Moves queued output to the device and incoming bytes into the input buffer; the host's pump
   // calls it. Returns a descriptor that becomes readable when bytes arrive, or -1.

@@ -13,6 +13,7 @@
 #include "platform/Parlink.h"
 #include "platform/Regional.h"
 #include "platform/SerialLine.h"
+#include "startup/DataFiles.h"
 #include "startup/SharedState.h"
 #include "texts/Texts.h"
 
@@ -48,6 +49,7 @@ class App {
   texts::Catalogue T;  // T("English text") gives this edition's wording
   SharedState s;       // the program-wide variables
   PortLayer port;
+  DataFiles files;     // numbered data files (OpenDataFile)
 
   // The one instance of a window: created and loaded (Load runs) on first access, also when only
   // a property is touched; reloaded after an unload.

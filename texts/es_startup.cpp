@@ -1,10 +1,19 @@
-// Spanish wordings of the startup texts.
+// Spanish wordings of start-up and the INI file.
 #include "texts/Sections.h"
 
 namespace texts {
 
 static const Entry kStartupTexts[] = {
     {"", "OK", "Aceptar"},
+    {"", "Error reading INI file - Creating default file",
+     "Error al leer el archivo INI - Creando archivo por omisión"},
+    {"", "Error # ", "Error # "},
+    {"", "Input past end of file", "Lectura más allá del final del archivo"},
+    {"", "Type mismatch", "Tipo de dato incorrecto"},
+    {"", "Overflow", "Desbordamiento"},
+    {"", "Permission denied", "Permiso denegado"},
+    {"", "There is no settings window for this model. Please choose another model.",
+     "No hay ventana de ajustes para este modelo. Por favor elija otro modelo."},
 };
 
 std::span<const Entry> StartupTexts() { return kStartupTexts; }

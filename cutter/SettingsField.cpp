@@ -1,0 +1,170 @@
+#include "cutter/SettingsField.h"
+
+#include <stdexcept>
+
+#include "platform/Numbers.h"
+#include "startup/App.h"
+#include "startup/Main.h"
+
+namespace taskhelm {
+namespace {
+
+template <class C>
+C* FindOf(forms::Form& form, const char* name, forms::ControlKind kind) {
+  if (name == nullptr) return nullptr;
+  forms::Control* c = form.FindControl(name);
+  if (c == nullptr || c->Kind() != kind)
+    throw std::logic_error(std::string("settings field control missing: ") + name);
+  return static_cast<C*>(c);
+}
+
+}  // namespace
+
+void SettingRef::Set(int64_t v) const {
+  if (narrow_) *narrow_ = static_cast<int16_t>(v);
+  if (wide_) *wide_ = static_cast<int32_t>(v);
+}
+
+SettingRef Setting::In(SharedState& s) const {
+  if (narrow_) return SettingRef(s.*narrow_);
+  if (wide_) return SettingRef(s.*wide_);
+  return select_ ? select_(s) : SettingRef();
+}
+
+SettingsField::SettingsField(FieldSet& set, const FieldSpec& spec)
+    : set_(set),
+      spec_(spec),
+      box_(*FindOf<forms::TextBox>(set.form, spec.box, forms::ControlKind::TextBox)),
+      label_(FindOf<forms::Label>(set.form, spec.label, forms::ControlKind::Label)),
+      spin_(FindOf<forms::SpinButton>(set.form, spec.spin, forms::ControlKind::SpinButton)) {
+  Wire();
+}
+
+void SettingsField::Wire() {
+  App& app = Application();
+  box_.Change = [&app] { app.s.SettingsSent = false; };
+  box_.GotFocus = [this] { ShowHint(); };
+  box_.MouseMove = [this] { ShowHint(); };
+  if (label_) label_->MouseMove = [this] { ShowHint(); };
+  // Enter moves on; the key itself still reaches the box.
+  box_.KeyPress = [this](int& keyAscii) {
+    if (keyAscii == forms::Key::Return) EnterPressed();
+  };
+  box_.LostFocus = [this] { Validate(); };
+  if (spin_) {
+    spin_->SpinDown = [this] { spec_.spinDown ? spec_.spinDown(*this) : Step(-1); };
+    spin_->SpinUp = [this] { spec_.spinUp ? spec_.spinUp(*this) : Step(+1); };
+  }
+}
+
+App& SettingsField::Application() const { return set_.app; }
+
+const UnitView& SettingsField::View() const {
+  return Application().s.MetricUnits ? spec_.metric : spec_.english;
+}
+
+double SettingsField::Reading() const {
+  const App& app = Application();
+  if (spec_.reader == Reader::Regional)
+    return platform::LeadingNumber(ToPointDecimal(app, box_.Text()));
+  return platform::LeadingNumber(box_.Text());
+}
+
+double SettingsField::ToDevice(double shown) const { return shown * View().mul / View().div; }
+double SettingsField::ToShown(double device) const { return device / View().mul * View().div; }
+
+SettingRef SettingsField::Target() const { return spec_.setting.In(Application().s); }
+int64_t SettingsField::Low() const { return spec_.low.In(Application().s); }
+int64_t SettingsField::High() const { return spec_.high.In(Application().s); }
+
+void SettingsField::Validate() {
+  SettingRef target = Target();
+  if (!target) return;
+  const double x = ToDevice(Reading());
+  const int64_t low = Low(), high = High();
+  // Clamping before rounding keeps huge entries in range; with whole-number bounds it gives what
+  // rounding first and clamping then would.
+  int64_t v;
+  if (!(x >= static_cast<double>(low)))
+    v = low;
+  else if (x > static_cast<double>(high))
+    v = high;
+  else
+    v = platform::RoundHalfEven(x);
+  target.Set(v);
+  if (spec_.afterStore) spec_.afterStore(*this);
+  if (spec_.rewrite == Rewrite::Yes) Show();
+}
+
+void SettingsField::Show() {
+  if (SettingRef target = Target()) ShowValue(static_cast<double>(target.Get()));
+}
+
+void SettingsField::ShowValue(double device) { ShowValue(device, View().pattern); }
+
+void SettingsField::ShowValue(double device, std::string_view pattern) {
+  Write(ToShown(device), pattern);
+}
+
+std::string SettingsField::Format(double shown, std::string_view pattern) const {
+  return platform::FormatNumber(shown, pattern, Application().regional.sDecimal);
+}
+
+void SettingsField::Write(double shown, std::string_view pattern) {
+  box_.SetText(Format(shown, pattern));
+}
+
+void SettingsField::Step(int direction) {
+  Write(Reading() + direction * View().step, View().spinPattern);
+  Validate();
+}
+
+void SettingsField::ShowHint() { taskhelm::ShowHint(Application(), set_.statusBar, spec_.hint); }
+
+void SettingsField::EnterPressed() {
+  for (const char* name : spec_.next) {
+    if (name == nullptr) break;
+    forms::Control* c = set_.form.FindControl(name);
+    if (c == nullptr || !CanTakeFocus(*c)) continue;
+    if (c->Kind() == forms::ControlKind::TextBox) {
+      auto* box = static_cast<forms::TextBox*>(c);
+      box->SetSelection(static_cast<int>(box->Text().size()), 0);
+    }
+    c->SetFocus();
+    return;
+  }
+}
+
+FieldSet::FieldSet(App& app, forms::Form& form, forms::TextBox& statusBar,
+                   std::span<const FieldSpec> specs)
+    : app(app), form(form), statusBar(statusBar) {
+  for (const FieldSpec& spec : specs) fields_.push_back(std::make_unique<SettingsField>(*this, spec));
+}
+
+SettingsField& FieldSet::operator[](std::string_view box) const {
+  for (const auto& f : fields_)
+    if (box == f->Spec().box) return *f;
+  throw std::out_of_range("no settings field " + std::string(box));
+}
+
+void FieldSet::CommitFocused() {
+  const forms::Control* active = form.ActiveControl();
+  for (const auto& f : fields_)
+    if (&f->Box() == active && f->Spec().commit == CommitOnSend::Yes) {
+      f->Validate();
+      return;
+    }
+}
+
+void ShowHint(const App& app, forms::TextBox& statusBar, std::string_view english) {
+  statusBar.SetText(app.T(english));
+}
+
+bool CanTakeFocus(const forms::Control& control) {
+  if (!control.CanFocus()) return false;
+  for (const forms::Control* c = control.Container(); c; c = c->Container())
+    if (!c->Visible() || !c->Enabled()) return false;
+  return true;
+}
+
+}  // namespace taskhelm

@@ -1,0 +1,154 @@
+#include "cutter/SettingsWindow.h"
+
+#include <algorithm>
+
+#include "link/Identify.h"
+#include "startup/App.h"
+
+namespace taskhelm {
+
+using forms::MsgAnswer;
+using forms::MsgButtons;
+using forms::MsgIcon;
+using forms::Pointer;
+
+namespace {
+constexpr int32_t kSendTimeoutMs = 5000;
+}  // namespace
+
+int TemporarySendWaitMs(const std::string& command) {
+  return std::max(64, static_cast<int>(command.size()) + 1);
+}
+
+void SetEnabled(std::initializer_list<forms::Control*> controls, bool enabled) {
+  for (forms::Control* c : controls) c->SetEnabled(enabled);
+}
+
+void SetVisible(std::initializer_list<forms::Control*> controls, bool visible) {
+  for (forms::Control* c : controls) c->SetVisible(visible);
+}
+
+std::string ReplyText(const std::string& reply) {
+  return reply.substr(0, reply.find_first_of(std::string("\r\0", 2)));
+}
+
+SettingsWindow::SettingsWindow(App& app, std::string name, const SettingsWindowRules& rules)
+    : forms::Form(app.host, std::move(name)), app(app), rules_(rules) {
+  SendSettingTemp.Click = [this] { SendSettingTemp_Click(); };
+  SendDefault.Click = [this] { SendDefault_Click(); };
+  DsplyPltrCom.Click = [this] { DsplyPltrCom_Click(); };
+  DsplyFactCom.Click = [this] { DsplyFactCom_Click(); };
+  DsplyRomCom.Click = [this] { DsplyRomCom_Click(); };
+  DsplyMemCom.Click = [this] { DsplyMemCom_Click(); };
+  for (int i = 0; i < 2; ++i) {
+    ConfigCom[i].Click = [this, i] { ConfigCom_Click(i); };
+    TstSerialCom[i].Click = [this, i] { TstSerialCom_Click(i); };
+  }
+  TstPortCom.Click = [this] { TstPortCom_Click(); };
+  HelpCom.Click = [this] { HelpCom_Click(); };
+  AboutCom.Click = [this] { AboutCom_Click(); };
+  ExitCom.Click = [this] { ExitCom_Click(); };
+  for (int i = 0; i < 2; ++i) FileSendCom[i].Click = [this, i] { FileSendCom_Click(i); };
+  FileSaveCom.Click = [this] { FileSaveCom_Click(); };
+  QueryUnload = [this](int& cancel, int) { Form_QueryUnload(cancel); };
+  UnloadEvent = [this](int&) { Form_Unload(); };
+}
+
+void SettingsWindow::SendSettingTemp_Click() {
+  if (!VerifyModel(app, app.s.ModelCode)) return;
+  if (app.MsgBox(Wording.TempSendPrompt, MsgButtons::OKCancel, MsgIcon::None,
+                 SendSettingTemp.Caption()) == MsgAnswer::OK)
+    SendTemporary();
+}
+
+void SettingsWindow::SendTemporary() {
+  // A value still being typed counts: the focused field is stored before the command is built.
+  Fields().CommitFocused();
+  const std::string command = SettingsCommand(SendMode::Temporary);
+  const bool sent = app.port.SendString(command, kSendTimeoutMs);
+  // The device needs the time to take the command in, whether the send went through or not.
+  app.port.Delay(TemporarySendWaitMs(command));
+  if (!sent || !ReadDeviceSettings(app)) {
+    ReportSendFailure();
+    return;
+  }
+  ShowSettings();
+  app.s.SettingsSent = true;
+}
+
+void SettingsWindow::SendDefault_Click() {
+  if (!VerifyModel(app, app.s.ModelCode)) return;
+  if (app.MsgBox(Wording.PermSendPrompt, MsgButtons::OKCancel, MsgIcon::None,
+                 SendDefault.Caption()) != MsgAnswer::OK)
+    return;
+  app.SetPointer(Pointer::Hourglass);
+  // Nothing changed since the last good send: the device only has to keep what it uses.
+  const std::string command = app.s.SettingsSent ? std::string(kStoreDefaultsCommand)
+                                                 : SettingsCommand(SendMode::Permanent);
+  if (!app.port.SendString(command, kSendTimeoutMs)) {
+    app.SetPointer(Pointer::Default);
+    ReportSendFailure();
+    return;
+  }
+  if (rules_.permanentReadBackDelayMs > 0) app.port.Delay(rules_.permanentReadBackDelayMs);
+  const bool read = ReadDeviceSettings(app);
+  app.SetPointer(Pointer::Default);
+  if (!read) {
+    ReportSendFailure();
+    return;
+  }
+  ShowSettings();
+  app.s.SettingsSent = true;
+}
+
+void SettingsWindow::ReportSendFailure() {
+  app.ErrorBox(app.s.NotConnectedText + app.s.*rules_.errorPort, app.T(rules_.errorTitle));
+}
+
+void SettingsWindow::DsplyPltrCom_Click() {
+  if (!VerifyModel(app, app.s.ModelCode)) return;
+  app.SetPointer(Pointer::Hourglass);
+  if (ReadDeviceSettings(app)) {
+    ShowSettings();
+    app.s.SettingsSent = true;
+    FocusUnitButton();
+  }
+  app.SetPointer(Pointer::Default);
+}
+
+void SettingsWindow::FocusUnitButton() {
+  if (app.s.MetricUnits)
+    MetricButton.SetFocus();
+  else
+    EnglishButton.SetFocus();
+}
+
+void SettingsWindow::ExitCom_Click() {
+  if (app.s.PlotterPresent && !app.s.SettingsSent &&
+      app.MsgBox(Wording.NotSentText + "\r\n\r\n" + Wording.ExitQuestion, MsgButtons::YesNo,
+                 MsgIcon::Question, app.T("Exit Taskhelm")) != MsgAnswer::Yes)
+    return;
+  app.SetPointer(Pointer::Hourglass);
+  app.host.EndProgram();
+}
+
+void SettingsWindow::Form_QueryUnload(int& cancel) {
+  if (app.s.SettingsSent || !app.s.PlotterPresent) return;
+  if (app.MsgBox(app.T("Latest settings have not been sent.") + "\r\n" +
+                     app.T("Are you sure you want to exit?"),
+                 MsgButtons::YesNo, MsgIcon::Question,
+                 app.T("Exit Taskhelm", "close")) == MsgAnswer::No)
+    cancel = 1;
+}
+
+void SettingsWindow::Form_Unload() {
+  if (app.port.SerialOpen()) {
+    app.port.Delay(50);
+    app.port.CloseSerialPort();
+  } else {
+    app.port.CloseLptPort();
+  }
+  app.host.EndProgram();
+}
+
+}  // namespace taskhelm

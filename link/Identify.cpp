@@ -1,0 +1,158 @@
+// Identification and the settings dump.
+#include "link/Identify.h"
+
+#include "link/Integers.h"
+#include "platform/Numbers.h"
+#include "setup/Config.h"
+#include "startup/App.h"
+#include "startup/ModelTable.h"
+
+namespace taskhelm {
+
+namespace {
+
+constexpr const char* kIdentifyCommand = "!IC@";
+constexpr const char* kDumpSettingsCommand = "!DD@";
+constexpr const char* kReadFrameSkipCommand = "!FS@";
+constexpr const char* kReadTangentialCommand = "!TD@";
+constexpr size_t kDumpReadLength = 1000;
+
+double Leading(std::string_view text) { return platform::LeadingNumber(text); }
+
+// The index of the dump's last value (the one before "_"), by model.
+int DumpLastIndex(int16_t model) {
+  switch (FamilyOf(model)) {
+    case ModelFamily::Cutter: return model == 47 ? 0 : 25;
+    case ModelFamily::PenPlotter: return 17;
+    case ModelFamily::RollFeed: return 23;
+    case ModelFamily::None: break;
+  }
+  return 0;
+}
+
+}  // namespace
+
+int16_t ModelFromDeviceId(int16_t raw) {
+  switch (raw) {
+    case 46: case 48: case 49: case 50: case 54: return 32;
+    case 47: return 36;
+    case 53: return 35;
+    default: return raw >= 0 && raw <= 42 ? raw : -1;
+  }
+}
+
+int16_t IdentifyDevice(App& app) {
+  std::string reply;
+  if (!app.port.Query(kIdentifyCommand, reply, 13, 3000, 4)) return -1;
+  app.s.DeviceId = ParseIdentification(reply);
+  return ModelFromDeviceId(app.s.DeviceId);
+}
+
+int16_t ParseIdentification(std::string_view reply) { return ToInteger(Leading(reply)); }
+
+DumpParse ParseDump(int16_t model, std::string_view reply, DeviceParameterArray& p) {
+  std::string_view rest = reply.substr(0, kDumpReadLength);
+  int last = DumpLastIndex(model);
+  for (int i = 0; i < last; ++i) {
+    size_t lf = rest.find('\n');
+    if (lf == std::string_view::npos) return DumpParse::TooFewValues;
+    // The first value is one digit written just before its line feed.
+    std::string_view value = i == 0 ? rest.substr(lf == 0 ? 0 : lf - 1, lf == 0 ? 0 : 1)
+                                    : rest.substr(0, lf);
+    p[static_cast<size_t>(i)] = static_cast<float>(Leading(value));
+    rest.remove_prefix(lf + 1);
+  }
+  size_t end = rest.find('_');
+  if (end == std::string_view::npos) return DumpParse::NoEnd;
+  p[static_cast<size_t>(last)] = static_cast<float>(Leading(rest.substr(0, end)));
+  return DumpParse::Ok;
+}
+
+bool ReadDeviceSettings(App& app) {
+  std::string reply;
+  if (!app.port.Query(kDumpSettingsCommand, reply, 13, 10000, 256)) {
+    app.MsgBox(app.T("No Response"), forms::MsgButtons::OK, forms::MsgIcon::Exclamation);
+    return false;
+  }
+  switch (ParseDump(app.s.ModelCode, reply, app.s.DumpParams)) {
+    case DumpParse::TooFewValues:
+      app.MsgBox(app.T("Wrong number of parameters returned."), forms::MsgButtons::OK,
+                 forms::MsgIcon::Exclamation);
+      return false;
+    case DumpParse::NoEnd: return false;
+    case DumpParse::Ok: break;
+  }
+  int16_t model = app.s.ModelCode;
+  switch (FamilyOf(model)) {
+    case ModelFamily::PenPlotter:
+      ApplyPlotterSettings(app);
+      if (model == 33 || model == 40) {
+        std::string r;
+        if (app.port.Query(kReadFrameSkipCommand, r, 13, 2000, 4))
+          app.s.MarkSkip = ToInteger(Leading(r));
+      }
+      return true;
+    case ModelFamily::Cutter:
+      if (model != 47) ApplyCutterSettings(app);
+      break;
+    case ModelFamily::RollFeed: ApplyRollFeedSettings(app); break;
+    case ModelFamily::None: break;
+  }
+  if (app.s.DeviceId == 50) return ReadTdValues(app);
+  return true;
+}
+
+bool ReadTdValues(App& app) {
+  std::string reply;
+  if (!app.port.Query(kReadTangentialCommand, reply, 13, 5000, 6)) return false;
+  double parts[3] = {0, 0, 0};
+  size_t start = 0;
+  for (double& part : parts) {
+    if (start > reply.size()) break;
+    size_t comma = reply.find(',', start);
+    part = Leading(std::string_view(reply).substr(start, comma == std::string::npos
+                                                             ? std::string::npos
+                                                             : comma - start));
+    if (comma == std::string::npos) break;
+    start = comma + 1;
+  }
+  app.s.TangentialEnable = ToInteger(parts[0]);
+  app.s.TangentialForce = ToInteger(parts[1]);
+  app.s.TangentialLength = ToInteger(parts[2]);
+  return true;
+}
+
+bool VerifyModel(App& app, int16_t expected) {
+  int16_t id = IdentifyDevice(app);
+  Config& config = app.Window<Config>();
+  if (id < 0) {
+    app.s.PlotterPresent = false;
+    config.PresentChk.SetValue(0);
+    return false;
+  }
+  if (id == expected) {
+    config.PresentChk.SetValue(1);
+    app.s.PlotterPresent = true;
+    return true;
+  }
+  app.Beep();
+  std::string text = app.T("Wrong Quorvane Model.");
+  if (id >= 5 && id <= 32) text += "\r\n" + app.T("Please try ") + app.T(ModelSuggestion(id));
+  app.MsgBox(text, forms::MsgButtons::OK, forms::MsgIcon::Exclamation, app.T("ERROR"));
+  app.s.PlotterPresent = false;
+  config.PresentChk.SetValue(1);
+  return false;
+}
+
+std::string ModelSuggestion(int16_t model) {
+  switch (model) {
+    case 32: return "Kelvaro R/V ";
+    case 33: case 34: case 40: case 41: return "restarting the Taskhelm.";
+    case 35: return "MarveskK Plotter/Cutter ";
+    case 39: return "Quorvane 520 ";
+    case 42: return "Quorvane 555LJ";
+    default: return "";
+  }
+}
+
+}  // namespace taskhelm

@@ -1,0 +1,49 @@
+#pragma once
+// Identification ("!IC@"), the settings dump ("!DD@") and its mapping into the settings record,
+// the follow-up queries "!FS@" and "!TD@", and the model check every window runs first.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "startup/SharedState.h"
+
+namespace taskhelm {
+
+class App;
+
+// Model code of the attached device, or -1 when there is no usable reply. Sets DeviceId.
+int16_t IdentifyDevice(App& app);
+// Maps a raw identification number to a model code (-1 when it names none).
+int16_t ModelFromDeviceId(int16_t raw);
+bool ReadDeviceSettings(App& app);
+// Parses a dump reply into the parameter array for the model: values beyond the model's count
+// keep what they held.
+enum class DumpParse { Ok, TooFewValues, NoEnd };
+DumpParse ParseDump(int16_t model, std::string_view reply, DeviceParameterArray& params);
+// The raw identification number of a reply, rounded to a 16-bit integer.
+int16_t ParseIdentification(std::string_view reply);
+bool VerifyModel(App& app, int16_t expected);
+std::string ModelSuggestion(int16_t model);
+bool ReadTdValues(App& app);
+void ApplyCommonSettings(App& app);
+void ApplyCutterSettings(App& app);
+void ApplyRollFeedSettings(App& app);
+void ApplyPlotterSettings(App& app);
+inline bool ReadAllowed() { return true; }
+
+// Clamps value into [low, high], writes it back and returns it.
+template <class T, class L, class H>
+T LimitValue(T& value, L low, H high) {
+  if (value < low)
+    value = static_cast<T>(low);
+  else if (value > high)
+    value = static_cast<T>(high);
+  return value;
+}
+
+template <class A, class B>
+auto MaxOf(A a, B b) {
+  return a > b ? a : b;
+}
+
+}  // namespace taskhelm

@@ -1,0 +1,332 @@
+#include "qtui/FormWindow.h"
+
+#include <QCloseEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTimer>
+#include <algorithm>
+
+#include "qtui/KeyCodes.h"
+#include "qtui/LogoPicture.h"
+#include "qtui/QtHost.h"
+#include "qtui/Text.h"
+
+namespace qtui {
+namespace {
+
+// Spacing of the controls that have no position of their own, stacked in a column.
+constexpr int kMargin = 8;
+constexpr int kSpacing = 6;
+
+bool ByOperator(Qt::FocusReason reason) {
+  return reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason ||
+         reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
+}
+
+}  // namespace
+
+FormWindow::FormWindow(QtHost& host, forms::Form& form)
+    : QMainWindow(nullptr, form.MenuBar().empty() ? Qt::Dialog : Qt::Window),
+      host_(host),
+      form_(form),
+      content_(new QWidget(this)) {
+  setWindowIcon(LogoIcon());
+  setCentralWidget(content_);
+  // The form's size is its client area; the window fits it and the menu bar exactly.
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+  Bind(content_, nullptr);
+  Bind(this, nullptr);
+  if (!form_.MenuBar().empty()) menus_ = std::make_unique<MenuBarView>(*this, menuBar());
+  Refresh();
+}
+
+FormWindow::~FormWindow() {
+  // Children die after this object; neither their events nor their signals (a list clearing
+  // itself) may reach the window or a model that may be gone already.
+  for (auto& [object, control] : bound_) {
+    object->removeEventFilter(this);
+    if (object != this) object->disconnect();
+  }
+}
+
+void FormWindow::Bind(QWidget* widget, forms::Control* control) {
+  bound_[widget] = control;
+  widget->installEventFilter(this);
+  if (widget != this) widget->setMouseTracking(true);
+}
+
+QWidget* FormWindow::WidgetOf(const forms::Control& control) const {
+  auto it = viewOf_.find(&control);
+  return it == viewOf_.end() || !it->second ? nullptr : it->second->Widget();
+}
+
+QAction* FormWindow::ActionOf(const forms::MenuItem& item) const {
+  return menus_ ? menus_->ActionOf(item) : nullptr;
+}
+
+void FormWindow::Act(const std::function<void()>& action) { host_.Enter(action); }
+
+// Views -------------------------------------------------------------------------------------
+
+void FormWindow::BuildViews() {
+  for (forms::Control* control : form_.Controls())
+    if (viewOf_.find(control) == viewOf_.end()) BuildView(*control);
+}
+
+ControlView* FormWindow::BuildView(forms::Control& control) {
+  auto it = viewOf_.find(&control);
+  if (it != viewOf_.end()) return it->second;
+  viewOf_[&control] = nullptr;  // also stops a cycle of containers
+  ViewFactory factory = FactoryFor(control.Kind());
+  if (!factory) return nullptr;
+  auto view = factory(*this, control, AreaFor(control));
+  ControlView* built = view.get();
+  views_.push_back(std::move(view));
+  viewOf_[&control] = built;
+  return built;
+}
+
+QWidget* FormWindow::AreaFor(const forms::Control& control) {
+  forms::Control* container = control.Container();
+  if (container && container != &control && &container->Parent() == &form_)
+    if (ControlView* view = BuildView(*container); view && view->ChildArea())
+      return view->ChildArea();
+  return content_;
+}
+
+const forms::Control* FormWindow::ContainerOf(const forms::Control& control) const {
+  const forms::Control* container = control.Container();
+  if (!container || container == &control) return nullptr;
+  auto it = viewOf_.find(container);
+  return it != viewOf_.end() && it->second && it->second->ChildArea() ? container : nullptr;
+}
+
+// Places the controls of one container (nullptr: the form) in an area of the given width, and
+// returns the extent of the visible ones. Controls without a position stack in a column from top.
+QSize FormWindow::Place(const forms::Control* container, int areaWidth, int top) {
+  QWidget* area = container ? viewOf_.at(container)->ChildArea() : content_;
+  int y = top;
+  QSize extent(0, 0);
+  for (auto& view : views_) {
+    forms::Control& control = view->Model();
+    if (ContainerOf(control) != container) continue;
+    QWidget* widget = view->Widget();
+    if (widget->parentWidget() != area) widget->setParent(area);  // moved to another container
+    const forms::Rect& g = control.Geometry();
+    QRect rect(g.Left, g.Top, g.Width, g.Height);
+    bool stacked = g.Width <= 0 && g.Height <= 0;
+    if (stacked) {
+      QSize natural = view->NaturalSize(std::max(0, areaWidth - 2 * kMargin));
+      rect = QRect(kMargin, y, natural.width(), natural.height());
+    }
+    if (view->ChildArea()) {
+      QSize inner = Place(&control, rect.width(), view->ChildTop());
+      if (stacked) rect.setHeight(std::max(inner.height(), view->ChildTop()) + kMargin);
+    }
+    if (stacked && control.Visible()) y = rect.bottom() + 1 + kSpacing;
+    if (widget->geometry() != rect) widget->setGeometry(rect);
+    if (widget->isHidden() == control.Visible()) widget->setVisible(control.Visible());
+    if (widget->testAttribute(Qt::WA_ForceDisabled) == control.Enabled())
+      widget->setEnabled(control.Enabled());
+    if (control.Visible()) extent = extent.expandedTo(QSize(rect.right() + 1, rect.bottom() + 1));
+  }
+  return extent;
+}
+
+void FormWindow::Refresh() {
+  QtHost::MirrorScope mirror(host_);
+  BuildViews();
+  QString caption = ToQt(form_.Caption());
+  if (windowTitle() != caption) setWindowTitle(caption);
+  for (auto& view : views_) view->Refresh();
+  QSize extent = Place(nullptr, form_.Width(), kMargin);
+  // Controls reaching past the form's size still show, with a margin.
+  auto fit = [](int asked, int used) { return used > asked ? used + kMargin : asked; };
+  QSize size(fit(form_.Width(), extent.width()), fit(form_.Height(), extent.height()));
+  if (content_->minimumSize() != size || content_->maximumSize() != size)
+    content_->setFixedSize(size);
+  if (menus_) menus_->Refresh();
+  ApplyFocus();
+}
+
+void FormWindow::ApplyFocus() {
+  forms::Control* active = form_.ActiveControl();
+  QWidget* widget = active ? WidgetOf(*active) : nullptr;
+  if (!widget || !widget->isEnabled() || !widget->isVisibleTo(this) || focusWidget() == widget)
+    return;
+  widget->setFocus(Qt::OtherFocusReason);
+}
+
+// Showing and closing -------------------------------------------------------------------------
+
+void FormWindow::Present(forms::ShowMode mode) {
+  Qt::WindowModality modality =
+      mode == forms::ShowMode::Modal ? Qt::ApplicationModal : Qt::NonModal;
+  if (windowModality() != modality) {
+    if (isVisible()) hide();  // modality takes effect on the next show
+    setWindowModality(modality);
+  }
+  if (!placed_) {
+    placed_ = true;
+    adjustSize();
+    if (QScreen* screen = this->screen())
+      move(screen->availableGeometry().center() - rect().center());
+  }
+  show();
+  raise();
+  activateWindow();
+  // A window shown without an active control gives the focus to the first in tab order, after
+  // the show's own events (Activate) ran.
+  if (!form_.ActiveControl()) QTimer::singleShot(0, this, [this] { TakeInitialFocus(); });
+}
+
+void FormWindow::TakeInitialFocus() {
+  if (form_.ActiveControl() || !form_.Visible()) return;
+  Act([this] { form_.TabFocus(false); });
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+  // The model decides: QueryUnload may keep the window; an unload hides it through the host.
+  event->ignore();
+  if (host_.Ending()) return;
+  if (!form_.Loaded()) {
+    hide();
+    return;
+  }
+  Act([this] { form_.Close(); });
+}
+
+QImage FormWindow::Grab() {
+  Refresh();
+  if (!isVisible()) {
+    ensurePolished();
+    adjustSize();
+  }
+  return grab().toImage();
+}
+
+// Operator events -----------------------------------------------------------------------------
+
+bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
+  auto it = bound_.find(watched);
+  if (it == bound_.end() || host_.Ending()) return QMainWindow::eventFilter(watched, event);
+  auto* widget = static_cast<QWidget*>(watched);
+  forms::Control* control = it->second;
+  switch (event->type()) {
+    case QEvent::KeyPress:
+      return KeyTarget(widget) && KeyPressed(widget, control, static_cast<QKeyEvent&>(*event));
+    case QEvent::KeyRelease: {
+      auto& key = static_cast<QKeyEvent&>(*event);
+      int code = VirtualKey(key);
+      if (!KeyTarget(widget) || key.isAutoRepeat() || host_.PassingKey() || code == 0 ||
+          code == forms::Key::Tab)
+        return false;
+      int after = code;
+      Act([&] { after = form_.DispatchKeyUp(control, code, ShiftState(key.modifiers())); });
+      return after == 0;
+    }
+    case QEvent::FocusIn:
+      FocusArrived(control, static_cast<QFocusEvent*>(event)->reason());
+      return false;
+    case QEvent::MouseMove:
+      if (widget != this) MouseMoved(widget, control, static_cast<QMouseEvent&>(*event));
+      return false;
+    default: return false;
+  }
+}
+
+// Keys go to the widget with the focus; the window takes them only when no control has it. A
+// key that a control leaves alone travels on to its parents, which must not see it again.
+bool FormWindow::KeyTarget(QWidget* widget) const {
+  if (widget == this) return focusWidget() == nullptr;
+  return widget->focusPolicy() != Qt::NoFocus;
+}
+
+bool FormWindow::KeyPressed(QWidget* widget, forms::Control* control, const QKeyEvent& event) {
+  if (host_.PassingKey()) return false;  // a character a handler substituted, on its way in
+  int code = VirtualKey(event);
+  int shift = ShiftState(event.modifiers());
+  bool chord = (shift & (forms::CtrlKey | forms::AltKey)) != 0;
+  if (code == forms::Key::Tab && !chord) {
+    Act([&] { form_.TabFocus((shift & forms::ShiftKey) != 0); });
+    return true;
+  }
+  if (code != 0) {
+    int after = code;
+    Act([&] { after = form_.DispatchKeyDown(control, code, shift); });
+    if (after == 0 || host_.Ending()) return true;
+  }
+  if (DefaultButtonKey(control, code, shift)) return true;
+  int character = KeyChar(event);
+  if (character < 0) return false;
+  int after = character;
+  Act([&] { after = form_.DispatchKeyPress(control, character); });
+  if (after == 0 || host_.Ending()) return true;
+  if (after != character) {
+    host_.SendKey(widget, after);
+    return true;
+  }
+  return false;
+}
+
+// Enter presses the focused command button, else the form's default button (not in a multi-line
+// box, where it starts a new line); Escape presses the cancel button.
+bool FormWindow::DefaultButtonKey(forms::Control* control, int keyCode, int shift) {
+  if ((shift & (forms::CtrlKey | forms::AltKey)) != 0) return false;
+  auto find = [this](bool (forms::CommandButton::*role)() const) -> forms::CommandButton* {
+    for (forms::Control* c : form_.Controls())
+      if (c->Kind() == forms::ControlKind::CommandButton &&
+          (static_cast<forms::CommandButton*>(c)->*role)())
+        return static_cast<forms::CommandButton*>(c);
+    return nullptr;
+  };
+  forms::CommandButton* button = nullptr;
+  if (keyCode == forms::Key::Return) {
+    if (control && control->Kind() == forms::ControlKind::CommandButton)
+      button = static_cast<forms::CommandButton*>(control);
+    else if (control && control->Kind() == forms::ControlKind::TextBox &&
+             static_cast<forms::TextBox*>(control)->MultiLine())
+      return false;
+    else
+      button = find(&forms::CommandButton::Default);
+  } else if (keyCode == forms::Key::Escape) {
+    button = find(&forms::CommandButton::Cancel);
+  }
+  if (!button || !button->Visible() || !button->Enabled()) return false;
+  Act([button] { button->Press(); });
+  return true;
+}
+
+void FormWindow::FocusArrived(forms::Control* control, Qt::FocusReason reason) {
+  if (host_.Mirroring() || !control || !control->CanFocus() || control == form_.ActiveControl())
+    return;
+  // Only the operator moves the focus; Qt's own moves (a window coming back to the front) give
+  // way to the model's active control, which the next refresh restores.
+  if (!ByOperator(reason)) {
+    host_.MarkDirty(*this);
+    return;
+  }
+  Act([&] { form_.MoveFocus(control); });
+}
+
+void FormWindow::MouseMoved(QWidget* widget, forms::Control* control, const QMouseEvent& event) {
+  if (!widget->isEnabled()) return;
+  // The move also travels to the parents of the widget under the pointer: only the innermost
+  // enabled bound widget answers.
+  for (QWidget* w = widget->childAt(event.position().toPoint()); w && w != widget;
+       w = w->parentWidget())
+    if (w->isEnabled() && bound_.count(w)) return;
+  Act([&] {
+    if (control) {
+      if (control->MouseMove) control->MouseMove();
+    } else if (form_.MouseMove) {
+      form_.MouseMove();
+    }
+  });
+}
+
+}  // namespace qtui

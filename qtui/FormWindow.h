@@ -1,0 +1,75 @@
+#pragma once
+// The top-level window of one form: a widget per control at the control's position (frames parent
+// the controls they contain), the menu bar, and the routing of the operator's focus, mouse, key
+// and close actions into the model.
+#include <QImage>
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+#include "forms/Form.h"
+#include "qtui/ControlView.h"
+#include "qtui/MenuBarView.h"
+
+class QKeyEvent;
+class QMouseEvent;
+
+namespace qtui {
+
+class QtHost;
+
+class FormWindow : public QMainWindow {
+ public:
+  FormWindow(QtHost& host, forms::Form& form);
+  ~FormWindow() override;
+
+  forms::Form& Model() const { return form_; }
+  QtHost& Host() const { return host_; }
+
+  // Mirrors the whole model: caption, controls (new ones get their widgets), positions, menus and
+  // the focus.
+  void Refresh();
+  // Shows the window, modal or not; the first show centres it on the screen.
+  void Present(forms::ShowMode mode);
+  // Runs an operator action on the model through the host's guard.
+  void Act(const std::function<void()>& action);
+  // Routes a widget's focus, mouse and key events to a control (nullptr: the form itself).
+  void Bind(QWidget* widget, forms::Control* control);
+
+  // The widget of a control, the menu entry of a menu item (nullptr when there is none).
+  QWidget* WidgetOf(const forms::Control& control) const;
+  QAction* ActionOf(const forms::MenuItem& item) const;
+  QImage Grab();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  ControlView* BuildView(forms::Control& control);
+  void BuildViews();
+  QWidget* AreaFor(const forms::Control& control);
+  const forms::Control* ContainerOf(const forms::Control& control) const;
+  QSize Place(const forms::Control* container, int areaWidth, int top);
+  void ApplyFocus();
+  void TakeInitialFocus();
+
+  bool KeyTarget(QWidget* widget) const;
+  bool KeyPressed(QWidget* widget, forms::Control* control, const QKeyEvent& event);
+  bool DefaultButtonKey(forms::Control* control, int keyCode, int shift);
+  void FocusArrived(forms::Control* control, Qt::FocusReason reason);
+  void MouseMoved(QWidget* widget, forms::Control* control, const QMouseEvent& event);
+
+  QtHost& host_;
+  forms::Form& form_;
+  QWidget* content_;
+  std::unique_ptr<MenuBarView> menus_;
+  std::vector<std::unique_ptr<ControlView>> views_;
+  std::unordered_map<const forms::Control*, ControlView*> viewOf_;
+  std::unordered_map<QObject*, forms::Control*> bound_;
+  bool placed_ = false;
+};
+
+}  // namespace qtui

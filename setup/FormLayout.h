@@ -1,0 +1,20 @@
+#pragma once
+// A window's layout as data: its size, then one row per control. Positions are in pixels,
+// relative to the control's container (the window, or the frame that holds it). The rows also
+// give the tab order: focusable controls take the focus in the order of their rows.
+#include <span>
+
+#include "forms/Form.h"
+
+namespace taskhelm {
+
+struct Placement {
+  const char* control;  // the control's name
+  int left, top, width, height;
+};
+
+// Sizes the window and places its controls. A row naming no control of the window is a fault of
+// the table and throws std::logic_error, so that a typing slip cannot pass unnoticed.
+void ApplyLayout(forms::Form& form, int width, int height, std::span<const Placement> rows);
+
+}  // namespace taskhelm

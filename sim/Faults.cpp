@@ -1,0 +1,73 @@
+#include "sim/Faults.h"
+
+#include <charconv>
+
+namespace sim {
+
+namespace {
+
+constexpr int kDefaultSlowMs = 1500;
+
+bool ParseInt(std::string_view text, int& value) {
+  if (text.empty()) return false;
+  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  return ec == std::errc() && end == text.data() + text.size();
+}
+
+}  // namespace
+
+const char* FaultNames() {
+  return "silent, wrong-model[=ID], short-dump, no-underscore, garbage, nul, overlong, no-cr, "
+         "slow[=MS], split, cts-low";
+}
+
+bool SetFault(Faults& faults, std::string_view spec, int deviceId, std::string& error) {
+  std::string_view name = spec;
+  std::string_view value;
+  bool hasValue = false;
+  if (auto eq = spec.find('='); eq != std::string_view::npos) {
+    name = spec.substr(0, eq);
+    value = spec.substr(eq + 1);
+    hasValue = true;
+  }
+  auto noValue = [&](bool& flag) {
+    if (hasValue) {
+      error = "fault " + std::string(name) + " takes no value";
+      return false;
+    }
+    flag = true;
+    return true;
+  };
+
+  if (name == "silent") return noValue(faults.silent);
+  if (name == "short-dump") return noValue(faults.shortDump);
+  if (name == "no-underscore") return noValue(faults.dumpWithoutUnderscore);
+  if (name == "garbage") return noValue(faults.garbageReply);
+  if (name == "nul") return noValue(faults.nulInReply);
+  if (name == "overlong") return noValue(faults.overlongReply);
+  if (name == "no-cr") return noValue(faults.replyWithoutCr);
+  if (name == "split") return noValue(faults.splitReply);
+  if (name == "cts-low") return noValue(faults.ctsLow);
+  if (name == "wrong-model") {
+    int id = deviceId == 39 ? 32 : 39;  // another cutter that the program knows
+    if (hasValue && !ParseInt(value, id)) {
+      error = "wrong-model needs a number, not \"" + std::string(value) + "\"";
+      return false;
+    }
+    faults.wrongModelId = id;
+    return true;
+  }
+  if (name == "slow") {
+    int ms = kDefaultSlowMs;
+    if (hasValue && (!ParseInt(value, ms) || ms < 0)) {
+      error = "slow needs a number of milliseconds, not \"" + std::string(value) + "\"";
+      return false;
+    }
+    faults.slowReplyMs = ms;
+    return true;
+  }
+  error = "unknown fault \"" + std::string(name) + "\" (known: " + FaultNames() + ")";
+  return false;
+}
+
+}  // namespace sim

@@ -1,0 +1,68 @@
+#include "sim/SimSerialLine.h"
+
+namespace sim {
+
+SimSerialLine::SimSerialLine(Device& device, platform::Clock& clock, SimLineOptions options)
+    : device_(device), clock_(clock), options_(std::move(options)), link_(device, options_.baud) {}
+
+bool SimSerialLine::Open(int portNumber) {
+  Close();
+  if (!options_.ports.count(portNumber)) {
+    error_ = "COM" + std::to_string(portNumber) + ": no such port";
+    return false;
+  }
+  error_.clear();
+  open_ = true;
+  port_ = portNumber;
+  link_.Reset(NowUs());
+  return true;
+}
+
+void SimSerialLine::Close() {
+  if (!open_) return;
+  Advance();  // what already reached the device stays received
+  open_ = false;
+  link_.Reset(NowUs());
+}
+
+void SimSerialLine::Advance() {
+  if (open_) link_.Advance(NowUs());
+}
+
+int SimSerialLine::OutBufferCount() {
+  Advance();
+  return open_ ? static_cast<int>(link_.ToDevice().Pending()) : 0;
+}
+
+bool SimSerialLine::Write(std::string_view bytes) {
+  Advance();
+  if (!open_ || link_.ToDevice().Pending() + bytes.size() > static_cast<size_t>(options_.outBufferSize))
+    return false;
+  link_.ToDevice().Put(bytes, NowUs());
+  Advance();
+  return true;
+}
+
+void SimSerialLine::ClearOutput() { link_.ToDevice().Clear(); }
+
+int SimSerialLine::InBufferCount() {
+  Advance();
+  return open_ ? static_cast<int>(link_.FromDevice().Arrived(NowUs())) : 0;
+}
+
+std::string SimSerialLine::ReadAll() {
+  Advance();
+  return open_ ? link_.FromDevice().Take(NowUs()) : std::string();
+}
+
+void SimSerialLine::ClearInput() {
+  Advance();
+  link_.FromDevice().ClearArrived(NowUs());
+}
+
+bool SimSerialLine::Cts() {
+  Advance();
+  return device_.Cts();
+}
+
+}  // namespace sim

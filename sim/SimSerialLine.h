@@ -1,0 +1,61 @@
+#pragma once
+// A serial line to an in-process simulated device, timed by the program's clock (in the tests the
+// test host's virtual clock): what is written drains at the line's speed, the device takes each
+// byte as it arrives, and its replies become readable as they come back. No threads: the state
+// moves on whenever the line is asked anything.
+#include <set>
+#include <string>
+
+#include "platform/Clock.h"
+#include "platform/SerialLine.h"
+#include "sim/Device.h"
+#include "sim/Wire.h"
+
+namespace sim {
+
+struct SimLineOptions {
+  std::set<int> ports{1};  // the COM numbers the device hangs on
+  int baud = 9600;         // 0: no transmission time
+  int outBufferSize = 2048;
+};
+
+class SimSerialLine : public platform::SerialLine {
+ public:
+  SimSerialLine(Device& device, platform::Clock& clock, SimLineOptions options = {});
+
+  bool Open(int portNumber) override;
+  void Close() override;
+  bool IsOpen() const override { return open_; }
+  const std::string& LastError() const override { return error_; }
+
+  int OutBufferSize() const override { return options_.outBufferSize; }
+  int OutBufferCount() override;
+  bool Write(std::string_view bytes) override;
+  void ClearOutput() override;
+
+  int InBufferCount() override;
+  std::string ReadAll() override;
+  void ClearInput() override;
+
+  bool Cts() override;
+
+  void Service() override { Advance(); }
+  int EventFd() const override { return -1; }
+
+  // The port last opened.
+  int PortNumber() const { return port_; }
+
+ private:
+  void Advance();
+  int64_t NowUs() { return clock_.NowMs() * 1000; }
+
+  Device& device_;
+  platform::Clock& clock_;
+  SimLineOptions options_;
+  Link link_;
+  bool open_ = false;
+  int port_ = 0;
+  std::string error_;
+};
+
+}  // namespace sim

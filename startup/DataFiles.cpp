@@ -1,0 +1,75 @@
+#include "startup/DataFiles.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <unistd.h>
+
+namespace taskhelm {
+
+namespace {
+constexpr int16_t kMaxFileNumber = 511;
+}
+
+DataFiles::~DataFiles() {
+  for (auto& [number, file] : files_) {
+    if (file.stream) std::fclose(file.stream);
+    if (!file.tempPath.empty()) std::remove(file.tempPath.c_str());
+  }
+}
+
+int16_t DataFiles::OpenDataFile(const std::string& path, int16_t mode) {
+  if ((mode != 1 && mode != 2) || path.empty()) return 0;
+  int16_t number = 1;
+  while (files_.count(number) && number <= kMaxFileNumber) ++number;
+  if (number > kMaxFileNumber) return 0;
+  OpenFile file;
+  file.path = path;
+  if (mode == 1) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) return 0;
+    file.tempPath = path + ".tmp" + std::to_string(::getpid());
+    file.stream = std::fopen(file.tempPath.c_str(), "wb");
+  } else {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(path, ec)) return 0;
+    file.stream = std::fopen(path.c_str(), "rb");
+  }
+  if (!file.stream) return 0;
+  files_.emplace(number, std::move(file));
+  return number;
+}
+
+std::FILE* DataFiles::Stream(int16_t fileNumber) const {
+  auto it = files_.find(fileNumber);
+  return it == files_.end() ? nullptr : it->second.stream;
+}
+
+const std::string& DataFiles::Path(int16_t fileNumber) const {
+  static const std::string none;
+  auto it = files_.find(fileNumber);
+  return it == files_.end() ? none : it->second.path;
+}
+
+bool DataFiles::Close(int16_t fileNumber) {
+  auto it = files_.find(fileNumber);
+  if (it == files_.end()) return false;
+  OpenFile file = std::move(it->second);
+  files_.erase(it);
+  bool ok = std::ferror(file.stream) == 0;
+  ok = std::fclose(file.stream) == 0 && ok;
+  if (file.tempPath.empty()) return ok;
+  // Only a completely written file replaces the old one.
+  if (ok && std::rename(file.tempPath.c_str(), file.path.c_str()) == 0) return true;
+  std::remove(file.tempPath.c_str());
+  return false;
+}
+
+void DataFiles::Discard(int16_t fileNumber) {
+  auto it = files_.find(fileNumber);
+  if (it == files_.end()) return;
+  std::fclose(it->second.stream);
+  if (!it->second.tempPath.empty()) std::remove(it->second.tempPath.c_str());
+  files_.erase(it);
+}
+
+}  // namespace taskhelm

@@ -1,0 +1,158 @@
+// The token language and the cutter's settings commands, byte for byte.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "cutter/SettingTokens.h"
+#include "startup/SharedState.h"
+
+namespace {
+
+using taskhelm::CommandEnd;
+using taskhelm::CutterSettingsCommand;
+using taskhelm::SendMode;
+using taskhelm::SharedState;
+
+// The factory settings of the cutters, as the model defaults give them.
+SharedState Code36Defaults() {
+  SharedState s;
+  s.ModelCode = 36;
+  s.DeviceId = 36;
+  s.HpglMode = 1;
+  s.PanelSizeX = 18250;
+  s.PanelSizeY = 30250;
+  s.ScaleX = s.ScaleY = 100;
+  s.ForceMin = 10;
+  s.ForceMax = 700;
+  s.AccelSetting = 10;
+  s.BladeOffset = 94;
+  s.OvercutSetting = 20;
+  s.MinAngle = 15;
+  s.LoopSizeSetting = 15000;
+  s.CutLengthSetting = 2000;
+  s.BlankLengthSetting = 60;
+  s.PounceCutLength = 40;
+  s.PounceBlankLength = 600;
+  s.CorneringMode = 13;
+  return s;
+}
+
+SharedState Code32Defaults(int16_t deviceId) {
+  SharedState s = Code36Defaults();
+  s.ModelCode = 32;
+  s.DeviceId = deviceId;
+  s.PanelSizeX = 838000;
+  s.PanelSizeY = 30000;
+  s.ForceMax = 200;
+  s.BladeOffset = 15;
+  s.OvercutSetting = 10;
+  s.MinAngle = 30;
+  s.LoopSizeSetting = 30000;
+  return s;
+}
+
+struct CommandCase {
+  const char* name;
+  std::function<SharedState()> state;
+  SendMode mode;
+  std::string expected;
+};
+
+class CutterCommand : public ::testing::TestWithParam<CommandCase> {};
+
+TEST_P(CutterCommand, IsBuiltByteForByte) {
+  const CommandCase& c = GetParam();
+  EXPECT_EQ(CutterSettingsCommand(c.state(), c.mode), c.expected);
+}
+
+const std::string k36 = "!HO1 PT3 LL0,0 UR18250,30250 SS100,100 SF10,700 SD0,0 SA10 KO94 KV20 KA15";
+const std::string k32Head = "!HO1 PT3 LL0,0 SS100,100 SF10,200 SD0,0 SA10 KO15 KV10 KA30 ";
+
+INSTANTIATE_TEST_SUITE_P(
+    Cutters, CutterCommand,
+    ::testing::Values(
+        CommandCase{"Code36Temporary", Code36Defaults, SendMode::Temporary, k36 + "@"},
+        CommandCase{"Code36PermanentJoinsUD", Code36Defaults, SendMode::Permanent, k36 + "UD@"},
+        CommandCase{"Code39LikeCode36",
+                    [] {
+                      SharedState s = Code36Defaults();
+                      s.ModelCode = 39;
+                      s.AutoLoopOn = 1;  // no loop tokens on these cutters
+                      return s;
+                    },
+                    SendMode::Temporary, k36 + "@"},
+        CommandCase{"Code32TemporaryHasNoPanelSize", [] { return Code32Defaults(46); },
+                    SendMode::Temporary, k32Head + "AE0 PN0 CO0 CL2000,60 PL40,600@"},
+        CommandCase{"Code32PermanentAddsPanelSizeAndCornering", [] { return Code32Defaults(32); },
+                    SendMode::Permanent,
+                    "!HO1 PT3 LL0,0 UR838000,30000 SS100,100 SF10,200 SD0,0 SA10 KO15 KV10 KA30 "
+                    "AE0 PN0 CO0 CL2000,60 PL40,600 AS13 UD@"},
+        CommandCase{"LoopOnAddsLoopSizeAfterAE",
+                    [] {
+                      SharedState s = Code32Defaults(32);
+                      s.AutoLoopOn = -1;  // as a check box writes it
+                      return s;
+                    },
+                    SendMode::Temporary, k32Head + "AE1 AL30000 PN0 CO0 CL2000,60 PL40,600@"},
+        CommandCase{"FlagsCarryTheirLowestBit",
+                    [] {
+                      SharedState s = Code32Defaults(32);
+                      s.PounceOn = -1;
+                      s.TagboardOn = -1;
+                      s.HpglMode = 0;
+                      return s;
+                    },
+                    SendMode::Temporary,
+                    "!HO0 PT3 LL0,0 SS100,100 SF10,200 SD0,0 SA10 KO15 KV10 KA30 AE0 PN1 CO1 "
+                    "CL2000,60 PL40,600@"},
+        CommandCase{"TangentialKnifeOnlyForId50",
+                    [] {
+                      SharedState s = Code32Defaults(50);
+                      s.TangentialEnable = -1;
+                      s.TangentialForce = 120;
+                      s.TangentialLength = 40;
+                      return s;
+                    },
+                    SendMode::Temporary,
+                    k32Head + "AE0 PN0 CO0 CL2000,60 PL40,600 TE1 TF120 TL40@"},
+        CommandCase{"TangentialBeforeCorneringInPermanent",
+                    [] {
+                      SharedState s = Code32Defaults(50);
+                      s.TangentialForce = 90;
+                      s.TangentialLength = 35;
+                      s.CorneringMode = 4;
+                      return s;
+                    },
+                    SendMode::Permanent,
+                    "!HO1 PT3 LL0,0 UR838000,30000 SS100,100 SF10,200 SD0,0 SA10 KO15 KV10 KA30 "
+                    "AE0 PN0 CO0 CL2000,60 PL40,600 TE0 TF90 TL35 AS4 UD@"},
+        CommandCase{"OtherModelsBuildNothing",
+                    [] {
+                      SharedState s = Code36Defaults();
+                      s.ModelCode = 35;
+                      return s;
+                    },
+                    SendMode::Temporary, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(TokenLine, EndsAsCommandOrAsFileLine) {
+  taskhelm::TokenLine line(1);
+  line.Add("FG", -250).Add("SD", 0, 0).AddBit("ES", -1).AddText("PV", "50.8");
+  EXPECT_EQ(line.Tokens(), "!HO1 FG-250 SD0,0 ES1 PV50.8");
+  EXPECT_EQ(line.Command(CommandEnd::Temporary), "!HO1 FG-250 SD0,0 ES1 PV50.8@");
+  EXPECT_EQ(line.Command(CommandEnd::Permanent), "!HO1 FG-250 SD0,0 ES1 PV50.8 UD@");
+  EXPECT_EQ(line.Command(CommandEnd::PermanentJoined), "!HO1 FG-250 SD0,0 ES1 PV50.8UD@");
+  EXPECT_EQ(line.FileLine(), "!HO1 FG-250 SD0,0 ES1 PV50.8 \r\n");
+}
+
+TEST(TokenLine, CutterFeaturesKeepThePounceFlagAsStoredInTheFile) {
+  SharedState s = Code32Defaults(32);
+  s.PounceOn = -1;
+  taskhelm::TokenLine file = taskhelm::BeginSettings(s);
+  taskhelm::AddCutterFeatures(file, s, taskhelm::TokenTarget::File);
+  EXPECT_EQ(file.Tokens(), "!HO1 PT3 LL0,0 AE0 PN-1 CO0 CL2000,60 PL40,600");
+}
+
+}  // namespace

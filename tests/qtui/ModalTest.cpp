@@ -1,0 +1,105 @@
+// Modal shows run a nested loop until the form hides; the program's end leaves every loop and
+// stops the code that waited; without an end the program is over when its last window goes.
+#include <QAbstractButton>
+#include <QTimer>
+
+#include "qtui/FormWindow.h"
+#include "tests/qtui/QtTestApp.h"
+#include "tests/qtui/SampleWindow.h"
+
+namespace qtui_tests {
+namespace {
+
+class Modal : public QtHostTest {
+ protected:
+  SampleWindow main{host, "Main"};
+  PlainDialog outer{host, "Outer"};
+  PlainDialog inner{host, "Inner"};
+  std::vector<std::string> order;
+};
+
+TEST_F(Modal, AModalShowReturnsWhenTheFormHides) {
+  QTimer::singleShot(0, [&] {
+    order.push_back(std::string("running, modal window ") +
+                    (host.WindowOf(outer)->isModal() ? "modal" : "modeless"));
+    host.Enter([&] { outer.Hide(); });
+  });
+  EXPECT_TRUE(host.Enter([&] {
+    outer.Show(forms::ShowMode::Modal);
+    order.push_back("after Show");
+  }));
+  EXPECT_EQ(order, (std::vector<std::string>{"running, modal window modal", "after Show"}));
+  EXPECT_FALSE(host.WindowOf(outer)->isVisible());
+}
+
+TEST_F(Modal, TheOperatorsButtonRunsInsideTheModalLoopAndItsUnloadEndsIt) {
+  outer.OK.Click = [&] {
+    order.push_back("OK");
+    outer.Unload();
+  };
+  QTimer::singleShot(0, [&] {
+    auto* ok = static_cast<QAbstractButton*>(host.WindowOf(outer)->WidgetOf(outer.OK));
+    ok->click();
+  });
+  host.Enter([&] {
+    outer.Show(forms::ShowMode::Modal);
+    order.push_back("after Show");
+  });
+  EXPECT_EQ(order, (std::vector<std::string>{"OK", "after Show"}));
+  EXPECT_FALSE(outer.Loaded());
+}
+
+TEST_F(Modal, EndProgramInsideNestedModalLoopsEndsThemAllAndStopsTheirCallers) {
+  // Outer shown modal from start-up; inner shown modal from outer's button; inner's button ends.
+  outer.OK.Click = [&] {
+    inner.Show(forms::ShowMode::Modal);
+    order.push_back("after inner Show");
+  };
+  inner.OK.Click = [&] {
+    order.push_back("End");
+    host.EndProgram();
+  };
+  auto press = [&](PlainDialog& dialog) {
+    static_cast<QAbstractButton*>(host.WindowOf(dialog)->WidgetOf(dialog.OK))->click();
+  };
+  QTimer::singleShot(0, [&] {
+    QTimer::singleShot(0, [&] { press(inner); });  // runs inside the inner loop
+    press(outer);
+  });
+  EXPECT_FALSE(host.Enter([&] {
+    main.Show();
+    outer.Show(forms::ShowMode::Modal);
+    order.push_back("after outer Show");
+  }));
+  EXPECT_EQ(order, std::vector<std::string>{"End"});
+  EXPECT_TRUE(host.Ending());
+  for (forms::Form* f : std::vector<forms::Form*>{&main, &outer, &inner})
+    EXPECT_FALSE(host.WindowOf(*f)->isVisible()) << f->Name();
+  // Nothing runs any more.
+  EXPECT_FALSE(host.Enter([&] { order.push_back("late"); }));
+  EXPECT_EQ(order.size(), 1u);
+}
+
+TEST_F(Modal, RunEndsWithTheLastWindowWhenNoProgramEndCame) {
+  int result = host.Run([&] {
+    main.Show();
+    QTimer::singleShot(0, [&] { host.Enter([&] { main.Unload(); }); });
+  });
+  EXPECT_EQ(result, 0);
+  EXPECT_EQ(host.WindowOf(main), nullptr);  // the windows are gone with the loop
+}
+
+TEST_F(Modal, RunEndsAtAProgramEndFromTheMainLoop) {
+  main.Send.Click = [&] { host.EndProgram(); };
+  int result = host.Run([&] {
+    main.Show();
+    QTimer::singleShot(0, [&] {
+      static_cast<QAbstractButton*>(host.WindowOf(main)->WidgetOf(main.Send))->click();
+    });
+  });
+  EXPECT_EQ(result, 0);
+  EXPECT_TRUE(host.Ending());
+}
+
+}  // namespace
+}  // namespace qtui_tests

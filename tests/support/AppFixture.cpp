@@ -1,0 +1,70 @@
+#include "tests/support/AppFixture.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+#include "startup/ModelTable.h"
+
+namespace testing_support {
+
+namespace {
+
+std::string MakeFolder() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "taskhelm-test-XXXXXX").string();
+  if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a test folder");
+  return pattern;
+}
+
+taskhelm::Platform PlatformOf(TestHost& host, platform::SerialLine& line, platform::Parlink& parlink,
+                              const std::string& folder, texts::Edition edition) {
+  return taskhelm::Platform{host, host, line, parlink, platform::Regional{}, folder, edition};
+}
+
+}  // namespace
+
+AppFixture::AppFixture(AppOptions options)
+    : device(options.model, options.deviceId),
+      line(device, host, options.line),
+      folder_(MakeFolder()),
+      app(PlatformOf(host, line, parlink, folder_, options.edition)),
+      s(app.s) {
+  taskhelm::InitModelTable(app);
+  s.ModelCode = static_cast<int16_t>(options.model);
+  s.PlotterPresent = true;
+  s.ReportErrors = true;
+  UseSerialPort(1);
+  taskhelm::ApplyModelProfile(app);
+}
+
+AppFixture::~AppFixture() {
+  std::error_code ignored;
+  std::filesystem::remove_all(folder_, ignored);
+}
+
+void AppFixture::UseSerialPort(int com) {
+  s.PortName = "COM" + std::to_string(com);
+  s.LptPortName = "LPT0";
+  s.LptNumber = 0;
+}
+
+void AppFixture::UseParallelPort(int lpt) {
+  s.PortName = "COM0";
+  s.LptPortName = "LPT" + std::to_string(lpt);
+  s.LptNumber = static_cast<int16_t>(lpt);
+}
+
+std::string AppFixture::IniText() const {
+  std::ifstream in(app.IniPath(), std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+void AppFixture::WriteIniText(const std::string& text) const {
+  std::ofstream(app.IniPath(), std::ios::binary) << text;
+}
+
+}  // namespace testing_support
