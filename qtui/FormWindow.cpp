@@ -314,6 +314,7 @@ void FormWindow::FocusArrived(forms::Control* control, Qt::FocusReason reason) {
 }
 
 void FormWindow::MouseMoved(QWidget* widget, forms::Control* control, const QMouseEvent& event) {
+  fprintf(stderr, "move %s at %d,%d child %p\n", control ? control->Name().c_str() : "form", event.position().toPoint().x(), event.position().toPoint().y(), (void*)widget->childAt(event.position().toPoint()));
   if (!widget->isEnabled()) return;
   // The move also travels to the parents of the widget under the pointer: only the innermost
   // enabled bound widget answers.

@@ -15,7 +15,6 @@ class LabelView : public ControlView {
   LabelView(FormWindow& window, forms::Control& control, QWidget* parent)
       : ControlView(window, control), label_(new ClickArea<QLabel>(parent)) {
     label_->setTextFormat(Qt::PlainText);
-    label_->setWordWrap(true);
     label_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     label_->onClick = [this] {
       auto& label = ModelAs<forms::Label>();
@@ -25,8 +24,14 @@ class LabelView : public ControlView {
   }
 
   void Refresh() override {
-    QString text = ToQtLines(ModelAs<forms::Label>().Caption());
+    auto& label = ModelAs<forms::Label>();
+    QString text = ToQtLines(label.Caption());
     if (label_->text() != text) label_->setText(text);
+    // Long captions wrap in labels made for more than one line; a one-line label keeps its
+    // caption on its line rather than showing halves of two.
+    int height = label.Geometry().Height;
+    bool wrap = height <= 0 || height >= 2 * label_->fontMetrics().lineSpacing();
+    if (label_->wordWrap() != wrap) label_->setWordWrap(wrap);
   }
 
   QSize NaturalSize(int columnWidth) const override {

@@ -40,14 +40,17 @@ void DrawSheet(QPainter& p) {
   p.drawPath(cut);
 }
 
-void DrawMachine(QPainter& p) {
-  // Legs and the cross bar of the stand.
+// Legs and the cross bar of the stand, behind the sheet.
+void DrawStand(QPainter& p) {
   p.setPen(Qt::NoPen);
   p.setBrush(kBody);
   p.drawRect(QRectF(22, 60, 6, 54));
   p.drawRect(QRectF(132, 60, 6, 54));
   p.drawRect(QRectF(22, 100, 116, 4));
+}
 
+void DrawMachine(QPainter& p) {
+  p.setPen(Qt::NoPen);
   // The body with its two end housings.
   QLinearGradient shade(0, 30, 0, 64);
   shade.setColorAt(0, kBodyLight);
@@ -88,6 +91,7 @@ void DrawLogo(QPainter& painter, const QRectF& area) {
   painter.translate(area.center().x() - kCanvasWidth * scale / 2,
                     area.center().y() - kCanvasHeight * scale / 2);
   painter.scale(scale, scale);
+  DrawStand(painter);
   DrawSheet(painter);
   DrawMachine(painter);
   painter.restore();

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "setup/PortNames.h"
 #include "setup/StatusHints.h"
 #include "startup/App.h"
 #include "startup/Main.h"
@@ -36,13 +37,6 @@ int EntryOfModel(int16_t model) {
 bool TakesParallelPort(int16_t model) {
   ModelFamily family = FamilyOf(model);
   return family == ModelFamily::Cutter || family == ModelFamily::RollFeed;
-}
-
-// The number of "COM3" or "LPT2"; 0 for any name outside prefix1..prefixMax.
-int16_t PortNumber(const std::string& name, const char* prefix, int max) {
-  if (name.size() != 4 || name.compare(0, 3, prefix) != 0) return 0;
-  int n = name[3] - '0';
-  return static_cast<int16_t>(n >= 1 && n <= max ? n : 0);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The port test window's behaviour: instructions, port choice, CTS indicator and the echo.
 #include "setup/Serial.h"
 
+#include "setup/PortNames.h"
 #include "setup/SerialSteps.h"
 #include "startup/App.h"
 #include "startup/ModelTable.h"
@@ -10,13 +11,6 @@ namespace taskhelm {
 namespace {
 
 constexpr int kCtsTickMs = 100;
-
-// The number of "COM3" or "LPT2" (1..4); 0 for any other name.
-int PortNumber(const std::string& name, const char* prefix) {
-  if (name.size() != 4 || name.compare(0, 3, prefix) != 0) return 0;
-  int n = name[3] - '0';
-  return n >= 1 && n <= 4 ? n : 0;
-}
 
 }  // namespace
 
@@ -71,8 +65,8 @@ void Serial::Serial_Load() {
   // Cleared first, so that selecting the configured port runs its click as on a first load.
   for (forms::OptionButton* option : serCom_) option->SetValue(false);
   for (forms::OptionButton* option : parCom_) option->SetValue(false);
-  if (int port = PortNumber(s.PortName, "COM")) serCom_[port - 1]->SetValue(true);
-  if (int port = PortNumber(s.LptPortName, "LPT")) parCom_[port - 1]->SetValue(true);
+  if (int port = PortNumber(s.PortName, "COM", 4)) serCom_[port - 1]->SetValue(true);
+  if (int port = PortNumber(s.LptPortName, "LPT", 4)) parCom_[port - 1]->SetValue(true);
   ShowCtsLine();
   app_.SetPointer(forms::Pointer::Default);
   Timer1.SetTimerEnabled(true);

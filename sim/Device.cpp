@@ -157,11 +157,11 @@ void Device::Reply(std::string text) {
   }
 }
 
-void Device::ReplyList(const double* values, size_t count, int decimals) {
+void Device::ReplyList(const double* values, size_t count, int fixedDecimals) {
   std::string text;
   for (size_t i = 0; i < count; ++i) {
     if (i > 0) text += ',';
-    text += FormatNumber(values[i], decimals);
+    text += fixedDecimals < 0 ? FormatNumber(values[i]) : FormatFixed(values[i], fixedDecimals);
   }
   Reply(std::move(text));
 }

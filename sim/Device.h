@@ -90,7 +90,8 @@ class Device {
   Outcome CalibrationCommand(const Token& token);
   Outcome ServoCommand(const Token& token);
   void Reply(std::string text);
-  void ReplyList(const double* values, size_t count, int decimals = 6);
+  // Values joined by ","; with `fixedDecimals` every value carries exactly that many decimals.
+  void ReplyList(const double* values, size_t count, int fixedDecimals = -1);
 
   const ModelRow* model_;
   int id_;

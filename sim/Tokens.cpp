@@ -82,12 +82,16 @@ std::vector<Token> Tokenize(std::string_view body) {
   return tokens;
 }
 
+std::string FormatFixed(double value, int decimals) {
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
+  return buffer;
+}
+
 std::string FormatNumber(double value, int decimals) {
   if (value == std::floor(value) && std::fabs(value) < 1e15)
     return std::to_string(static_cast<long long>(value));
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
-  std::string text = buffer;
+  std::string text = FormatFixed(value, decimals);
   if (text.find('.') != std::string::npos) {
     while (text.back() == '0') text.pop_back();
     if (text.back() == '.') text.pop_back();

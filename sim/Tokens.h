@@ -27,5 +27,7 @@ std::vector<Token> Tokenize(std::string_view body);
 // A number as the device writes it: whole numbers plainly, others with up to `decimals` decimals
 // and no trailing zeros.
 std::string FormatNumber(double value, int decimals = 6);
+// A number with exactly `decimals` decimals ("1.250").
+std::string FormatFixed(double value, int decimals);
 
 }  // namespace sim

@@ -28,6 +28,7 @@ inline AppOptions Cutter(int model, std::optional<int> id = {},
 struct CutterHarness {
   explicit CutterHarness(AppOptions options, bool metric = false) : f(options) {
     f.s.MetricUnits = metric;
+    f.s.DeviceId = static_cast<int16_t>(f.device.Id());  // start-up has identified the device
     EXPECT_TRUE(taskhelm::ConnectDevice(f.app, true));
     f.host.Run([&] { taskhelm::ShowModelWindow(f.app); });
     f.host.boxes.clear();

@@ -32,7 +32,7 @@ int64_t Stored(const SharedState& s, const char* box) {
   if (b == "PanelX") return s.PanelSizeX;
   if (b == "PanelY") return s.PanelSizeY;
   if (b == "LoopSize") return s.LoopSizeSetting;
-  if (b == "CutLength") return s.CutLengthSetting;
+  if (b == "CutLength") return s.TagboardOn != 0 ? s.CutLengthSetting : s.PounceCutLength;
   if (b == "TanLength") return s.TangentialLength;
   ADD_FAILURE() << "no setting for " << box;
   return 0;
@@ -46,6 +46,8 @@ struct TypedCase {
   int64_t stored;
   const char* shown;
 };
+
+void PrintTo(const TypedCase& c, std::ostream* os) { *os << c.box << " '" << c.typed << "'"; }
 
 class TypedValue : public ::testing::TestWithParam<TypedCase> {};
 
@@ -73,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(
         TypedCase{36, false, "XScale", "", 1, "1"},
         TypedCase{36, false, "XScale", "abc", 1, "1"},
         TypedCase{36, false, "XScale", "12.5", 12, "12"},
-        TypedCase{36, false, "XScale", "1e400", 999, "999"},
+        TypedCase{36, false, "XScale", "99999999999999999999", 999, "999"},
         // Acceleration in g, stored in tenths.
         TypedCase{36, false, "Accel", "0.55", 6, "0.6"},
         TypedCase{36, false, "Accel", "3", 20, "2.0"},
@@ -91,7 +93,7 @@ INSTANTIATE_TEST_SUITE_P(
         TypedCase{32, true, "PanelX", "100", 39370, "100.00"},
         TypedCase{32, false, "LoopSize", "0.5", 1000, "1.0"},
         TypedCase{32, true, "LoopSize", "2", 1000, "2.5"},
-        TypedCase{32, false, "CutLength", "20", 50, "20"},
+        TypedCase{32, false, "CutLength", "20", 50, "50"},
         TypedCase{32, true, "CutLength", "40.8", 1606, "40.8"},
         // The tangential boxes keep their text and have only their 16 bits as bounds.
         TypedCase{32, false, "TanLength", "12.5x", 12, "12.5x"},
@@ -167,6 +169,10 @@ struct SpinCase {
   int64_t stored;                  // after the last
 };
 
+void PrintTo(const SpinCase& c, std::ostream* os) {
+  *os << c.box << (c.up ? " up from " : " down from ") << c.start;
+}
+
 class Spin : public ::testing::TestWithParam<SpinCase> {};
 
 TEST_P(Spin, StepsThroughTheValidation) {
@@ -174,6 +180,7 @@ TEST_P(Spin, StepsThroughTheValidation) {
   CutterHarness h(Cutter(32), c.metric);
   auto& w = h.Window();
   w.PounceEnable.SetValue(1);  // pounce lengths in the cut and blank boxes
+  w.LoopEnable.SetValue(1);
   forms::TextBox& box = BoxOf(w, c.box);
   box.SetText(c.start);
   std::string spin = std::string(c.box) + "Spin";

@@ -1,6 +1,8 @@
 // The operator's actions on the widgets reach the model once: clicks, typing, list choices, spin
 // buttons, menus, focus moves, and the close box.
+#include <QApplication>
 #include <QCheckBox>
+#include <QMouseEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -113,6 +115,25 @@ TEST_F(Interaction, FocusMovesRunLostFocusThenGotFocusAndCodeMovesTheWidgetFocus
   QTest::keyClick(W(form.Send), Qt::Key_Tab);
   EXPECT_EQ(form.ActiveControl(), &form.Speed);
   EXPECT_EQ(window.focusWidget(), W(form.Speed));
+}
+
+TEST_F(Interaction, MouseMovesReachTheInnermostEnabledControlOrTheForm) {
+  auto move = [](QWidget* widget) {
+    QPoint at = widget->rect().center();
+    QMouseEvent event(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);  // travels on to the parents as Qt does
+  };
+  move(W(form.ModeA));
+  EXPECT_EQ(form.order, std::vector<std::string>{"ModeA.MouseMove"});
+  form.order.clear();
+  move(window.centralWidget());
+  EXPECT_EQ(form.order, std::vector<std::string>{"Form.MouseMove"});
+  form.order.clear();
+  form.ModeA.SetEnabled(false);  // a disabled control leaves the move to its frame
+  host.DoEvents();
+  move(W(form.ModeA));
+  EXPECT_EQ(form.order, std::vector<std::string>{"Modes.MouseMove"});
 }
 
 TEST_F(Interaction, TheCloseBoxAsksQueryUnloadAndACancelKeepsTheWindow) {

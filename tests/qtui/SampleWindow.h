@@ -60,6 +60,9 @@ class SampleWindow : public forms::Form {
     Speed.GotFocus = Counter("Speed.GotFocus");
     Speed.LostFocus = Counter("Speed.LostFocus");
     Units.GotFocus = Counter("Units.GotFocus");
+    ModeA.MouseMove = Counter("ModeA.MouseMove");
+    Modes.MouseMove = Counter("Modes.MouseMove");
+    MouseMove = Counter("Form.MouseMove");
   }
 
   forms::Label Heading{this, "Heading"};

@@ -53,7 +53,7 @@ TEST(ConfigList, ShowsTheTenModelsAndSelectsTheirCodes) {
       {6, "Plotter 870 Kr ", 33}, {7, "Plotter 870 KrV ", 40}, {8, "Plotter 36 Kr ", 34},
       {9, "Plotter 36 KrV ", 41},
   };
-  AppFixture f(AppOptions{.model = 36});
+  AppFixture f(36);
   Config& c = f.app.Window<Config>();
   ASSERT_EQ(c.PlotterList.ListCount(), 10);
   for (const Row& row : rows) {
@@ -70,7 +70,7 @@ TEST(ConfigLoad, SelectsTheEntryOfTheConfiguredModel) {
                                       {39, 2}, {40, 7}, {41, 9}, {42, 0}, {47, -1}};
   for (auto [model, index] : rows) {
     SCOPED_TRACE(model);
-    AppFixture f(AppOptions{.model = model});
+    AppFixture f(model);
     Config& c = f.app.Window<Config>();
     EXPECT_EQ(c.PlotterList.ListIndex(), index);
     EXPECT_EQ(c.SelectedModel, model);
@@ -127,7 +127,7 @@ TEST(ConfigLpt, OptionsFollowTheModelAndThePresentBox) {
 }
 
 TEST(ConfigLpt, PresentBoxEnablesThemForAnyEntryButTheUnselectableOne) {
-  AppFixture f(AppOptions{.model = 33});
+  AppFixture f(33);
   Config& c = f.app.Window<Config>();
   c.PresentChk.SetValue(0);
   EXPECT_FALSE(AnyLptEnabled(c));
@@ -210,7 +210,7 @@ TEST(ConfigOk, TakesOverTheChoiceAndConnects) {
 }
 
 TEST(ConfigOk, KeepsAModelThatHasNoEntry) {
-  AppFixture f(AppOptions{.model = 47});
+  AppFixture f(47);
   f.s.PlotterPresent = false;
   f.WriteIniText("47 1 0\r\n");
   ShowModal<Config>(f, [](Config& c) {

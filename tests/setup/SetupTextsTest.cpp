@@ -54,7 +54,7 @@ void FocusEach(forms::Form& form) {
 TEST(SetupTexts, EveryShownTextHasASpanishWording) {
   for (int model : {42, 33, 35}) {
     SCOPED_TRACE(model);
-    AppFixture f(AppOptions{.model = model, .edition = texts::Edition::Spanish});
+    AppFixture f(model, texts::Edition::Spanish);
     f.app.Window<Splash>();
     if (model == 42) {
       f.s.LastPresentState = 1;

@@ -208,10 +208,10 @@ TEST(RawData, FirmwareModeHandsEveryByteToItsHandlerUntilItLeaves) {
     if (end != std::string_view::npos) d.SetMode(sim::ReceiveMode::Commands);
     return took;
   });
-  device.Receive(std::string("!RF@\x00\xaa\x55!IC@", 10));
+  device.Receive(std::string("!RF@\x00\xaa\x55!IC@", 11));
   EXPECT_EQ(device.Mode(), sim::ReceiveMode::Firmware);
   device.Receive("xE!IC@");
-  EXPECT_EQ(packets, std::string("\x00\xaa\x55!IC@xE", 10));
+  EXPECT_EQ(packets, std::string("\x00\xaa\x55!IC@xE", 9));
   EXPECT_EQ(device.TakeOutput(), "\x06\x06" "32\r");
 }
 

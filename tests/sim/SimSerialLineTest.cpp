@@ -43,7 +43,9 @@ TEST_F(SimLine, OpensOnlyTheConfiguredPorts) {
   EXPECT_FALSE(other.Open(1));
   EXPECT_TRUE(other.Open(4));
   EXPECT_EQ(other.PortNumber(), 4);
+  line.Close();
   EXPECT_FALSE(line.Write("x")) << "nothing is written through a line that is not open";
+  EXPECT_EQ(line.OutBufferCount(), 0);
 }
 
 TEST_F(SimLine, QueryTakesTheTimeOfNineHundredSixtyBytesPerSecond) {

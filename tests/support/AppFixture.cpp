@@ -39,6 +39,13 @@ AppFixture::AppFixture(AppOptions options)
   taskhelm::ApplyModelProfile(app);
 }
 
+AppFixture::AppFixture(int model, texts::Edition edition) : AppFixture([&] {
+  AppOptions options;
+  options.model = model;
+  options.edition = edition;
+  return options;
+}()) {}
+
 AppFixture::~AppFixture() {
   std::error_code ignored;
   std::filesystem::remove_all(folder_, ignored);

@@ -25,6 +25,7 @@ struct AppOptions {
 class AppFixture {
  public:
   explicit AppFixture(AppOptions options = {});
+  explicit AppFixture(int model, texts::Edition edition = texts::Edition::English);
   ~AppFixture();
   AppFixture(const AppFixture&) = delete;
   AppFixture& operator=(const AppFixture&) = delete;

@@ -1,7 +1,11 @@
 #include "tests/support/TestHost.h"
 
+#include <poll.h>
+
 #include <algorithm>
 #include <gtest/gtest.h>
+
+#include "platform/Clock.h"
 
 namespace testing_support {
 
@@ -26,12 +30,35 @@ forms::MsgAnswer TestHost::MsgBox(const std::string& text, forms::MsgButtons but
 
 void TestHost::DoEvents() {
   ++pumps;
+  if (onPump) onPump();
   if (lineEvent_) lineEvent_();
   RunTimers();
 }
 
+int64_t TestHost::NowMs() {
+  static platform::SystemClock system;
+  return realTime ? system.NowMs() : now_;
+}
+
+void TestHost::SleepMs(int ms) {
+  static platform::SystemClock system;
+  if (realTime)
+    system.SleepMs(ms);
+  else
+    now_ += ms > 0 ? ms : 0;
+}
+
 void TestHost::WaitEvents(int maxMs) {
-  now_ += maxMs > 0 ? maxMs : 1;
+  if (realTime) {
+    // Wait on the line itself: a reply wakes the wait at once.
+    pollfd p{lineFd_, POLLIN, 0};
+    if (lineFd_ >= 0)
+      ::poll(&p, 1, maxMs);
+    else
+      SleepMs(maxMs);
+  } else {
+    now_ += maxMs > 0 ? maxMs : 1;
+  }
   DoEvents();
 }
 
@@ -113,7 +140,10 @@ bool TestHost::ShowHelp(const std::string& helpFile, int) {
   return true;
 }
 
-void TestHost::WatchLine(int, std::function<void()> onEvent) { lineEvent_ = std::move(onEvent); }
+void TestHost::WatchLine(int fd, std::function<void()> onEvent) {
+  lineFd_ = fd;
+  lineEvent_ = std::move(onEvent);
+}
 
 void TestHost::EndProgram() {
   ending = true;

@@ -22,9 +22,11 @@ struct ShownBox {
 
 class TestHost : public forms::Host, public platform::Clock {
  public:
-  // Clock: virtual milliseconds; SleepMs only advances time (no events run).
-  int64_t NowMs() override { return now_; }
-  void SleepMs(int ms) override { now_ += ms > 0 ? ms : 0; }
+  // Clock: virtual milliseconds; SleepMs only advances time (no events run). With realTime (the
+  // end-to-end runs over a pty) it is the system clock, and waits block on the line.
+  bool realTime = false;
+  int64_t NowMs() override;
+  void SleepMs(int ms) override;
 
   // Host.
   forms::MsgAnswer MsgBox(const std::string& text, forms::MsgButtons buttons, forms::MsgIcon icon,
@@ -63,6 +65,9 @@ class TestHost : public forms::Host, public platform::Clock {
   // Files the operator picks in the file dialogs, in order; an empty name cancels.
   std::deque<std::string> openFiles, saveFiles;
 
+  // Runs on every pump, for a test that acts while the program waits.
+  std::function<void()> onPump;
+
   // Record.
   std::vector<ShownBox> boxes;
   std::vector<std::string> shownForms;  // names, in the order they were shown
@@ -83,6 +88,7 @@ class TestHost : public forms::Host, public platform::Clock {
   std::map<forms::Timer*, int64_t> timers_;  // next due time
   std::vector<forms::Form*> visible_;
   std::function<void()> lineEvent_;
+  int lineFd_ = -1;
 };
 
 }  // namespace testing_support

@@ -33,7 +33,7 @@ TEST(SpanishTransferTexts, EveryShownTextHasItsWording) {
   auto& flash = app.Window<taskhelm::Flash>();
   EXPECT_EQ(flash.Caption(), "Instalación de Archivo de Actualización Quorvane");
   f.firmware.faults.silentFrom = 0;
-  f.host.openFiles.push_back(f.folder.Write("x.bin", std::string(64000, 'x') + "Compiled:"));
+  f.host.openFiles.push_back(f.folder.Write("x.bin", std::string(64000, 'x') + "Compiled:x"));
   flash.Command1.Press();
   flash.Command2.MouseMove();
 
