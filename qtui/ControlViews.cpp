@@ -17,6 +17,9 @@ ViewFactory FactoryFor(forms::ControlKind kind) {
       {ControlKind::SpinButton, MakeSpinButtonView},
       {ControlKind::Gauge, MakeGaugeView},
       {ControlKind::PictureBox, MakePictureBoxView},
+      {ControlKind::DriveListBox, MakeDriveListView},
+      {ControlKind::DirListBox, MakeDirListView},
+      {ControlKind::FileListBox, MakeFileListView},
   };
   for (auto [k, factory] : kFactories)
     if (k == kind) return factory;

@@ -15,5 +15,9 @@ std::unique_ptr<ControlView> MakeListBoxView(FormWindow&, forms::Control&, QWidg
 std::unique_ptr<ControlView> MakeSpinButtonView(FormWindow&, forms::Control&, QWidget*);
 std::unique_ptr<ControlView> MakeGaugeView(FormWindow&, forms::Control&, QWidget*);
 std::unique_ptr<ControlView> MakePictureBoxView(FormWindow&, forms::Control&, QWidget*);
+// The drive, folder and file lists, in FileListWidgets.cpp.
+std::unique_ptr<ControlView> MakeDriveListView(FormWindow&, forms::Control&, QWidget*);
+std::unique_ptr<ControlView> MakeDirListView(FormWindow&, forms::Control&, QWidget*);
+std::unique_ptr<ControlView> MakeFileListView(FormWindow&, forms::Control&, QWidget*);
 
 }  // namespace qtui

@@ -233,7 +233,7 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
       FocusArrived(control, static_cast<QFocusEvent*>(event)->reason());
       return false;
     case QEvent::MouseMove:
-      if (widget != this) MouseMoved(widget, control, static_cast<QMouseEvent&>(*event));
+      if (widget != this) MouseMoved(widget, static_cast<QMouseEvent&>(*event));
       return false;
     default: return false;
   }
@@ -313,17 +313,20 @@ void FormWindow::FocusArrived(forms::Control* control, Qt::FocusReason reason) {
   Act([&] { form_.MoveFocus(control); });
 }
 
-void FormWindow::MouseMoved(QWidget* widget, forms::Control* control, const QMouseEvent& event) {
-  fprintf(stderr, "move %s at %d,%d child %p\n", control ? control->Name().c_str() : "form", event.position().toPoint().x(), event.position().toPoint().y(), (void*)widget->childAt(event.position().toPoint()));
-  if (!widget->isEnabled()) return;
-  // The move also travels to the parents of the widget under the pointer: only the innermost
-  // enabled bound widget answers.
+void FormWindow::MouseMoved(QWidget* widget, const QMouseEvent& event) {
+  // The move also travels on to the parents of the widget under the pointer: only the innermost
+  // bound widget answers.
   for (QWidget* w = widget->childAt(event.position().toPoint()); w && w != widget;
        w = w->parentWidget())
-    if (w->isEnabled() && bound_.count(w)) return;
+    if (bound_.count(w)) return;
+  // A disabled control leaves the move to the nearest enabled one around it, or to the form.
+  QWidget* target = widget;
+  while (target && !(target->isEnabled() && bound_.count(target))) target = target->parentWidget();
+  if (!target || target == this) return;
+  forms::Control* answering = bound_.at(target);
   Act([&] {
-    if (control) {
-      if (control->MouseMove) control->MouseMove();
+    if (answering) {
+      if (answering->MouseMove) answering->MouseMove();
     } else if (form_.MouseMove) {
       form_.MouseMove();
     }

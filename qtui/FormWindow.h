@@ -60,7 +60,7 @@ class FormWindow : public QMainWindow {
   bool KeyPressed(QWidget* widget, forms::Control* control, const QKeyEvent& event);
   bool DefaultButtonKey(forms::Control* control, int keyCode, int shift);
   void FocusArrived(forms::Control* control, Qt::FocusReason reason);
-  void MouseMoved(QWidget* widget, forms::Control* control, const QMouseEvent& event);
+  void MouseMoved(QWidget* widget, const QMouseEvent& event);
 
   QtHost& host_;
   forms::Form& form_;

@@ -112,9 +112,13 @@ void QtHost::SaveShotIfAsked(FormWindow& window) {
 
 void QtHost::ShowForm(forms::Form& form, forms::ShowMode mode) {
   if (ending_) return;
+  QPointer<QWidget> before = QApplication::activeWindow();
   FormWindow& window = Window(form);
   window.Refresh();
-  window.Present(mode);
+  // A window running modal stays modal when it is shown again without modality.
+  bool runningModal = std::any_of(modalLoops_.begin(), modalLoops_.end(),
+                                  [&form](const ModalLoop& m) { return m.form == &form; });
+  window.Present(runningModal ? forms::ShowMode::Modal : mode);
   SaveShotIfAsked(window);
   if (mode != forms::ShowMode::Modal) return;
   QEventLoop loop;
@@ -123,6 +127,8 @@ void QtHost::ShowForm(forms::Form& form, forms::ShowMode mode) {
   modalLoops_.erase(std::remove_if(modalLoops_.begin(), modalLoops_.end(),
                                    [&loop](const ModalLoop& m) { return m.loop == &loop; }),
                     modalLoops_.end());
+  // The window the modal one came from is the operator's again.
+  if (!ending_ && before && before != &window && before->isVisible()) before->activateWindow();
 }
 
 void QtHost::HideForm(forms::Form& form) {

@@ -1,6 +1,7 @@
 // The Setup window's behaviour: model list, present box, port options, OK and Cancel.
 #include "setup/Config.h"
 
+#include <iterator>
 #include <string>
 
 #include "setup/PortNames.h"

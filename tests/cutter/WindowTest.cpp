@@ -38,7 +38,9 @@ TEST_P(Activation, SetsCaptionFramesAndMenusOfTheModel) {
   EXPECT_FALSE(w.PenAdjust.Visible());
   EXPECT_FALSE(w.CornerDisp.Visible());
   EXPECT_TRUE(w.UpdateFlash.Visible() && w.OptSep1.Visible() && w.DisplayFilter.Visible());
-  if (c.features) EXPECT_TRUE(w.PounceEnable.Enabled() && w.CutEnable.Enabled());
+  if (c.features) {
+    EXPECT_TRUE(w.PounceEnable.Enabled() && w.CutEnable.Enabled());
+  }
   EXPECT_EQ(w.Wording.TempSendPrompt, "Temporarily change cutter settings.");
   EXPECT_TRUE(w.EnglishButton.HasFocus());
 

@@ -124,6 +124,7 @@ TEST_F(Interaction, MouseMovesReachTheInnermostEnabledControlOrTheForm) {
                       Qt::NoModifier);
     QApplication::sendEvent(widget, &event);  // travels on to the parents as Qt does
   };
+  form.order.clear();
   move(W(form.ModeA));
   EXPECT_EQ(form.order, std::vector<std::string>{"ModeA.MouseMove"});
   form.order.clear();

@@ -1,6 +1,7 @@
 // The firmware packet: layout, CRC-16/ARC, the 00 stuffed after every AA, and the block sizes.
 #include <gtest/gtest.h>
 
+#include "sim/Device.h"
 #include "sim/FirmwareReceiver.h"
 #include "transfer/FlashPacket.h"
 
@@ -65,6 +66,37 @@ TEST(FlashPacket, BlocksAreOfAKilobyteAndASingleLeftOverByteJoinsTheLast) {
       blocks.push_back(taskhelm::NextBlockLength(left));
     EXPECT_EQ(blocks, c.blocks) << c.bytes;
   }
+}
+
+// The device's loader answers what the program builds, and refuses what went wrong on the way.
+TEST(FirmwareLoader, AcknowledgesIntactPacketsAndRefusesDamagedOnes) {
+  sim::Device device(32);
+  sim::FirmwareReceiver loader(device);
+  device.Receive("!RF@");
+  ASSERT_EQ(device.Mode(), sim::ReceiveMode::Firmware);
+  auto answer = [&](const std::string& bytes) {
+    device.Receive(bytes);
+    return device.TakeOutput();
+  };
+  EXPECT_EQ(answer(BuildPacket(PacketType::Start, 0x4000, 0, {})), "\x06");
+
+  std::string data = Bytes({0xAA, 0x10, 0xAA, 0xAA});
+  std::string packet = BuildPacket(PacketType::Data, 0x4000, 4, data);
+  std::string badCrc = packet;
+  badCrc.back() = static_cast<char>(badCrc.back() ^ 1);
+  EXPECT_EQ(answer(badCrc), "\x15");
+  std::string unstuffed = packet;
+  unstuffed.erase(unstuffed.find(Bytes({0xAA, 0x00, 0x10})) + 1, 1);
+  EXPECT_EQ(answer(unstuffed), "\x15");
+  EXPECT_EQ(loader.DamagedPackets(), 2);
+  EXPECT_TRUE(loader.Image().empty());
+
+  EXPECT_EQ(answer(packet), "\x06");
+  EXPECT_EQ(answer(BuildPacket(PacketType::End, 5, 0, {})), "\x15");  // not the image's length
+  EXPECT_EQ(answer(BuildPacket(PacketType::End, 4, 0, {})), "\x06");
+  EXPECT_EQ(loader.Image(), data);
+  EXPECT_TRUE(loader.Finished());
+  EXPECT_EQ(device.Mode(), sim::ReceiveMode::Commands);
 }
 
 }  // namespace
