@@ -17,11 +17,10 @@ struct Place {
 
 }  // namespace
 
-OpenBin::OpenBin(App& app) : forms::Form(app.host, "OpenBin"), app_(app) {
+OpenBin::OpenBin(App& app) : FileBrowserWindow(app, "OpenBin") {
   Load = [this] { Form_Load(); };
   Drive1.Change = [this] { Drive1_Change(); };
   Dir1.Change = [this] { Dir1_Change(); };
-  File1.Click = [this] { File1_Click(); };
   PlotOK.Click = [this] { PlotOK_Click(); };
   PlotAbort.Click = [this] { PlotAbort_Click(); };
 
@@ -33,25 +32,17 @@ OpenBin::OpenBin(App& app) : forms::Form(app.host, "OpenBin"), app_(app) {
         Place{&Drive1, 225, 230, 220, 24}, Place{&PlotOK, 90, 262, 110, 30},
         Place{&PlotAbort, 260, 262, 110, 30}})
     p.control->Move(p.left, p.top, p.width, p.height);
-  PlotOK.SetDefault(true);
 }
 
 void OpenBin::Form_Load() {
   SetCaption(app_.T("Select Binary Source File"));
-  Label1.SetCaption(app_.T("File Name:"));
-  Label2.SetCaption(app_.T("Files:"));
-  Label3.SetCaption(app_.T("Folder:"));
-  PlotOK.SetCaption(app_.T("OK"));
-  PlotAbort.SetCaption(app_.T("Abort"));
   File1.SetPattern("*.BIN");
-  File1.SetPath(Dir1.Path());
+  ShowBrowsing();
 }
 
 void OpenBin::Drive1_Change() { ChangeDrive(app_, Drive1, Dir1); }
 
 void OpenBin::Dir1_Change() { File1.SetPath(Dir1.Path()); }
-
-void OpenBin::File1_Click() { PltFile.SetText(File1.FileName()); }
 
 void OpenBin::PlotOK_Click() {
   app_.s.AbortRequested = false;

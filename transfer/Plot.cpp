@@ -19,11 +19,10 @@ struct Place {
 
 }  // namespace
 
-Plot::Plot(App& app) : forms::Form(app.host, "Plot"), app_(app) {
+Plot::Plot(App& app) : FileBrowserWindow(app, "Plot") {
   Load = [this] { Form_Load(); };
   Drive1.Change = [this] { Drive1_Change(); };
   Dir1.Change = [this] { Dir1_Change(); };
-  File1.Click = [this] { File1_Click(); };
   PlotOK.Click = [this] { PlotOK_Click(); };
   PlotCancel.Click = [this] { PlotCancel_Click(); };
   PlotAbort.Click = [this] { PlotAbort_Click(); };
@@ -38,7 +37,6 @@ Plot::Plot(App& app) : forms::Form(app.host, "Plot"), app_(app) {
         Place{&PlotOK, 40, 316, 110, 30}, Place{&PlotCancel, 175, 316, 110, 30},
         Place{&PlotAbort, 310, 316, 110, 30}})
     p.control->Move(p.left, p.top, p.width, p.height);
-  PlotOK.SetDefault(true);
 }
 
 // The caption of the browsing state, and the files it lists.
@@ -52,18 +50,13 @@ void Plot::Form_Load() {
                                                        : app_.T("Send Cut File"));
     File1.SetPattern("*.plt;*.plx");
   }
-  Label1.SetCaption(app_.T("File Name:"));
-  Label2.SetCaption(app_.T("Files:"));
-  Label3.SetCaption(app_.T("Folder:"));
   Label4.SetCaption(app_.T("Progress Bar"));
-  PlotOK.SetCaption(app_.T("OK"));
   PlotCancel.SetCaption(app_.T("Cancel"));
-  PlotAbort.SetCaption(app_.T("Abort"));
   Gauge1.SetValue(0);
   ProgressBar.SetCaption("");
   if (!s.LastFileDrive.empty()) Drive1.SetDrive(s.LastFileDrive, forms::Notify::Silent);
   if (!s.LastFileFolder.empty()) Dir1.SetPath(s.LastFileFolder, forms::Notify::Silent);
-  File1.SetPath(Dir1.Path());
+  ShowBrowsing();
 }
 
 void Plot::Drive1_Change() {
@@ -74,8 +67,6 @@ void Plot::Dir1_Change() {
   File1.SetPath(Dir1.Path());
   app_.s.LastFileFolder = Dir1.Path();
 }
-
-void Plot::File1_Click() { PltFile.SetText(File1.FileName()); }
 
 void Plot::PlotOK_Click() {
   SharedState& s = app_.s;
