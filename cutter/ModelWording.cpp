@@ -13,7 +13,7 @@ ModelWording InitSignCutStrings(const App& app) {
   w.NotSentText = T("Latest changes not sent to the cutter.");
   w.UpdateQuestion = T("Do you want to update the cutter?");
   w.ExitQuestion = T("Exit without updating the cutter?");
-  w.SerialTestTitle = T("Serial Test");
+  w.SerialTestTitle = T("Serial Test", "Dru71Set");
   w.TestCutText = T("Turn cutter on while holding down the Test Cut key");
   w.DisconnectText = T("Disconnect the cutter and connect the serial Diagnostic Module");
   w.PortTestTitle = T("Cutter Serial Port Test");

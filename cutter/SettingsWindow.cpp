@@ -126,7 +126,7 @@ void SettingsWindow::FocusUnitButton() {
 void SettingsWindow::ExitCom_Click() {
   if (app.s.PlotterPresent && !app.s.SettingsSent &&
       app.MsgBox(Wording.NotSentText + "\r\n\r\n" + Wording.ExitQuestion, MsgButtons::YesNo,
-                 MsgIcon::Question, app.T("Exit Taskhelm")) != MsgAnswer::Yes)
+                 MsgIcon::Question, app.T("Exit Taskhelm", "ExitCom")) != MsgAnswer::Yes)
     return;
   app.SetPointer(Pointer::Hourglass);
   app.host.EndProgram();

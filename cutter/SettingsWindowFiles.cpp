@@ -55,7 +55,7 @@ void SettingsWindow::FileSendCom_Click(int index) {
     }
     return;
   }
-  dlgPlotFileOpen.DialogTitle = app.T("Open Settings File");
+  dlgPlotFileOpen.DialogTitle = app.T("Open Settings File", "FileSendCom");
   dlgPlotFileOpen.Filter = app.T("Settings (*.tkh)|*.tkh");
   if (!app.host.ShowOpen(dlgPlotFileOpen) || dlgPlotFileOpen.FileName.empty()) return;
   SendCutFiles& reader = app.Window<SendCutFiles>();
