@@ -102,7 +102,8 @@ void SettingsWindow::SendDefault_Click() {
 }
 
 void SettingsWindow::ReportSendFailure() {
-  app.ErrorBox(app.s.NotConnectedText + app.s.*rules_.errorPort, app.T(rules_.errorTitle));
+  app.ErrorBox(app.T(app.s.NotConnectedText) + app.s.*rules_.errorPort,
+               app.T(rules_.errorTitle));
 }
 
 void SettingsWindow::DsplyPltrCom_Click() {

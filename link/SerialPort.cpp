@@ -145,8 +145,12 @@ bool PortLayer::SendSerial(const std::string& cmd, int32_t timeoutMs) {
     if (s.AbortRequested) return abortExit();
   }
 
-  Delay(32);
-  if (!s.SendingFile) return true;
+  if (!s.SendingFile) {
+    Delay(32);
+    return true;
+  }
+  // A file streams piece after piece: the CTS wait below paces it, a fixed pause after every
+  // piece would only cap the rate of a fast line.
   for (;;) {
     if (line.Cts()) return true;
     if (s.AbortRequested) return abortExit();

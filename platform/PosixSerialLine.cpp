@@ -86,6 +86,30 @@ bool PosixSerialLine::Open(int portNumber) {
   return true;
 }
 
+// RTS/CTS is the termios hardware flow control; XON/XOFF the software one, both ways.
+void PosixSerialLine::SetHandshaking(Handshaking handshaking) {
+  if (fd_ < 0) return;
+  termios tio{};
+  if (tcgetattr(fd_, &tio) != 0) return;
+  bool rtsCts = handshaking == Handshaking::RtsCts || handshaking == Handshaking::RtsCtsXonXoff;
+  bool xonXoff = handshaking == Handshaking::XonXoff || handshaking == Handshaking::RtsCtsXonXoff;
+  if (rtsCts)
+    tio.c_cflag |= CRTSCTS;
+  else
+    tio.c_cflag &= ~CRTSCTS;
+  if (xonXoff)
+    tio.c_iflag |= IXON | IXOFF;
+  else
+    tio.c_iflag &= ~(IXON | IXOFF);
+  tcsetattr(fd_, TCSANOW, &tio);
+}
+
+void PosixSerialLine::SetDtr(bool on) {
+  if (fd_ < 0) return;
+  int lines = TIOCM_DTR;
+  ioctl(fd_, on ? TIOCMBIS : TIOCMBIC, &lines);  // fails harmlessly on a pty
+}
+
 void PosixSerialLine::Close() {
   if (fd_ >= 0) {
     // Output stalled by a low CTS would otherwise hold close() until the driver gives up.

@@ -36,6 +36,8 @@ class PosixSerialLine : public SerialLine {
   void ClearInput() override;
 
   bool Cts() override;
+  void SetHandshaking(Handshaking handshaking) override;
+  void SetDtr(bool on) override;
 
   void Service() override;
   // -1 when closed, and once the other end has gone away: a dead line stays readable for ever

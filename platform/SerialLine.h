@@ -36,8 +36,8 @@ class SerialLine {
 
   // Flow control and the DTR line until the next Open, which restores RTS/CTS and DTR on. The
   // file senders change them; a line that cannot keeps what it has.
-  virtual void SetHandshaking(Handshaking) {}
-  virtual void SetDtr(bool) {}
+  virtual void SetHandshaking(Handshaking handshaking) = 0;
+  virtual void SetDtr(bool on) = 0;
 
   // Moves queued output to the device and incoming bytes into the input buffer; the host's pump
   // calls it. Returns a descriptor that becomes readable when bytes arrive, or -1.

@@ -15,6 +15,8 @@ bool SimSerialLine::Open(int portNumber) {
   open_ = true;
   port_ = portNumber;
   link_.Reset(NowUs());
+  link_.SetFollowCts(true);  // every open starts with RTS/CTS and DTR on
+  dtr_ = true;
   return true;
 }
 
@@ -63,6 +65,16 @@ void SimSerialLine::ClearInput() {
 bool SimSerialLine::Cts() {
   Advance();
   return device_.Cts();
+}
+
+}  // namespace sim
+
+namespace sim {
+
+void SimSerialLine::SetHandshaking(platform::Handshaking handshaking) {
+  Advance();
+  link_.SetFollowCts(handshaking == platform::Handshaking::RtsCts ||
+                     handshaking == platform::Handshaking::RtsCtsXonXoff);
 }
 
 }  // namespace sim

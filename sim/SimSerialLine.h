@@ -38,6 +38,9 @@ class SimSerialLine : public platform::SerialLine {
   void ClearInput() override;
 
   bool Cts() override;
+  void SetHandshaking(platform::Handshaking handshaking) override;
+  void SetDtr(bool on) override { dtr_ = on; }
+  bool Dtr() const { return dtr_; }
 
   void Service() override { Advance(); }
   int EventFd() const override { return -1; }
@@ -56,6 +59,7 @@ class SimSerialLine : public platform::SerialLine {
   bool open_ = false;
   int port_ = 0;
   std::string error_;
+  bool dtr_ = true;
 };
 
 }  // namespace sim

@@ -47,7 +47,7 @@ void Wire::ClearArrived(int64_t nowUs) {
 
 void Link::Advance(int64_t nowUs) {
   if (lastAdvanceUs_ < 0) lastAdvanceUs_ = nowUs;
-  if (!device_.Cts()) toDevice_.Hold(lastAdvanceUs_, nowUs);
+  if (followCts_ && !device_.Cts()) toDevice_.Hold(lastAdvanceUs_, nowUs);
   lastAdvanceUs_ = std::max(lastAdvanceUs_, nowUs);
 
   char c;

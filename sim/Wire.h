@@ -51,6 +51,8 @@ class Link {
   Link(Device& device, int baud) : device_(device), toDevice_(baud), fromDevice_(baud) {}
 
   Wire& ToDevice() { return toDevice_; }
+  // Without hardware handshaking the sender does not wait for CTS.
+  void SetFollowCts(bool follow) { followCts_ = follow; }
   Wire& FromDevice() { return fromDevice_; }
 
   // Brings both directions up to nowUs.
@@ -68,6 +70,7 @@ class Link {
   Wire fromDevice_;
   int64_t lastAdvanceUs_ = -1;
   int64_t lastByteUs_ = 0;
+  bool followCts_ = true;
 };
 
 }  // namespace sim

@@ -1,9 +1,6 @@
 #include "startup/ModelWindows.h"
 
-#if __has_include("cutter/Dru71Set.h")
 #include "cutter/Dru71Set.h"
-#define TASKHELM_HAVE_CUTTER 1
-#endif
 #include "startup/App.h"
 #include "setup/Config.h"
 
@@ -18,7 +15,6 @@ bool HasModelWindow(int16_t model) {
 
 void ShowModelWindow(App& app) {
   switch (app.s.ModelCode) {
-#ifdef TASKHELM_HAVE_CUTTER
     case 32: {
       Dru71Set& window = app.Window<Dru71Set>();
       window.Show();
@@ -35,7 +31,6 @@ void ShowModelWindow(App& app) {
       window.Show();
       break;
     }
-#endif
     default:
       // No settings window serves this model: say so and let the operator choose another once.
       app.MsgBox(app.T("There is no settings window for this model. Please choose another model."),
@@ -49,11 +44,7 @@ void ShowModelWindow(App& app) {
 }
 
 void AdjustModelWindow(App& app) {
-#ifdef TASKHELM_HAVE_CUTTER
   if (app.s.ModelCode == 32) app.Window<Dru71Set>().CornerDisp.SetVisible(false);
-#else
-  (void)app;
-#endif
 }
 
 void SelectDefaultMarkOption(App& app) {

@@ -14,9 +14,9 @@ const Entry kCutter[] = {
     {"", "Do you want to update the cutter?", "Desea actualizar el ploter?"},
     {"", "Exit without updating the cutter?", "Salir sin actualizar los parámetros del ploter?"},
     {"Dru71Set", "Serial Test", "Verificación Serial"},
-    {"", "Turn cutter on while holding down the Test Cut key",
+    {"Dru71Set", "Turn cutter on while holding down the Test Cut key",
      "Encienda el ploter mientras mantiene presionada la tecla Test Cut en el panel de control"},
-    {"", "Disconnect the cutter and connect the serial Diagnostic Module",
+    {"Dru71Set", "Disconnect the cutter and connect the serial Diagnostic Module",
      "Desconecte el ploter y conecte el Modulo de Diagnostico Serial (dispositivo disponible "
      "directamente con Quorvane Corp.)"},
     {"", "Cutter Serial Port Test", "Verificación Puerto Serial del Ploter"},

@@ -13,6 +13,8 @@
 #include <vector>
 
 #include "sim/Device.h"
+#include "sim/FirmwareReceiver.h"
+#include "sim/PlotReceiver.h"
 #include "sim/PtyDevice.h"
 
 namespace {
@@ -95,6 +97,9 @@ int main(int argc, char** argv) {
   }
   if (echo) device->SetMode(sim::ReceiveMode::Echo);
 
+  // The device takes plot files and firmware as a real one does.
+  sim::PlotReceiver plot(*device);
+  sim::FirmwareReceiver firmware(*device);
   sim::PtyDevice runner(*device, {baud, linkPath});
   if (!runner.Open()) {
     std::fprintf(stderr, "devicesim: %s\n", runner.Error().c_str());
