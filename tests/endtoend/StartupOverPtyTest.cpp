@@ -8,6 +8,8 @@
 #include <sstream>
 
 #include "platform/PosixSerialLine.h"
+#include "cutter/Dru71Set.h"
+#include "cutter/SettingTokens.h"
 #include "setup/Config.h"
 #include "sim/PtyDevice.h"
 #include "startup/App.h"
@@ -70,6 +72,31 @@ TEST_F(StartupOverPty, IdentifiesAndReadsTheSettings) {
   EXPECT_EQ(app->s.PanelSizeY, 72000);  // clamped to the model's maximum
   EXPECT_TRUE(app->s.PlotterPresent);
   EXPECT_TRUE(host.boxes.empty());
+}
+
+TEST_F(StartupOverPty, TemporaryAndPermanentSendsReachTheDeviceAndReadBack) {
+  ASSERT_TRUE(host.Run([&] { Main(*app); }));
+  Dru71Set& window = app->Window<Dru71Set>();
+  app->s.PenUpDelay = 40;  // an edit the operator made
+  app->s.SettingsSent = false;
+  std::string temporary = CutterSettingsCommand(app->s, SendMode::Temporary);
+  pty.WithDevice([](sim::Device& d) { d.ClearReceived(); });
+  ASSERT_TRUE(host.Run([&] { window.SendSettingTemp.Press(); }));
+  EXPECT_EQ(Received(), "!IC@" + temporary + "!DD@");
+  std::string powerOn;
+  pty.WithDevice([&](sim::Device& d) {
+    EXPECT_EQ(d.Settings().PenUpDelay, 40);
+    EXPECT_EQ(d.PowerOnSettings().PenUpDelay, 0);
+    d.ClearReceived();
+  });
+  EXPECT_EQ(app->s.PenUpDelay, 40);  // read back from the device
+
+  // Nothing changed since the successful send: only the store command goes.
+  ASSERT_TRUE(host.Run([&] { window.SendDefault.Press(); }));
+  EXPECT_EQ(Received(), "!IC@!UD@!DD@");
+  pty.WithDevice([](sim::Device& d) { EXPECT_EQ(d.PowerOnSettings().PenUpDelay, 40); });
+  for (const auto& box : host.boxes)
+    EXPECT_NE(box.icon, forms::MsgIcon::Exclamation) << box.text;
 }
 
 class TangentialOverPty : public StartupOverPty {
