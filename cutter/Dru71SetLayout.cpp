@@ -15,10 +15,10 @@ struct Place {
   forms::Rect at;
 };
 
-constexpr forms::Rect kSendFrameStandard{432, 240, 220, 124};
-constexpr forms::Rect kSendFrameRaised{432, 8, 220, 124};
+constexpr forms::Rect kSendFrameStandard{452, 240, 236, 124};
+constexpr forms::Rect kSendFrameRaised{452, 8, 236, 124};
 
-// A caption, box and spin in one row of a frame 204 wide.
+// A caption, box and spin in one row of a frame 204 wide or more.
 constexpr int kLabelX = 8, kBoxX = 124, kSpinX = 176;
 constexpr forms::Rect Lab(int y) { return {kLabelX, y, 112, 22}; }
 constexpr forms::Rect Box(int y) { return {kBoxX, y, 50, 22}; }
@@ -27,7 +27,7 @@ constexpr forms::Rect Spin(int y) { return {kSpinX, y, 18, 22}; }
 }  // namespace
 
 void Dru71Set::PlaceControls() {
-  Resize(660, 470);
+  Resize(696, 470);
   const Place places[] = {
       // Frames of the first column.
       {&Frame3D1, nullptr, {8, 8, 204, 56}},
@@ -37,15 +37,15 @@ void Dru71Set::PlaceControls() {
       // Below the panel and scale frames, never over them.
       {&Frame1, nullptr, {8, 312, 204, 108}},
       // Second column.
-      {&Frame3D6, nullptr, {220, 8, 204, 80}},
-      {&Frame3D7, nullptr, {220, 96, 204, 80}},
-      {&Frame3D8, nullptr, {220, 184, 204, 152}},
-      {&Panel3D1, &Frame3D8, {8, 20, 188, 84}},
+      {&Frame3D6, nullptr, {220, 8, 224, 80}},
+      {&Frame3D7, nullptr, {220, 96, 224, 80}},
+      {&Frame3D8, nullptr, {220, 184, 224, 152}},
+      {&Panel3D1, &Frame3D8, {8, 20, 208, 84}},
       // Third column.
-      {&Frame3D9, nullptr, {432, 8, 220, 136}},
-      {&Frame3D10, nullptr, {432, 152, 220, 80}},
+      {&Frame3D9, nullptr, {452, 8, 236, 136}},
+      {&Frame3D10, nullptr, {452, 152, 236, 80}},
       {&Frame3D11, nullptr, kSendFrameStandard},
-      {&StatusBar, nullptr, {8, 436, 644, 24}},
+      {&StatusBar, nullptr, {8, 436, 680, 24}},
 
       {&EnglishButton, &Frame3D1, {8, 24, 90, 24}},
       {&MetricButton, &Frame3D1, {104, 24, 90, 24}},
@@ -84,18 +84,18 @@ void Dru71Set::PlaceControls() {
       {&HiForceLab, &Frame3D7, Lab(50)},
       {&HiForce, &Frame3D7, Box(50)},
       {&HiForceSpin, &Frame3D7, Spin(50)},
-      {&OffsetLab, &Panel3D1, {8, 22, 108, 22}},
-      {&Offset, &Panel3D1, {116, 22, 44, 22}},
-      {&OffsetSpin, &Panel3D1, {162, 22, 18, 22}},
-      {&MinAngLab, &Panel3D1, {8, 50, 108, 22}},
-      {&MinAng, &Panel3D1, {116, 50, 44, 22}},
-      {&MinAngSpin, &Panel3D1, {162, 50, 18, 22}},
+      {&OffsetLab, &Panel3D1, {8, 22, 128, 22}},
+      {&Offset, &Panel3D1, {136, 22, 44, 22}},
+      {&OffsetSpin, &Panel3D1, {182, 22, 18, 22}},
+      {&MinAngLab, &Panel3D1, {8, 50, 128, 22}},
+      {&MinAng, &Panel3D1, {136, 50, 44, 22}},
+      {&MinAngSpin, &Panel3D1, {182, 50, 18, 22}},
       {&OvercutLab, &Frame3D8, Lab(116)},
       {&Overcut, &Frame3D8, Box(116)},
       {&OvercutSpin, &Frame3D8, Spin(116)},
 
       {&PounceEnable, &Frame3D9, {8, 22, 96, 22}},
-      {&CutEnable, &Frame3D9, {104, 22, 110, 22}},
+      {&CutEnable, &Frame3D9, {104, 22, 128, 22}},
       {&CutLengthLab, &Frame3D9, {8, 60, 120, 22}},
       {&CutLength, &Frame3D9, {132, 60, 60, 22}},
       {&CutLengthSpin, &Frame3D9, {194, 60, 18, 22}},
@@ -106,10 +106,10 @@ void Dru71Set::PlaceControls() {
       {&LoopSizeLab, &Frame3D10, {8, 50, 120, 22}},
       {&LoopSize, &Frame3D10, {132, 50, 60, 22}},
       {&LoopSizeSpin, &Frame3D10, {194, 50, 18, 22}},
-      {&SendSettingLab, &Frame3D11, {8, 16, 204, 20}},
-      {&SendSettingTemp, &Frame3D11, {8, 44, 100, 28}},
-      {&SendDefault, &Frame3D11, {112, 44, 100, 28}},
-      {&UpdateDisplay, &Frame3D11, {8, 84, 204, 28}},
+      {&SendSettingLab, &Frame3D11, {8, 16, 220, 20}},
+      {&SendSettingTemp, &Frame3D11, {8, 44, 108, 28}},
+      {&SendDefault, &Frame3D11, {120, 44, 108, 28}},
+      {&UpdateDisplay, &Frame3D11, {8, 84, 220, 28}},
   };
   for (const Place& p : places) {
     p.control->SetContainer(p.container);
