@@ -39,15 +39,24 @@ void Form::Show(ShowMode mode) {
   bool wasVisible = visible_;
   visible_ = true;
   if (mode == ShowMode::Modal) {
+    Form* owner = host_.activeForm;
+    host_.activeForm = this;
     shownModal_ = true;
     if (Activate) Activate();
     if (visible_) host_.ShowForm(*this, mode);  // returns once the form is hidden or unloaded
     shownModal_ = false;
+    if (host_.activeForm == this) host_.activeForm = nullptr;
     if (host_.Ending()) throw ProgramEnd{};
+    // The window the dialog was opened from is the active one again.
+    if (owner && owner != this && owner->Visible()) {
+      host_.activeForm = owner;
+      if (owner->Activate) owner->Activate();
+    }
     return;
   }
   // Showing a window that is already shown brings it to the front; Activate runs on the first show.
   host_.ShowForm(*this, mode);
+  host_.activeForm = this;
   if (!wasVisible && Activate) Activate();
 }
 
@@ -55,6 +64,7 @@ void Form::Hide() {
   if (!loaded_) EnsureLoaded();  // touching a window loads it, as the platform does
   if (!visible_) return;
   visible_ = false;
+  if (host_.activeForm == this) host_.activeForm = nullptr;
   host_.HideForm(*this);
 }
 

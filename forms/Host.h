@@ -66,6 +66,10 @@ class Host {
   // Ends the program: closes every window and leaves the event loop. Raises ProgramEnd.
   [[noreturn]] virtual void EndProgram() = 0;
   virtual bool Ending() const = 0;
+
+  // The window that has the activation: a closing modal window hands it back to the window it was
+  // opened from, whose Activate then runs again. Kept by the forms layer.
+  Form* activeForm = nullptr;
 };
 
 }  // namespace forms

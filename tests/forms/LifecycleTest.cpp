@@ -48,6 +48,18 @@ TEST_F(Lifecycle, AProgramEndInsideAModalWindowStopsItsCaller) {
   EXPECT_FALSE(host.IsShown("Sample"));
 }
 
+TEST_F(Lifecycle, AClosingModalWindowActivatesTheWindowItWasOpenedFromAgain) {
+  form.Show();
+  dialog.Show(forms::ShowMode::Modal);
+  EXPECT_EQ(form.log, (Log{"Form.Load", "Form.Activate", "Form.Activate"}));
+  EXPECT_EQ(host.activeForm, &form);
+  // A window that hid itself before opening the dialog is not activated by its end.
+  form.Hide();
+  form.log.clear();
+  dialog.Show(forms::ShowMode::Modal);
+  EXPECT_TRUE(form.log.empty());
+}
+
 TEST_F(Lifecycle, ShowingAShownWindowAgainBringsItForwardWithoutAnotherActivate) {
   form.Show();
   form.Show();
