@@ -102,7 +102,9 @@ int32_t ReadBounded(int fd, char* buf, int32_t capacity, const Timeouts& t, int&
   int64_t lastByteAt = 0;
   while (n < capacity) {
     int64_t limit = deadline;
-    if (n > 0) limit = std::min<int64_t>(limit, lastByteAt + t.readInterval);
+    // A read interval of 0 sets no limit between bytes: only the total one counts.
+    if (n > 0 && t.readInterval != 0)
+      limit = std::min<int64_t>(limit, lastByteAt + t.readInterval);
     int ready = WaitUntil(fd, POLLIN, limit);
     if (ready < 0) {
       err = errno;

@@ -28,8 +28,9 @@ int OpenExclusive(const char* path, int& err);
 bool CloseDevice(int fd, int& err);
 
 // Reads up to capacity bytes, waiting at most readMultiplier * capacity + readConstant ms in all
-// and, once bytes came, at most readInterval for the next one. The count (0 with ETIMEDOUT when
-// none came), or -1 when the device failed before any byte came.
+// (both 0: only what is already there) and, once bytes came, at most readInterval for the next one
+// (0: no limit between bytes). The count (0 with ETIMEDOUT when none came), or -1 when the device
+// failed before any byte came.
 int32_t ReadBounded(int fd, char* buf, int32_t capacity, const Timeouts& t, int& err);
 
 // Writes length bytes within writeMultiplier * length + writeConstant ms (both 0: no limit). The

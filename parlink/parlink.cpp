@@ -94,7 +94,8 @@ parlink_long QueryLPT(const char* command, char* reply, parlink_long length) {
   parlink::Nap(kQueryPauseMs);
   parlink_long r = ReadLPT(reply, length);
   if (r > 0) return r;
-  std::memcpy(reply, command, std::min(k + 1, static_cast<size_t>(length)));
+  // The caller may pass one buffer as command and reply.
+  std::memmove(reply, command, std::min(k + 1, static_cast<size_t>(length)));
   return -length;
 }
 

@@ -1,12 +1,15 @@
-// The start-up road on the parallel port: the real library over a pty standing in for LPT2.
+// The start-up road on the parallel port: the real library over ptys standing in for LPT ports.
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
+#include <sstream>
 
 #include "platform/Parlink.h"
 #include "platform/PosixSerialLine.h"
+#include "setup/Config.h"
 #include "sim/PtyDevice.h"
 #include "startup/App.h"
 #include "startup/Main.h"
@@ -16,41 +19,110 @@
 namespace taskhelm {
 namespace {
 
-TEST(ParallelOverPty, IdentifiesAndReadsTheSettingsOnLpt2) {
-  sim::Device device(33);
-  device.Settings().FrameGap = 250;
+// A simulated device behind a pty that PARLINK_LPT<lpt> names, for the life of the object.
+class LptStandIn {
+ public:
   // A parallel port has no serial line speed: the stand-in answers at once.
-  sim::PtyDevice pty(device, sim::PtyOptions{0, ""});
-  ASSERT_TRUE(pty.Start()) << pty.Error();
-  setenv("PARLINK_LPT2", pty.SlavePath().c_str(), 1);
-  std::string folder =
-      std::filesystem::temp_directory_path() / ("taskhelm-lpt-" + std::to_string(getpid()));
-  std::filesystem::create_directories(folder);
-  std::ofstream(folder + "/Tkh.ini", std::ios::binary) << "33 0 2\r\n";
-
-  testing_support::TestHost host;
-  host.realTime = true;
-  platform::PosixSerialLine line;
-  platform::ParlinkLibrary parlink;
-  {
-    App app(Platform{host, host, line, parlink, platform::Regional{}, folder,
-                     texts::Edition::English});
-    InitModelTable(app);
-    EXPECT_TRUE(ReadIniFile(app));
-    EXPECT_EQ(app.s.PortName, "COM0");
-    EXPECT_EQ(app.s.LptPortName, "LPT2");
-    EXPECT_TRUE(ConnectDevice(app, false));
-    EXPECT_EQ(app.s.FrameGap, 250);
-    EXPECT_FALSE(line.IsOpen());  // the serial line is never touched
-    for (const auto& box : host.boxes) ADD_FAILURE() << box.text;
-    app.port.ClosePort();
+  LptStandIn(int lpt, int model)
+      : device(model),
+        pty_(device, sim::PtyOptions{0, ""}),
+        variable_("PARLINK_LPT" + std::to_string(lpt)) {
+    started_ = pty_.Start();
+    setenv(variable_.c_str(), pty_.SlavePath().c_str(), 1);
   }
-  std::string received;
-  pty.WithDevice([&](sim::Device& d) { received = d.Received(); });
-  EXPECT_EQ(received, "!IC@!IC@!DD@!FS@");
-  pty.Stop();
-  unsetenv("PARLINK_LPT2");
-  std::filesystem::remove_all(folder);
+  ~LptStandIn() {
+    pty_.Stop();
+    unsetenv(variable_.c_str());
+  }
+  bool Started() const { return started_; }
+  std::string Received() {
+    std::string text;
+    pty_.WithDevice([&](sim::Device& d) { text = d.Received(); });
+    return text;
+  }
+
+  sim::Device device;  // set up before the first exchange; afterwards only through Received
+
+ private:
+  sim::PtyDevice pty_;
+  std::string variable_;
+  bool started_ = false;
+};
+
+class ParallelOverPty : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder = std::filesystem::temp_directory_path() / ("taskhelm-lpt-" + std::to_string(getpid()));
+    std::filesystem::create_directories(folder);
+    host.realTime = true;
+  }
+  void TearDown() override {
+    app.reset();
+    std::filesystem::remove_all(folder);
+  }
+
+  void StartWithIni(const std::string& line) {
+    std::ofstream(folder + "/Tkh.ini", std::ios::binary) << line;
+    app = std::make_unique<App>(
+        Platform{host, host, serial, parlink, platform::Regional{}, folder, texts::Edition::English});
+  }
+
+  std::string IniText() {
+    std::ifstream in(folder + "/Tkh.ini", std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+  }
+
+  std::string folder;
+  testing_support::TestHost host;
+  platform::PosixSerialLine serial;
+  platform::ParlinkLibrary parlink;
+  std::unique_ptr<App> app;
+};
+
+TEST_F(ParallelOverPty, IdentifiesAndReadsTheSettingsOnLpt2) {
+  LptStandIn lpt2(2, 33);
+  lpt2.device.Settings().FrameGap = 250;
+  ASSERT_TRUE(lpt2.Started());
+  StartWithIni("33 0 2\r\n");
+  InitModelTable(*app);
+  EXPECT_TRUE(ReadIniFile(*app));
+  EXPECT_EQ(app->s.PortName, "COM0");
+  EXPECT_EQ(app->s.LptPortName, "LPT2");
+  EXPECT_TRUE(ConnectDevice(*app, false));
+  EXPECT_EQ(app->s.FrameGap, 250);
+  EXPECT_FALSE(serial.IsOpen());  // the serial line is never touched
+  for (const auto& box : host.boxes) ADD_FAILURE() << box.text;
+  app->port.ClosePort();
+  EXPECT_EQ(lpt2.Received(), "!IC@!IC@!DD@!FS@");
+}
+
+// The device on LPT1 is not the one wanted; the operator picks LPT2 in Setup. The library holds
+// one port at a time, so LPT1 must be let go before LPT2 answers.
+TEST_F(ParallelOverPty, SetupMovesTheConnectionToAnotherParallelPort) {
+  LptStandIn lpt1(1, 32);
+  lpt1.device.faults.wrongModelId = 2;  // no model: the connection fails without a message
+  LptStandIn lpt2(2, 32);
+  lpt2.device.Settings().PenUpDelay = 40;
+  ASSERT_TRUE(lpt1.Started() && lpt2.Started());
+  StartWithIni("32 0 1\r\n");
+  bool setupShown = false;
+  host.modalOperators["Config"] = [&](forms::Form& form) {
+    setupShown = true;
+    Config& config = static_cast<Config&>(form);
+    EXPECT_TRUE(config.LPT[0].Value());
+    config.LPT[1].SetValue(true);
+    config.ConfigOK.Press();
+  };
+  ASSERT_TRUE(host.Run([&] { Main(*app); }));
+  EXPECT_TRUE(setupShown);
+  for (const auto& box : host.boxes) ADD_FAILURE() << box.text;
+  EXPECT_EQ(app->s.LptPortName, "LPT2");
+  EXPECT_EQ(app->s.PenUpDelay, 40);
+  EXPECT_EQ(lpt2.Received(), "!IC@!DD@");
+  EXPECT_EQ(IniText(), "32 0 1\r\n");  // only the parallel port changed: the file stays
+  EXPECT_FALSE(serial.IsOpen());
 }
 
 }  // namespace

@@ -83,6 +83,24 @@ TEST_F(ParallelPath, TimeOutPresetFollowsTheTraffic) {
   }
 }
 
+TEST_F(ParallelPath, ThePauseBeforeTheReplyFollowsFlashMode) {
+  const struct {
+    bool flashMode;
+    int64_t pauseMs;
+  } cases[] = {{false, 100}, {true, 1}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.flashMode);
+    f.s.FlashMode = c.flashMode;
+    f.parlink.replies = {"32\r"};
+    std::string reply;
+    int64_t start = f.host.NowMs();
+    ASSERT_TRUE(f.app.port.Query("!IC@", reply, 13, 3000, 4));
+    int64_t elapsed = f.host.NowMs() - start;
+    EXPECT_GE(elapsed, c.pauseMs);
+    EXPECT_LT(elapsed, c.pauseMs + 10);
+  }
+}
+
 TEST_F(ParallelPath, TimeOutsThatCannotBeSetAreReportedButThePortIsOpen) {
   f.parlink.setTimeoutsOk = false;
   EXPECT_TRUE(f.app.port.OpenLptPort("LPT2"));
@@ -92,43 +110,75 @@ TEST_F(ParallelPath, TimeOutsThatCannotBeSetAreReportedButThePortIsOpen) {
 
 struct ErrorCase {
   int code;
-  const char* addition;
+  const char* english;  // the addition to the message in each edition
+  const char* spanish;
 };
 
 const ErrorCase kErrorCases[] = {
-    {5, "\r\nAccess denied by Windows. \r\nEnsure No Other Program is using the port. "},
-    {21, "\r\n ( LPT Port is not ready ) "},
-    {1121, "\r\n ( Time out period expired ) "},
-    {31, ""},
+    {5, "\r\nAccess denied by Windows. \r\nEnsure No Other Program is using the port. ",
+     "\r\nAcceso negado por Windows. \r\nVerifique no hay otro programa utilizando el puerto "
+     "serial. "},
+    {21, "\r\n ( LPT Port is not ready ) ", "\r\n ( El Puerto Paralelo no esta disponible ) "},
+    {1121, "\r\n ( Time out period expired ) ", "\r\n ( Tiempo de espera ha terminado ) "},
+    {31, "", ""},
 };
 
+// The one box of an open that the library refuses with code.
+std::string OpenFailureText(AppFixture& f, int code) {
+  f.host.boxes.clear();
+  f.parlink.openResult = -2;
+  f.parlink.openError = code;
+  EXPECT_FALSE(f.app.port.OpenLptPort("LPT2"));
+  EXPECT_EQ(f.s.LptOpenResult, 0);
+  if (f.host.boxes.size() != 1u) return "boxes: " + std::to_string(f.host.boxes.size());
+  EXPECT_EQ(f.host.boxes[0].title, "ERROR");
+  return f.host.boxes[0].text;
+}
+
+// The one box of a command the library takes only partly, failing with code; it fails at once.
+std::string PartialWriteText(AppFixture& f, int code) {
+  f.host.boxes.clear();
+  f.parlink.openResult = 1;
+  f.parlink.writeLimits = {2};
+  f.parlink.writeError = code;
+  EXPECT_TRUE(f.app.port.OpenPort());
+  int64_t start = f.host.NowMs();
+  EXPECT_FALSE(f.app.port.SendString("!IC@", 5000));
+  EXPECT_LT(f.host.NowMs() - start, 100);
+  EXPECT_EQ(f.s.LptOpenResult, 0);  // the port is closed after a failed write
+  if (f.host.boxes.size() != 1u) return "boxes: " + std::to_string(f.host.boxes.size());
+  return f.host.boxes[0].text;
+}
+
 TEST_F(ParallelPath, OpenFailureCarriesTheErrorAddition) {
-  for (const ErrorCase& c : kErrorCases) {
-    f.host.boxes.clear();
-    f.parlink.openResult = -2;
-    f.parlink.openError = c.code;
-    EXPECT_FALSE(f.app.port.OpenLptPort("LPT2"));
-    ASSERT_EQ(f.host.boxes.size(), 1u);
-    EXPECT_EQ(f.host.boxes[0].text, std::string("Could not open LPT2") + c.addition);
-    EXPECT_EQ(f.host.boxes[0].title, "ERROR");
-    EXPECT_EQ(f.s.LptOpenResult, 0);
-  }
+  for (const ErrorCase& c : kErrorCases)
+    EXPECT_EQ(OpenFailureText(f, c.code), std::string("Could not open LPT2") + c.english);
 }
 
 TEST_F(ParallelPath, PartialWriteOutsideAFileSendFailsAtOnceWithTheCutterWording) {
+  for (const ErrorCase& c : kErrorCases)
+    EXPECT_EQ(PartialWriteText(f, c.code),
+              std::string("Green light Not ON or Cutter Not Connected to LPT2") + c.english);
+}
+
+TEST(ParallelPathSpanish, MessagesAndTheirAdditionsAreSpanish) {
+  testing_support::AppOptions options;
+  options.edition = texts::Edition::Spanish;
+  AppFixture f(options);
+  f.UseParallelPort(2);
   for (const ErrorCase& c : kErrorCases) {
-    f.host.boxes.clear();
-    f.parlink.writeLimits = {2};
-    f.parlink.writeError = c.code;
-    ASSERT_TRUE(f.app.port.OpenPort());
-    int64_t start = f.host.NowMs();
-    EXPECT_FALSE(f.app.port.SendString("!IC@", 5000));
-    EXPECT_LT(f.host.NowMs() - start, 100);
-    ASSERT_EQ(f.host.boxes.size(), 1u);
-    EXPECT_EQ(f.host.boxes[0].text,
-              std::string("Green light Not ON or Cutter Not Connected to LPT2") + c.addition);
-    EXPECT_EQ(f.s.LptOpenResult, 0);  // the port is closed after a failed write
+    SCOPED_TRACE(c.code);
+    EXPECT_EQ(OpenFailureText(f, c.code), std::string("No se pudo abrir LPT2") + c.spanish);
+    EXPECT_EQ(PartialWriteText(f, c.code),
+              std::string("La luz verde no se encuentra encendida o el ploter no esta conectado a "
+                          "LPT2") +
+                  c.spanish);
   }
+  f.host.boxes.clear();
+  f.parlink.setTimeoutsOk = false;
+  EXPECT_TRUE(f.app.port.OpenLptPort("LPT2"));
+  ASSERT_EQ(f.host.boxes.size(), 1u);
+  EXPECT_EQ(f.host.boxes[0].text, "Expiración en el tiempo de espera!");
 }
 
 TEST_F(ParallelPath, FileSendRetriesTheRestUntilItIsWritten) {

@@ -1,5 +1,6 @@
 // Loading the parallel-port library: the built one binds, a missing library or export is a clear
 // error and every call then answers as if no port were open.
+#include <ostream>
 #include <string>
 
 #include <gmock/gmock.h>
@@ -25,6 +26,8 @@ struct MissingCase {
   const char* library;
   const char* error;  // part of Error()
 };
+
+void PrintTo(const MissingCase& c, std::ostream* os) { *os << c.library; }
 
 class ParlinkLoaderMissing : public ::testing::TestWithParam<MissingCase> {};
 

@@ -112,6 +112,54 @@ TEST_F(ParlinkPort, NothingArrivingReturnsMinusLengthAfterTheReadTimeOut) {
   EXPECT_EQ(buf, std::string(8, kGuard));
 }
 
+// How long a read waits under each part of the time-out record: the total is the multiplier per
+// byte of the 127-byte receive buffer plus the constant; a read interval of 0 limits nothing.
+struct ReadWaitCase {
+  const char* name;
+  std::string arriving;
+  long readInterval, readMultiplier, readConstant;
+  long result;
+  int atLeastMs;
+};
+
+void PrintTo(const ReadWaitCase& c, std::ostream* os) { *os << c.name; }
+
+class ParlinkReadWait : public ParlinkPort, public ::testing::WithParamInterface<ReadWaitCase> {};
+
+TEST_P(ParlinkReadWait, WaitsWhatTheRecordSays) {
+  const ReadWaitCase& c = GetParam();
+  ASSERT_EQ(Lib().OpenLPT(1), 1);
+  ASSERT_EQ(Lib().SetLPTto(c.readInterval, c.readMultiplier, c.readConstant, 0, 0), 1);
+  pty.Send(c.arriving);
+  if (!c.arriving.empty()) {
+    // The bytes must be waiting before the read starts, or an empty record would miss them.
+    auto until = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    while (Lib().BytesInBuffer(1) < static_cast<long>(c.arriving.size()) &&
+           std::chrono::steady_clock::now() < until)
+      std::this_thread::yield();
+  }
+  char buf[8];
+  auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(Lib().ReadLPT(buf, 8), c.result);
+  auto elapsed = std::chrono::steady_clock::now() - start;
+  EXPECT_GE(elapsed, std::chrono::milliseconds(c.atLeastMs));
+  EXPECT_LT(elapsed, std::chrono::milliseconds(c.atLeastMs + 2000));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ParlinkReadWait,
+    ::testing::Values(ReadWaitCase{"constant", "", 1, 0, 40, -8, 40},
+                      ReadWaitCase{"multiplier", "", 1, 1, 0, -8, 127},
+                      ReadWaitCase{"empty record", "", 0, 0, 0, -8, 0},
+                      ReadWaitCase{"empty record takes what waits", "AB", 0, 0, 0, 2, 0},
+                      ReadWaitCase{"no interval", "AB", 0, 0, 150, 2, 150}),
+    [](const ::testing::TestParamInfo<ReadWaitCase>& info) {
+      std::string name = info.param.name;
+      for (char& ch : name)
+        if (ch == ' ') ch = '_';
+      return name;
+    });
+
 // ---- Writing ----
 
 TEST_F(ParlinkPort, WrittenBytesArriveUnchanged) {
@@ -170,6 +218,15 @@ TEST_P(ParlinkSilentQuery, CopiesTheCommandIntoTheReplyAsFarAsItFits) {
 INSTANTIATE_TEST_SUITE_P(Cases, ParlinkSilentQuery,
                          ::testing::Values(SilentQueryCase{"!IC@", 8, std::string("!IC@\0", 5)},
                                            SilentQueryCase{"!DD@", 3, "!DD"}));
+
+TEST_F(ParlinkPort, SilentQueryWithTheCommandInsideTheReplyBufferCopiesItWhole) {
+  Open(1, 10);
+  char buffer[12] = {};
+  std::memcpy(buffer + 2, "!IC@", 5);  // the caller built the command in its reply buffer
+  EXPECT_EQ(Lib().QueryLPT(buffer + 2, buffer, sizeof buffer), -12);
+  EXPECT_STREQ(buffer, "!IC@");
+  EXPECT_EQ(pty.Receive(4), "!IC@");
+}
 
 // ---- Open, close and the state machine ----
 
