@@ -117,11 +117,14 @@ bool PortLayer::WriteLpt(const std::string& data) {
 
 // One library read takes at most a full receive buffer; a reply longer than that (the settings
 // dump asks for 256 bytes) is read on while every read comes back full, so it is not cut short.
+// A full read that ends with the reply's carriage return is the whole reply: reading on would
+// only wait out the read time-out.
 long PortLayer::ReadLptReply(int32_t count) {
   SharedState& s = app_.s;
   long n = app_.parlink.ReadLPT(s.LptBuffer.data(), count);
   long total = n;
-  while (n == kLibraryReadChunk && total < count) {
+  while (n == kLibraryReadChunk && total < count &&
+         s.LptBuffer[static_cast<size_t>(total) - 1] != '\r') {
     n = app_.parlink.ReadLPT(s.LptBuffer.data() + total, count - total);
     if (n <= 0) break;
     total += std::min<long>(n, count - total);

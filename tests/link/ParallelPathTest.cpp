@@ -56,6 +56,15 @@ TEST_F(ParallelPath, ReplyLongerThanOneLibraryReadIsReadOn) {
   EXPECT_EQ(reply.size(), 257u);
 }
 
+TEST_F(ParallelPath, ReplyThatEndsWithAFullLibraryReadIsNotReadOn) {
+  std::string whole = std::string(126, 'a') + '\r';
+  f.parlink.replies = {whole, "next"};
+  std::string reply;
+  ASSERT_TRUE(f.app.port.Query("!DD@", reply, 13, 10000, 256));
+  EXPECT_EQ(reply.substr(0, 128), whole + '\0');
+  EXPECT_EQ(f.parlink.replies.size(), 1u);  // no second read waited for more
+}
+
 TEST_F(ParallelPath, OpeningTwiceCallsTheLibraryOnce) {
   EXPECT_TRUE(f.app.port.OpenLptPort("LPT2"));
   EXPECT_TRUE(f.app.port.OpenLptPort("LPT2"));
