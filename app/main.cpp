@@ -7,6 +7,7 @@
 #include "platform/ProgramFolder.h"
 #include "platform/Regional.h"
 #include "qtui/QtHost.h"
+#include "qtui/ToolkitWording.h"
 #include "startup/App.h"
 #include "startup/Main.h"
 
@@ -23,6 +24,10 @@ constexpr texts::Edition kEdition = texts::Edition::English;
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("rendix"));
+  // The buttons of the boxes and the file dialogs speak the edition's language too.
+  std::unique_ptr<QTranslator> toolkitWording;
+  if (kEdition == texts::Edition::Spanish)
+    toolkitWording = qtui::InstallToolkitWording(QStringLiteral("es"));
   qtui::QtHost host;
   platform::SystemClock clock;
   platform::PosixSerialLine line;

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/SerialLine.h"
+
 namespace taskhelm {
 
 class App;
@@ -48,6 +50,7 @@ class PortLayer {
   int64_t lastYieldMs_ = -1;
   int watchedFd_ = -2;  // the line descriptor the host watches for us
   void WatchLine();
+  void OnLineEvent(platform::LineEvent event);
   long ReadLptReply(int32_t count);
 };
 

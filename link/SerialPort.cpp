@@ -31,8 +31,10 @@ bool PortLayer::OpenSerialPort(const std::string& portName) {
     serialPortNumber_ = portName[3] - '0';
 
   if (!line.Open(serialPortNumber_)) {
-    app_.MsgBox(app_.T("Could not open ") + app_.s.PortName, forms::MsgButtons::OK,
-                forms::MsgIcon::Exclamation, app_.T("ERROR"));
+    // Names the port that failed, which is not yet PortName when the Setup window tries its
+    // pending choice.
+    app_.MsgBox(app_.T("Could not open ") + "COM" + std::to_string(serialPortNumber_),
+                forms::MsgButtons::OK, forms::MsgIcon::Exclamation, app_.T("ERROR"));
     return false;
   }
   line.ClearOutput();
@@ -60,11 +62,24 @@ void PortLayer::Comm1_OnComm() {
   if (!line.IsOpen()) return;
   line.Service();
   WatchLine();
+  for (platform::LineEvent event : line.TakeEvents()) OnLineEvent(event);
   if (line.InBufferCount() <= 0) return;
   SharedState& s = app_.s;
   AppendReceived(s, line.ReadAll());
   if (!s.ReplyBuffer.empty() && s.ReplyBuffer.back() == s.ReplyTerminator[0])
     s.ReplyComplete = true;
+}
+
+void PortLayer::OnLineEvent(platform::LineEvent event) {
+  const char* text = nullptr;
+  switch (event) {
+    case platform::LineEvent::FramingError: text = "Framing Error"; break;
+    case platform::LineEvent::TransmitBufferFull: text = "Xmit Buffer Full"; break;
+    case platform::LineEvent::ReceiveOverrun:
+    case platform::LineEvent::ReceiveOverflow: app_.line.ClearInput(); return;  // bytes were lost
+  }
+  app_.MsgBox(app_.T(text), forms::MsgButtons::OK, forms::MsgIcon::Exclamation,
+              app_.T("Communication Error"));
 }
 
 bool PortLayer::SerialQuery(const std::string& cmd, std::string& reply, int termChar,

@@ -1,11 +1,13 @@
 #include "platform/PosixSerialLine.h"
 
 #include <fcntl.h>
+#include <linux/serial.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -83,7 +85,28 @@ bool PosixSerialLine::Open(int portNumber) {
   int lines = TIOCM_DTR | TIOCM_RTS;
   ioctl(fd_, TIOCMBIS, &lines);
   tcflush(fd_, TCIOFLUSH);
+  countsKnown_ = ReadErrorCounts(counts_);
   return true;
+}
+
+bool PosixSerialLine::ReadErrorCounts(ErrorCounts& counts) const {
+  serial_icounter_struct icount{};
+  if (fd_ < 0 || hungUp_ || ioctl(fd_, TIOCGICOUNT, &icount) != 0) return false;
+  counts = {icount.frame, icount.overrun, icount.buf_overrun};
+  return true;
+}
+
+std::vector<LineEvent> PosixSerialLine::TakeEvents() {
+  ErrorCounts now;
+  if (countsKnown_ && ReadErrorCounts(now)) {
+    if (now.frame != counts_.frame) events_.push_back(LineEvent::FramingError);
+    if (now.overrun != counts_.overrun) events_.push_back(LineEvent::ReceiveOverrun);
+    if (now.bufferOverrun != counts_.bufferOverrun) events_.push_back(LineEvent::ReceiveOverflow);
+    counts_ = now;
+  }
+  std::vector<LineEvent> taken;
+  taken.swap(events_);
+  return taken;
 }
 
 // RTS/CTS is the termios hardware flow control; XON/XOFF the software one, both ways.
@@ -122,6 +145,8 @@ void PosixSerialLine::Close() {
   hungUp_ = false;
   out_.clear();
   in_.clear();
+  countsKnown_ = false;
+  events_.clear();
 }
 
 void PosixSerialLine::PushOutput() {
@@ -141,8 +166,8 @@ void PosixSerialLine::PushOutput() {
 
 void PosixSerialLine::PullInput() {
   char chunk[4096];
-  while (fd_ >= 0 && !hungUp_) {
-    const ssize_t n = ::read(fd_, chunk, sizeof chunk);
+  while (fd_ >= 0 && !hungUp_ && in_.size() < kInBufferLimit) {
+    const ssize_t n = ::read(fd_, chunk, std::min(sizeof chunk, kInBufferLimit - in_.size()));
     if (n > 0) {
       in_.append(chunk, static_cast<size_t>(n));
     } else if (n < 0 && errno == EINTR) {
@@ -170,7 +195,10 @@ int PosixSerialLine::OutBufferCount() {
 bool PosixSerialLine::Write(std::string_view bytes) {
   if (fd_ < 0) return false;
   PushOutput();
-  if (out_.size() + bytes.size() > static_cast<size_t>(kOutBufferSize)) return false;
+  if (out_.size() + bytes.size() > static_cast<size_t>(kOutBufferSize)) {
+    events_.push_back(LineEvent::TransmitBufferFull);
+    return false;
+  }
   out_.append(bytes);
   PushOutput();
   return true;

@@ -4,6 +4,7 @@
 // and the input buffer are ours; all I/O is non-blocking and happens in Service().
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/SerialLine.h"
 
@@ -12,6 +13,9 @@ namespace platform {
 class PosixSerialLine : public SerialLine {
  public:
   static constexpr int kOutBufferSize = 2048;
+  // What is received waits here up to this size; beyond it the driver keeps it (and the flow
+  // control holds the device back), so a chattering device cannot keep the program reading.
+  static constexpr size_t kInBufferLimit = 65536;
 
   PosixSerialLine() = default;
   ~PosixSerialLine() override;
@@ -43,6 +47,7 @@ class PosixSerialLine : public SerialLine {
   // -1 when closed, and once the other end has gone away: a dead line stays readable for ever
   // and would only wake the pump again and again.
   int EventFd() const override { return hungUp_ ? -1 : fd_; }
+  std::vector<LineEvent> TakeEvents() override;
 
  private:
   bool Fail(const std::string& what, int err);
@@ -50,11 +55,20 @@ class PosixSerialLine : public SerialLine {
   void PullInput();
   int KernelOutputCount();
 
+  // The driver's error counters of the line; a line without them (a pty) never reports errors.
+  struct ErrorCounts {
+    int frame = 0, overrun = 0, bufferOverrun = 0;
+  };
+  bool ReadErrorCounts(ErrorCounts& counts) const;
+
   int fd_ = -1;
   bool hungUp_ = false;
   std::string out_;
   std::string in_;
   std::string error_;
+  bool countsKnown_ = false;
+  ErrorCounts counts_;
+  std::vector<LineEvent> events_;
 };
 
 }  // namespace platform

@@ -3,11 +3,15 @@
 // Implementations: PosixSerialLine (termios) and the in-process simulated device (sim/).
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace platform {
 
 // Flow control of a line, numbered as the serial control numbers it.
 enum class Handshaking { None = 0, XonXoff = 1, RtsCts = 2, RtsCtsXonXoff = 3 };
+
+// What the line reports besides data: errors of the bytes received and a refused write.
+enum class LineEvent { FramingError, ReceiveOverrun, ReceiveOverflow, TransmitBufferFull };
 
 class SerialLine {
  public:
@@ -20,7 +24,8 @@ class SerialLine {
   virtual bool IsOpen() const = 0;
   virtual const std::string& LastError() const = 0;
 
-  // Output buffer of OutBufferSize bytes; Write puts bytes in it (false when they do not fit).
+  // Output buffer of OutBufferSize bytes; Write puts bytes in it (false, and a
+  // TransmitBufferFull event, when they do not fit).
   virtual int OutBufferSize() const = 0;
   virtual int OutBufferCount() = 0;
   virtual bool Write(std::string_view bytes) = 0;
@@ -43,6 +48,10 @@ class SerialLine {
   // calls it. Returns a descriptor that becomes readable when bytes arrive, or -1.
   virtual void Service() = 0;
   virtual int EventFd() const = 0;
+
+  // The events since the last call (or since Open), oldest first. A line that cannot tell has
+  // none.
+  virtual std::vector<LineEvent> TakeEvents() { return {}; }
 };
 
 }  // namespace platform

@@ -14,6 +14,7 @@ bool SimSerialLine::Open(int portNumber) {
   error_.clear();
   open_ = true;
   port_ = portNumber;
+  events_.clear();
   link_.Reset(NowUs());
   link_.SetFollowCts(true);  // every open starts with RTS/CTS and DTR on
   dtr_ = true;
@@ -38,8 +39,11 @@ int SimSerialLine::OutBufferCount() {
 
 bool SimSerialLine::Write(std::string_view bytes) {
   Advance();
-  if (!open_ || link_.ToDevice().Pending() + bytes.size() > static_cast<size_t>(options_.outBufferSize))
+  if (!open_) return false;
+  if (link_.ToDevice().Pending() + bytes.size() > static_cast<size_t>(options_.outBufferSize)) {
+    events_.push_back(platform::LineEvent::TransmitBufferFull);
     return false;
+  }
   link_.ToDevice().Put(bytes, NowUs());
   Advance();
   return true;
@@ -62,14 +66,16 @@ void SimSerialLine::ClearInput() {
   link_.FromDevice().ClearArrived(NowUs());
 }
 
+std::vector<platform::LineEvent> SimSerialLine::TakeEvents() {
+  std::vector<platform::LineEvent> taken;
+  taken.swap(events_);
+  return taken;
+}
+
 bool SimSerialLine::Cts() {
   Advance();
   return device_.Cts();
 }
-
-}  // namespace sim
-
-namespace sim {
 
 void SimSerialLine::SetHandshaking(platform::Handshaking handshaking) {
   Advance();

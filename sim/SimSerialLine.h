@@ -5,6 +5,7 @@
 // moves on whenever the line is asked anything.
 #include <set>
 #include <string>
+#include <vector>
 
 #include "platform/Clock.h"
 #include "platform/SerialLine.h"
@@ -44,6 +45,9 @@ class SimSerialLine : public platform::SerialLine {
 
   void Service() override { Advance(); }
   int EventFd() const override { return -1; }
+  std::vector<platform::LineEvent> TakeEvents() override;
+  // Noise on the line: the event is reported with the next TakeEvents.
+  void RaiseEvent(platform::LineEvent event) { events_.push_back(event); }
 
   // The port last opened.
   int PortNumber() const { return port_; }
@@ -60,6 +64,7 @@ class SimSerialLine : public platform::SerialLine {
   int port_ = 0;
   std::string error_;
   bool dtr_ = true;
+  std::vector<platform::LineEvent> events_;
 };
 
 }  // namespace sim

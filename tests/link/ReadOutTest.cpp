@@ -10,7 +10,6 @@ namespace taskhelm {
 namespace {
 
 using testing_support::AppFixture;
-using testing_support::AppOptions;
 
 TEST(ReadOut, CutterDumpFillsTheRecord) {
   AppFixture f;
@@ -38,7 +37,7 @@ class DumpClamp : public ::testing::TestWithParam<ClampCase> {};
 
 TEST_P(DumpClamp, MapsTheValueIntoItsBounds) {
   const ClampCase& c = GetParam();
-  AppFixture f(AppOptions{c.model});
+  AppFixture f(c.model);
   f.s.DumpParams.fill(0);
   f.s.DumpParams[8] = 50;  // ForceMin / plotter speed baseline
   f.s.DumpParams[9] = 100;
@@ -109,7 +108,7 @@ TEST(ReadOut, FailuresAndTheirMessages) {
 }
 
 TEST(ReadOut, TangentialVariantAlsoReadsItsKnife) {
-  AppFixture f(AppOptions{32, 50});
+  AppFixture f(32, 50);
   f.s.DeviceId = 50;
   f.device.Settings().TangentialForce = 130;
   f.device.Settings().TangentialLength = 45;
@@ -122,7 +121,7 @@ TEST(ReadOut, TangentialVariantAlsoReadsItsKnife) {
 }
 
 TEST(ReadOut, PenPlotter33ReadsItsMarkSkip) {
-  AppFixture f(AppOptions{33});
+  AppFixture f(33);
   f.device.Settings().MarkSkip = 3;
   ASSERT_TRUE(ReadDeviceSettings(f.app));
   EXPECT_EQ(f.device.Received(), "!DD@!FS@");
@@ -130,7 +129,7 @@ TEST(ReadOut, PenPlotter33ReadsItsMarkSkip) {
 }
 
 TEST(Identify, SetsTheDeviceIdAndMapsIt) {
-  AppFixture f(AppOptions{32, 50});
+  AppFixture f(32, 50);
   EXPECT_EQ(IdentifyDevice(f.app), 32);
   EXPECT_EQ(f.s.DeviceId, 50);
   f.device.faults.silent = true;
@@ -158,7 +157,7 @@ TEST(VerifyModel, ComparesAndReports) {
       {39, {}, 32, false, "Wrong Quorvane Model.", 1},  // above 32: no suggestion line
   };
   for (const VerifyCase& c : cases) {
-    AppFixture f(AppOptions{c.deviceModel, c.deviceId});
+    AppFixture f(c.deviceModel, c.deviceId);
     f.s.PlotterPresent = !c.result;
     EXPECT_EQ(VerifyModel(f.app, c.expected), c.result) << c.deviceModel;
     EXPECT_EQ(f.s.PlotterPresent, c.result);

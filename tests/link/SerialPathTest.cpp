@@ -87,7 +87,53 @@ TEST(SerialPath, BadRepliesNeverBreakTheQuery) {
     bool ok = !c.ok;
     std::string reply = Ask(f, "!IC@", &ok);
     EXPECT_EQ(ok, c.ok) << c.name;
-    if (ok) EXPECT_EQ(reply.back(), '\r') << c.name;
+    if (ok) {
+      EXPECT_EQ(reply.back(), '\r') << c.name;
+    }
+  }
+}
+
+// Line errors reach the program through the receive event while it pumps: a box for a framing
+// error or a refused write; an overrun only drops what waits (here the reply, so the query times
+// out).
+TEST(SerialPath, LineEventsDuringAQuery) {
+  struct Case {
+    platform::LineEvent event;
+    const char* box;  // nullptr: none
+    bool replyKept;
+  };
+  const Case cases[] = {
+      {platform::LineEvent::FramingError, "Framing Error", true},
+      {platform::LineEvent::TransmitBufferFull, "Xmit Buffer Full", true},
+      {platform::LineEvent::ReceiveOverrun, nullptr, false},
+      {platform::LineEvent::ReceiveOverflow, nullptr, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(static_cast<int>(c.event));
+    AppFixture f;
+    f.s.ReportErrors = false;
+    bool raised = false;
+    f.host.onPump = [&] {
+      if (!raised && f.line.InBufferCount() > 0) {
+        f.line.RaiseEvent(c.event);
+        raised = true;
+      }
+    };
+    bool ok = !c.replyKept;
+    std::string reply = Ask(f, "!IC@", &ok);
+    EXPECT_TRUE(raised);
+    EXPECT_EQ(ok, c.replyKept);
+    if (c.replyKept) {
+      EXPECT_EQ(reply, "32\r");
+    }
+    if (c.box) {
+      ASSERT_EQ(f.host.boxes.size(), 1u);
+      EXPECT_EQ(f.host.boxes[0].text, c.box);
+      EXPECT_EQ(f.host.boxes[0].title, "Communication Error");
+      EXPECT_EQ(f.host.boxes[0].icon, forms::MsgIcon::Exclamation);
+    } else {
+      EXPECT_TRUE(f.host.boxes.empty());
+    }
   }
 }
 

@@ -15,7 +15,9 @@
 namespace {
 
 using platform::PosixSerialLine;
+using ::testing::ElementsAre;
 using ::testing::HasSubstr;
+using ::testing::IsEmpty;
 
 constexpr int kPort = 7;
 constexpr int kWaitMs = 2000;  // bounds each wait for real I/O; a healthy pty answers at once
@@ -121,6 +123,17 @@ TEST_F(PosixSerialLineTest, HoldsWhatTheDeviceCannotTakeYetAndDeliversItInOrder)
 
   EXPECT_EQ(ReadMaster(accepted.size()), accepted);
   EXPECT_EQ(line_.OutBufferCount(), 0);
+}
+
+TEST_F(PosixSerialLineTest, ARefusedWriteIsAnEventUntilTakenOrTheLineReopens) {
+  ASSERT_TRUE(line_.Open(kPort));
+  EXPECT_THAT(line_.TakeEvents(), IsEmpty());  // a pty has no error counters
+  EXPECT_FALSE(line_.Write(std::string(2049, 'x')));
+  EXPECT_THAT(line_.TakeEvents(), ElementsAre(platform::LineEvent::TransmitBufferFull));
+  EXPECT_THAT(line_.TakeEvents(), IsEmpty());
+  EXPECT_FALSE(line_.Write(std::string(2049, 'x')));
+  ASSERT_TRUE(line_.Open(kPort));
+  EXPECT_THAT(line_.TakeEvents(), IsEmpty());
 }
 
 TEST_F(PosixSerialLineTest, ReadsWhatTheDeviceSendsInPieces) {

@@ -237,6 +237,16 @@ TEST(ConfigOk, ParallelPortChangeOpensTheNewPort) {
   EXPECT_EQ(f.IniText(), "32 0 1\r\n");
 }
 
+TEST(ConfigOk, APortThatCannotOpenIsNamedAsChosen) {
+  AppFixture f;  // the device hangs on COM1 only
+  ShowModal<Config>(f, [](Config& c) {
+    c.Com3.SetValue(true);
+    c.ConfigOK.Press();
+  });
+  ASSERT_FALSE(f.host.boxes.empty());
+  for (const auto& box : f.host.boxes) EXPECT_EQ(box.text, "Could not open COM3");
+}
+
 TEST(ConfigOk, FailedConnectionKeepsTheWindowOpen) {
   AppFixture f;
   f.device.faults.silent = true;

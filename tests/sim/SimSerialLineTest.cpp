@@ -84,6 +84,9 @@ TEST_F(SimLine, OutputBufferHoldsAtMost2048Bytes) {
   EXPECT_EQ(line.OutBufferSize(), 2048);
   EXPECT_TRUE(line.Write(std::string(2000, 'x')));
   EXPECT_FALSE(line.Write(std::string(100, 'x')));
+  const std::vector<platform::LineEvent> refused{platform::LineEvent::TransmitBufferFull};
+  EXPECT_EQ(line.TakeEvents(), refused);
+  EXPECT_TRUE(line.TakeEvents().empty());
   clock.now += 200;  // about 192 bytes drain
   EXPECT_TRUE(line.Write(std::string(100, 'x')));
   line.ClearOutput();

@@ -8,10 +8,9 @@ namespace taskhelm {
 namespace {
 
 using testing_support::AppFixture;
-using testing_support::AppOptions;
 
 TEST(ConnectDevice, AbsentDeviceGetsTheDefaultsWithoutTraffic) {
-  AppFixture f(AppOptions{36});
+  AppFixture f(36);
   f.s.ModelCode = 36;
   f.s.PlotterPresent = false;
   EXPECT_TRUE(ConnectDevice(f.app, false));
@@ -29,7 +28,7 @@ struct WidthCase {
 
 TEST(ConnectDevice, Model32TakesItsPanelFromTheCutterWidth) {
   for (WidthCase c : {WidthCase{30000, 30000, 20}, WidthCase{46000, 46000, 28}}) {
-    AppFixture f(AppOptions{32, 50});
+    AppFixture f(32, 50);
     f.s.DeviceId = 50;
     f.device.Settings().CutterWidth = c.width;
     ASSERT_TRUE(ConnectDevice(f.app, false));
@@ -55,7 +54,7 @@ TEST(ConnectDevice, ChecksTheModel) {
       {32, 35, {}, false, "Wrong Quorvane Model.\r\nPlease try MarveskK Plotter/Cutter "},
   };
   for (const WrongCase& c : cases) {
-    AppFixture f(AppOptions{c.deviceModel, c.deviceId});
+    AppFixture f(c.deviceModel, c.deviceId);
     f.s.ModelCode = static_cast<int16_t>(c.configured);
     EXPECT_EQ(ConnectDevice(f.app, false), c.result) << c.configured;
     if (c.box) {
@@ -66,7 +65,7 @@ TEST(ConnectDevice, ChecksTheModel) {
       EXPECT_TRUE(f.host.boxes.empty());
     }
     // Quiet: the same without a box.
-    AppFixture q(AppOptions{c.deviceModel, c.deviceId});
+    AppFixture q(c.deviceModel, c.deviceId);
     q.s.ModelCode = static_cast<int16_t>(c.configured);
     EXPECT_EQ(ConnectDevice(q.app, true), c.result);
     EXPECT_TRUE(q.host.boxes.empty());

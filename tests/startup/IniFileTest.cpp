@@ -10,7 +10,6 @@ namespace taskhelm {
 namespace {
 
 using testing_support::AppFixture;
-using testing_support::AppOptions;
 
 struct IniCase {
   const char* name;
@@ -31,7 +30,7 @@ class IniFileCase : public ::testing::TestWithParam<IniCase> {};
 
 TEST_P(IniFileCase, ConfiguresThePortAndModel) {
   const IniCase& c = GetParam();
-  AppFixture f(AppOptions{c.deviceModel, c.deviceId});
+  AppFixture f(c.deviceModel, c.deviceId);
   f.s.ReportErrors = false;
   f.s.PortName.clear();
   if (c.content) f.WriteIniText(*c.content);

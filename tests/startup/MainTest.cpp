@@ -10,7 +10,6 @@ namespace taskhelm {
 namespace {
 
 using testing_support::AppFixture;
-using testing_support::AppOptions;
 
 // A program as it is before Main: nothing set yet.
 void Fresh(AppFixture& f) {
@@ -38,7 +37,7 @@ TEST(Main, IdentifiesReadsAndShowsTheCutterWindow) {
 }
 
 TEST(Main, TangentialVariantAlsoAsksForTheKnife) {
-  AppFixture f(AppOptions{32, 50});
+  AppFixture f(32, 50);
   Fresh(f);
   f.WriteIniText("32 1 0\r\n");
   ASSERT_TRUE(f.host.Run([&] { Main(f.app); }));

@@ -53,6 +53,11 @@ TEST(SpanishTexts, DeviceMessages) {
   f.device.faults.shortDump = true;
   ReadDeviceSettings(f.app);
   EXPECT_EQ(f.host.LastBox()->text, "Numero equivocado de parámetros retornado.");
+  ASSERT_TRUE(f.app.port.OpenPort());
+  f.line.RaiseEvent(platform::LineEvent::TransmitBufferFull);
+  f.app.port.Comm1_OnComm();
+  EXPECT_EQ(f.host.LastBox()->text, " Banco de Memoria Saturado");
+  EXPECT_EQ(f.host.LastBox()->title, "Error de comunicación");
   ExpectAllSpanish(f);
 }
 

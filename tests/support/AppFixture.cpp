@@ -46,6 +46,13 @@ AppFixture::AppFixture(int model, texts::Edition edition) : AppFixture([&] {
   return options;
 }()) {}
 
+AppFixture::AppFixture(int model, std::optional<int> deviceId) : AppFixture([&] {
+  AppOptions options;
+  options.model = model;
+  options.deviceId = deviceId;
+  return options;
+}()) {}
+
 AppFixture::~AppFixture() {
   std::error_code ignored;
   std::filesystem::remove_all(folder_, ignored);

@@ -26,6 +26,7 @@ class AppFixture {
  public:
   explicit AppFixture(AppOptions options = {});
   explicit AppFixture(int model, texts::Edition edition = texts::Edition::English);
+  AppFixture(int model, std::optional<int> deviceId);
   ~AppFixture();
   AppFixture(const AppFixture&) = delete;
   AppFixture& operator=(const AppFixture&) = delete;

@@ -1,0 +1,85 @@
+// The small file helpers every window uses: FileExists and the numbered data files.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "startup/DataFiles.h"
+#include "startup/Main.h"
+
+namespace taskhelm {
+namespace {
+
+class FileHelpers : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = (std::filesystem::temp_directory_path() / "taskhelm-files-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    folder = pattern;
+  }
+  void TearDown() override { std::filesystem::remove_all(folder); }
+
+  std::string Make(const std::string& name, const std::string& text = "x") const {
+    std::string path = folder + "/" + name;
+    std::ofstream(path, std::ios::binary) << text;
+    return path;
+  }
+  static std::string Content(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+  }
+
+  std::string folder;
+};
+
+TEST_F(FileHelpers, FileExistsFindsOnlyNormalFiles) {
+  const std::pair<std::string, bool> cases[] = {
+      {"", false},
+      {Make("settings.tkh"), true},
+      {Make(".hidden"), false},  // hidden files are not searched
+      {folder, false},           // a folder is not a file
+      {folder + "/missing.tkh", false},
+      {folder + "/settings.tkh/below", false},
+  };
+  for (const auto& [path, exists] : cases) EXPECT_EQ(FileExists(path), exists) << path;
+}
+
+TEST_F(FileHelpers, OpenDataFileModes) {
+  DataFiles files;
+  const std::string path = Make("data.txt", "old");
+  for (int16_t mode : {0, 3, -1}) EXPECT_EQ(files.OpenDataFile(path, mode), 0) << mode;
+  EXPECT_EQ(files.OpenDataFile(folder + "/missing.txt", 2), 0);
+  EXPECT_EQ(files.OpenDataFile(folder, 1), 0);
+
+  // Reading starts at the first byte; numbers are distinct while files are open.
+  int16_t reading = files.OpenDataFile(path, 2);
+  ASSERT_NE(reading, 0);
+  char first = 0;
+  ASSERT_EQ(std::fread(&first, 1, 1, files.Stream(reading)), 1u);
+  EXPECT_EQ(first, 'o');
+
+  // Writing replaces the old text only when the file is closed complete.
+  int16_t writing = files.OpenDataFile(path, 1);
+  ASSERT_NE(writing, 0);
+  EXPECT_NE(writing, reading);
+  std::fputs("new", files.Stream(writing));
+  EXPECT_EQ(Content(path), "old");
+  EXPECT_TRUE(files.Close(writing));
+  EXPECT_EQ(Content(path), "new");
+  files.Close(reading);
+
+  // An abandoned write leaves the file and no stray file behind.
+  writing = files.OpenDataFile(path, 1);
+  std::fputs("half", files.Stream(writing));
+  files.Discard(writing);
+  EXPECT_EQ(Content(path), "new");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder),
+                          std::filesystem::directory_iterator()),
+            1);
+}
+
+}  // namespace
+}  // namespace taskhelm
