@@ -1,0 +1,123 @@
+// The start-up windows as the operator meets them: real windows with their captions, and a Setup
+// window whose list, check box, option buttons, hint line and Enter work with mouse and keyboard.
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QTest>
+
+#include "platform/Clock.h"
+#include "qtui/FormWindow.h"
+#include "setup/About.h"
+#include "setup/Config.h"
+#include "setup/Splash.h"
+#include "sim/SimSerialLine.h"
+#include "startup/App.h"
+#include "startup/ModelTable.h"
+#include "tests/qtui/QtTestApp.h"
+#include "tests/support/FakeParlink.h"
+
+namespace qtui_tests {
+namespace {
+
+// Time that passes only when the program waits: its pauses take no real time.
+class VirtualClock : public platform::Clock {
+ public:
+  int64_t NowMs() override { return now_; }
+  void SleepMs(int ms) override { now_ += ms > 0 ? ms : 0; }
+
+ private:
+  int64_t now_ = 0;
+};
+
+// The program over the Qt host, with a model 32 cutter on COM1 (a line without transmission time).
+class SetupWindow : public QtHostTest {
+ protected:
+  SetupWindow() {
+    taskhelm::InitModelTable(app);
+    app.s.ModelCode = 32;
+    app.s.PortName = "COM1";
+    app.s.LptPortName = "LPT0";
+    app.s.PlotterPresent = true;
+    app.s.ReportErrors = true;
+  }
+
+  template <class W>
+  qtui::FormWindow& Shown() {
+    W& form = app.Window<W>();
+    form.Show();
+    qtui::FormWindow& window = *host.WindowOf(form);
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+    return window;
+  }
+
+  VirtualClock clock;
+  sim::Device device{32};
+  sim::SimSerialLine line{device, clock, {{1, 2}, 0}};
+  testing_support::FakeParlink parlink;
+  // No folder for the start-up file: OK's write is skipped.
+  taskhelm::App app{taskhelm::Platform{host, clock, line, parlink, platform::Regional{},
+                                       "/nonexistent", texts::Edition::English}};
+};
+
+TEST_F(SetupWindow, SplashSetupAndAboutAreRealWindows) {
+  const std::pair<qtui::FormWindow*, QString> windows[] = {
+      {&Shown<taskhelm::Splash>(), "Taskhelm"},
+      {&Shown<taskhelm::Config>(), "Taskhelm Setup"},
+      {&Shown<taskhelm::About>(), "About Kelvaro R/V - Quorvane Taskhelm"},
+  };
+  for (const auto& [window, caption] : windows) {
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->isWindow());
+    EXPECT_EQ(window->windowTitle(), caption);
+  }
+}
+
+TEST_F(SetupWindow, ListCheckBoxOptionsAndHintsWorkWithTheMouse) {
+  qtui::FormWindow& window = Shown<taskhelm::Config>();
+  taskhelm::Config& config = app.Window<taskhelm::Config>();
+  auto* list = qobject_cast<QListWidget*>(window.WidgetOf(config.PlotterList));
+  ASSERT_TRUE(list);
+  EXPECT_EQ(list->count(), 10);
+  EXPECT_EQ(list->currentRow(), 4);  // "Kelvaro R/V ", the configured model
+
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                    list->visualItemRect(list->item(1)).center());
+  EXPECT_EQ(config.SelectedModel, 36);
+
+  QTest::mouseClick(window.WidgetOf(config.Com2), Qt::LeftButton);
+  EXPECT_EQ(app.s.PendingPortName, "COM2");
+  host.DoEvents();
+  EXPECT_FALSE(qobject_cast<QRadioButton*>(window.WidgetOf(config.Com1))->isChecked());
+  EXPECT_EQ(qobject_cast<QLineEdit*>(window.WidgetOf(config.StatusBar))->text(),
+            "Select the Com port connected to your plotter or signcutter.");
+
+  QTest::mouseClick(window.WidgetOf(config.PresentChk), Qt::LeftButton);
+  host.DoEvents();
+  EXPECT_FALSE(app.s.PresentChecked);
+  EXPECT_FALSE(window.WidgetOf(config.Com3)->isEnabled());
+  EXPECT_FALSE(window.WidgetOf(config.LPT[0])->isEnabled());
+  EXPECT_FALSE(qobject_cast<QCheckBox*>(window.WidgetOf(config.PresentChk))->isChecked());
+}
+
+TEST_F(SetupWindow, ArrowKeysChooseAndEnterConnects) {
+  qtui::FormWindow& window = Shown<taskhelm::Config>();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  taskhelm::Config& config = app.Window<taskhelm::Config>();
+  QWidget* list = window.WidgetOf(config.PlotterList);
+  list->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(list, Qt::Key_Down);
+  EXPECT_EQ(config.SelectedModel, 35);
+  QTest::keyClick(list, Qt::Key_Up);
+  EXPECT_EQ(config.SelectedModel, 32);
+
+  QTest::keyClick(list, Qt::Key_Return);  // OK: the cutter on COM1 answers and is read
+  EXPECT_NE(device.Received().find("!IC@"), std::string::npos);
+  EXPECT_NE(device.Received().find("!DD@"), std::string::npos);
+  EXPECT_TRUE(app.s.DeviceSettingsRead);
+  EXPECT_FALSE(config.Visible());
+  EXPECT_FALSE(window.isVisible());
+}
+
+}  // namespace
+}  // namespace qtui_tests
