@@ -145,8 +145,7 @@ void Config::ConfigOK_Click() {
   if (s.PendingPortName != "COM0") {
     app_.port.OpenSerialPort(s.PendingPortName);
   } else {
-    // The library keeps one port open; another parallel port is only reached after closing it.
-    if (s.LptOpenResult != 0 && s.PendingLptName != s.LptPortName) app_.port.CloseLptPort();
+    LeaveParallelPortIfMoved();
     app_.port.OpenLptPort(s.PendingLptName);
   }
   int16_t com = PortNumber(s.PendingPortName, "COM", 8);
@@ -188,6 +187,7 @@ void Config::ConfigCancel_Click() {
     return;
   }
   // From the port-setup entry: connect with what is chosen, but leave the file alone.
+  LeaveParallelPortIfMoved();
   s.ModelCode = SelectedModel;
   s.PortName = s.PendingPortName;
   s.LptPortName = s.PendingLptName;
@@ -215,6 +215,12 @@ void Config::EnableComOptions(bool enabled) {
 
 void Config::EnableLptOptions(bool enabled) {
   for (forms::OptionButton& option : LPT) option.SetEnabled(enabled);
+}
+
+// The library keeps one port open; another parallel port is only reached after closing it.
+void Config::LeaveParallelPortIfMoved() {
+  const SharedState& s = app_.s;
+  if (s.LptOpenResult != 0 && s.PendingLptName != s.LptPortName) app_.port.CloseLptPort();
 }
 
 void Config::ClosePortsAndEnd() {

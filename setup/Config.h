@@ -48,6 +48,7 @@ class Config : public forms::Form {
   void EnableComOptions(bool enabled);
   void EnableLptOptions(bool enabled);
   // Closes whichever port is open and ends the program.
+  void LeaveParallelPortIfMoved();
   void ClosePortsAndEnd();
 
   App& app_;

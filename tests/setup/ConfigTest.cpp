@@ -352,6 +352,21 @@ TEST(ConfigCancel, ClosesTheParallelPortWhenNoSerialPortIsOpen) {
   EXPECT_EQ(f.s.LptOpenResult, 0);
 }
 
+TEST(ConfigCancel, FromPortSetupMovesToTheChosenParallelPort) {
+  AppFixture f;
+  f.UseParallelPort(1);
+  ASSERT_TRUE(f.app.port.OpenLptPort("LPT1"));
+  f.s.SetupMenuIndex = 1;
+  f.parlink.replies = {"32\r"};
+  ShowModal<Config>(f, [](Config& c) {
+    c.LPT[1].SetValue(true);
+    c.ConfigCancel.Press();
+  });
+  EXPECT_EQ(f.parlink.closeCalls, 1);
+  EXPECT_EQ(f.parlink.openedPort, 2);
+  EXPECT_EQ(f.s.LptPortName, "LPT2");
+}
+
 TEST(ConfigCancel, StartupWithASilentDeviceEndsOnCancel) {
   AppFixture f;
   f.device.faults.silent = true;
