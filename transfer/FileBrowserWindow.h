@@ -1,10 +1,12 @@
 #pragma once
 // What the two older file windows share: a name box over the file list, the folder and drive
 // lists, OK and Abort, and the name a click on a file puts into the box.
+#include <span>
 #include <string>
 
 #include "forms/FileLists.h"
 #include "forms/Form.h"
+#include "setup/FormLayout.h"
 
 namespace taskhelm {
 
@@ -24,6 +26,8 @@ class FileBrowserWindow : public forms::Form {
 
  protected:
   FileBrowserWindow(App& app, std::string name);
+  // Sizes the window, places the browsing controls and then the window's own rows below them.
+  void PlaceControls(int height, std::span<const Placement> ownRows);
   // The captions both windows give their shared controls, and the file list's folder.
   void ShowBrowsing();
   void File1_Click();

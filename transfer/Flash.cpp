@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "setup/FormLayout.h"
 #include "startup/App.h"
 #include "startup/Main.h"
 #include "transfer/FileSending.h"
@@ -17,11 +18,6 @@ constexpr int64_t kSmallestImage = 64000;
 constexpr int64_t kStampWindow = 4500;
 constexpr std::string_view kBuildStamp = "Compiled:";
 
-struct Place {
-  forms::Control* control;
-  int left, top, width, height;
-};
-
 // A number as the status line writes it: a blank where a minus sign would go.
 std::string Signed(int64_t n) { return n < 0 ? std::to_string(n) : " " + std::to_string(n); }
 
@@ -32,6 +28,16 @@ bool HasBinExtension(const std::string& path) {
                  [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   return tail == ".bin";
 }
+
+constexpr Placement kFlashLayout[] = {
+    {"Frame1", 10, 10, 440, 80},
+    {"Gauge1", 20, 34, 340, 24},
+    {"labPercent", 370, 36, 70, 20},
+    {"labGauge", 20, 62, 340, 16},
+    {"Command1", 20, 100, 220, 30},
+    {"Command2", 300, 100, 130, 30},
+    {"StatusBar", 10, 145, 440, 24},
+};
 
 }  // namespace
 
@@ -44,12 +50,7 @@ Flash::Flash(App& app) : forms::Form(app.host, "Flash"), app_(app) {
   Command1.MouseMove = [this] { Command1_MouseMove(); };
   Command2.MouseMove = [this] { Command2_MouseMove(); };
 
-  Resize(460, 200);
-  for (const Place& p : {Place{&Frame1, 10, 10, 440, 80}, Place{&Gauge1, 20, 34, 340, 24},
-                         Place{&labPercent, 370, 36, 70, 20}, Place{&labGauge, 20, 62, 340, 16},
-                         Place{&Command1, 20, 100, 220, 30}, Place{&Command2, 300, 100, 130, 30},
-                         Place{&StatusBar, 10, 145, 440, 24}})
-    p.control->Move(p.left, p.top, p.width, p.height);
+  ApplyLayout(*this, 460, 200, kFlashLayout);
   StatusBar.SetLocked(true);
 }
 

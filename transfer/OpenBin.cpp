@@ -10,9 +10,10 @@ namespace {
 
 constexpr int kAbortWaitMs = 1000;
 
-struct Place {
-  forms::Control* control;
-  int left, top, width, height;
+// Below the browsing controls.
+constexpr Placement kOpenBinLayout[] = {
+    {"PlotOK", 90, 262, 110, 30},
+    {"PlotAbort", 260, 262, 110, 30},
 };
 
 }  // namespace
@@ -24,14 +25,7 @@ OpenBin::OpenBin(App& app) : FileBrowserWindow(app, "OpenBin") {
   PlotOK.Click = [this] { PlotOK_Click(); };
   PlotAbort.Click = [this] { PlotAbort_Click(); };
 
-  Resize(460, 300);
-  for (const Place& p :
-       {Place{&Label1, 10, 10, 200, 20}, Place{&PltFile, 10, 32, 200, 24},
-        Place{&Label2, 10, 62, 200, 20}, Place{&File1, 10, 84, 200, 170},
-        Place{&Label3, 225, 10, 220, 20}, Place{&Dir1, 225, 32, 220, 190},
-        Place{&Drive1, 225, 230, 220, 24}, Place{&PlotOK, 90, 262, 110, 30},
-        Place{&PlotAbort, 260, 262, 110, 30}})
-    p.control->Move(p.left, p.top, p.width, p.height);
+  PlaceControls(300, kOpenBinLayout);
 }
 
 void OpenBin::Form_Load() {

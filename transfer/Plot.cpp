@@ -12,9 +12,14 @@ namespace {
 
 constexpr size_t kParallelPiece = 128;
 
-struct Place {
-  forms::Control* control;
-  int left, top, width, height;
+// Below the browsing controls.
+constexpr Placement kPlotLayout[] = {
+    {"Label4", 10, 262, 120, 20},
+    {"ProgressBar", 140, 262, 80, 20},
+    {"Gauge1", 10, 284, 435, 20},
+    {"PlotOK", 40, 316, 110, 30},
+    {"PlotCancel", 175, 316, 110, 30},
+    {"PlotAbort", 310, 316, 110, 30},
 };
 
 }  // namespace
@@ -27,16 +32,7 @@ Plot::Plot(App& app) : FileBrowserWindow(app, "Plot") {
   PlotCancel.Click = [this] { PlotCancel_Click(); };
   PlotAbort.Click = [this] { PlotAbort_Click(); };
 
-  Resize(460, 360);
-  for (const Place& p :
-       {Place{&Label1, 10, 10, 200, 20}, Place{&PltFile, 10, 32, 200, 24},
-        Place{&Label2, 10, 62, 200, 20}, Place{&File1, 10, 84, 200, 170},
-        Place{&Label3, 225, 10, 220, 20}, Place{&Dir1, 225, 32, 220, 190},
-        Place{&Drive1, 225, 230, 220, 24}, Place{&Label4, 10, 262, 120, 20},
-        Place{&ProgressBar, 140, 262, 80, 20}, Place{&Gauge1, 10, 284, 435, 20},
-        Place{&PlotOK, 40, 316, 110, 30}, Place{&PlotCancel, 175, 316, 110, 30},
-        Place{&PlotAbort, 310, 316, 110, 30}})
-    p.control->Move(p.left, p.top, p.width, p.height);
+  PlaceControls(360, kPlotLayout);
 }
 
 // The caption of the browsing state, and the files it lists.
@@ -72,7 +68,7 @@ void Plot::PlotOK_Click() {
   SharedState& s = app_.s;
   s.AbortRequested = false;
   if (!app_.port.ParallelSelected() && !app_.port.GetCtsState()) {
-    app_.ErrorBox(app_.T(s.NotConnectedText) + s.PortName, app_.T("ERROR"), false);
+    app_.ErrorBox(app_.T(s.NotConnectedText) + s.PortName, "", false);
     return;
   }
   std::optional<std::string> path = ResolveTypedName(PltFile.Text(), Dir1, File1);

@@ -1,5 +1,6 @@
 #include "transfer/SendCutFiles.h"
 
+#include "setup/FormLayout.h"
 #include "startup/App.h"
 #include "transfer/FileSending.h"
 #include "transfer/SettingsFile.h"
@@ -10,9 +11,12 @@ namespace {
 
 constexpr int kTimerIntervalMs = 250;
 
-struct Place {
-  forms::Control* control;
-  int left, top, width, height;
+constexpr Placement kSendCutFilesLayout[] = {
+    {"Frame1", 10, 10, 400, 90},
+    {"Label2", 20, 30, 380, 20},
+    {"Gauge1", 20, 60, 380, 24},
+    {"btnDone", 110, 115, 90, 30},
+    {"btnAbort", 220, 115, 90, 30},
 };
 
 }  // namespace
@@ -33,11 +37,7 @@ SendCutFiles::SendCutFiles(App& app) : forms::Form(app.host, "SendCutFiles"), ap
   Timer1.Tick = [this] { Timer1_Timer(); };
   btnAbort.Click = [this] { btnAbort_Click(); };
 
-  Resize(420, 170);
-  for (const Place& p : {Place{&Frame1, 10, 10, 400, 90}, Place{&Label2, 20, 30, 380, 20},
-                         Place{&Gauge1, 20, 60, 380, 24}, Place{&btnDone, 110, 115, 90, 30},
-                         Place{&btnAbort, 220, 115, 90, 30}})
-    p.control->Move(p.left, p.top, p.width, p.height);
+  ApplyLayout(*this, 420, 170, kSendCutFilesLayout);
   FileListMenu.SetVisible(false);
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "setup/FormLayout.h"
 #include "startup/App.h"
 #include "transfer/FileBrowsing.h"
 #include "transfer/SettingsFile.h"
@@ -14,11 +15,6 @@ namespace {
 constexpr const char* kDefaultName = "settings.tkh";
 // Names keep to eight characters before their first ".".
 constexpr size_t kLongestStem = 8;
-
-struct Place {
-  forms::Control* control;
-  int left, top, width, height;
-};
 
 bool ContainsSettingsExtension(const std::string& path) {
   std::string lower(path);
@@ -33,6 +29,21 @@ std::string LastNamePart(const std::string& text) {
   return cut == std::string::npos ? text : text.substr(cut + 1);
 }
 
+constexpr Placement kSvFileLayout[] = {
+    {"Label1", 10, 10, 200, 20},
+    {"SaveFile", 10, 32, 200, 24},
+    {"SettingFiles", 10, 62, 200, 170},
+    {"Label5", 10, 240, 200, 20},
+    {"Label6", 10, 262, 200, 20},
+    {"Label2", 225, 10, 200, 20},
+    {"Label3", 225, 32, 200, 20},
+    {"SettingDirs", 225, 56, 200, 176},
+    {"Label4", 225, 240, 200, 20},
+    {"SettingDrives", 225, 262, 200, 24},
+    {"SaveOK", 110, 292, 90, 30},
+    {"SaveCancel", 240, 292, 90, 30},
+};
+
 }  // namespace
 
 SvFile::SvFile(App& app) : forms::Form(app.host, "SvFile"), app_(app) {
@@ -44,15 +55,7 @@ SvFile::SvFile(App& app) : forms::Form(app.host, "SvFile"), app_(app) {
   SaveCancel.Click = [this] { SaveCancel_Click(); };
   SaveOK.Click = [this] { SaveOK_Click(); };
 
-  Resize(440, 330);
-  for (const Place& p :
-       {Place{&Label1, 10, 10, 200, 20}, Place{&SaveFile, 10, 32, 200, 24},
-        Place{&SettingFiles, 10, 62, 200, 170}, Place{&Label5, 10, 240, 200, 20},
-        Place{&Label6, 10, 262, 200, 20}, Place{&Label2, 225, 10, 200, 20},
-        Place{&Label3, 225, 32, 200, 20}, Place{&SettingDirs, 225, 56, 200, 176},
-        Place{&Label4, 225, 240, 200, 20}, Place{&SettingDrives, 225, 262, 200, 24},
-        Place{&SaveOK, 110, 292, 90, 30}, Place{&SaveCancel, 240, 292, 90, 30}})
-    p.control->Move(p.left, p.top, p.width, p.height);
+  ApplyLayout(*this, 440, 330, kSvFileLayout);
   SaveOK.SetDefault(true);
   SaveCancel.SetCancel(true);
 }

@@ -116,6 +116,8 @@ TEST_F(PlotWindow, OkRefusesWithoutCtsAndForAMissingFile) {
   w.PlotOK.Press();
   ASSERT_EQ(f.host.boxes.size(), 1u);
   EXPECT_EQ(f.host.boxes[0].text, f.s.NotConnectedText + "COM1");
+  EXPECT_EQ(f.host.boxes[0].title, "rendix48");
+  EXPECT_EQ(f.host.boxes[0].icon, forms::MsgIcon::Exclamation);
 
   f.device.faults.ctsLow = false;
   w.PlotOK.Press();

@@ -77,7 +77,9 @@ TEST_P(SendingPieces, SendsHalfBufferPiecesAndShowsTheirProgress) {
   EXPECT_FALSE(f.s.SendingFile);
   EXPECT_EQ(f.line.opens, opensBefore);  // no reopen after a complete send
   EXPECT_TRUE(f.host.boxes.empty());
-  if (c.bytes > 0) EXPECT_EQ(f.line.handshaking, platform::Handshaking::RtsCtsXonXoff);
+  if (c.bytes > 0) {
+    EXPECT_EQ(f.line.handshaking, platform::Handshaking::RtsCtsXonXoff);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, SendingPieces,

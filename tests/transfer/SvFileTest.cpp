@@ -1,6 +1,8 @@
 // The save window: which names it takes, where the file goes, and its lists.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
+#include <csignal>
 #include <filesystem>
 
 #include "transfer/SettingsFile.h"
@@ -78,6 +80,51 @@ TEST(SvFile, AFolderThatCannotTakeTheFileKeepsTheWindowOpen) {
   EXPECT_TRUE(w.SaveFile.HasFocus());
   EXPECT_EQ(w.SaveFile.SelStart(), 0);
   EXPECT_EQ(w.SaveFile.SelLength(), 12);
+}
+
+// While it lives, files cannot grow past a few bytes: writing fails as on a full disk.
+class FullDisk {
+ public:
+  FullDisk() {
+    getrlimit(RLIMIT_FSIZE, &saved_);
+    rlimit tight = saved_;
+    tight.rlim_cur = 16;
+    setrlimit(RLIMIT_FSIZE, &tight);
+    previous_ = std::signal(SIGXFSZ, SIG_IGN);
+  }
+  ~FullDisk() {
+    setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, previous_);
+  }
+
+ private:
+  rlimit saved_{};
+  void (*previous_)(int) = nullptr;
+};
+
+TEST(SvFile, AFailedWriteLeavesTheOldFileWholeAndSaysSo) {
+  TransferFixture f({.model = 33});
+  const std::string old = "!HO0 PT3 LL0,0 SA4 \r\n";
+  f.folder.Write("settings.tkh", old);
+  auto& w = f.app.Window<taskhelm::SvFile>();
+  w.SettingDirs.SetPath(f.folder.path);
+  {
+    FullDisk full;
+    w.SaveOK.Press();
+  }
+  const std::string path = w.Label3.Caption() + "/settings.tkh";
+  ASSERT_EQ(f.host.boxes.size(), 1u);
+  EXPECT_EQ(f.host.boxes[0].text, "Could not write " + path);
+  EXPECT_EQ(f.host.boxes[0].title, "ERROR");
+  EXPECT_TRUE(w.Loaded());  // the operator may try another place
+  EXPECT_EQ(f.folder.Read("settings.tkh"), old);
+  std::vector<std::string> files;
+  for (const auto& e : std::filesystem::directory_iterator(f.folder.path))
+    files.push_back(e.path().filename().string());
+  EXPECT_EQ(files, std::vector<std::string>{"settings.tkh"});  // nothing half-written beside it
+
+  w.SaveOK.Press();
+  EXPECT_EQ(f.folder.Read("settings.tkh"), taskhelm::SettingsFileLine(f.s));
 }
 
 TEST(SvFile, ListsTheSettingsFilesAndTakesAClickedName) {
