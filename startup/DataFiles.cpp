@@ -1,8 +1,10 @@
 #include "startup/DataFiles.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <filesystem>
-#include <unistd.h>
 
 namespace taskhelm {
 
@@ -25,10 +27,18 @@ int16_t DataFiles::OpenDataFile(const std::string& path, int16_t mode) {
   OpenFile file;
   file.path = path;
   if (mode == 1) {
+    // A link is written through to the file it names, so the link survives the rename.
     std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) return 0;
-    file.tempPath = path + ".tmp" + std::to_string(::getpid());
+    std::filesystem::path resolved = std::filesystem::weakly_canonical(path, ec);
+    file.target = ec ? path : resolved.string();
+    if (std::filesystem::is_directory(file.target, ec)) return 0;
+    struct stat old {};
+    bool exists = ::stat(file.target.c_str(), &old) == 0;
+    // A file the user may not write stays as it is, as an in-place write would have failed.
+    if (exists && ::access(file.target.c_str(), W_OK) != 0) return 0;
+    file.tempPath = file.target + ".tmp" + std::to_string(::getpid());
     file.stream = std::fopen(file.tempPath.c_str(), "wb");
+    if (file.stream && exists) ::fchmod(::fileno(file.stream), old.st_mode & 07777);
   } else {
     std::error_code ec;
     if (!std::filesystem::is_regular_file(path, ec)) return 0;
@@ -56,20 +66,15 @@ bool DataFiles::Close(int16_t fileNumber) {
   OpenFile file = std::move(it->second);
   files_.erase(it);
   bool ok = std::ferror(file.stream) == 0;
+  // The new text reaches the disk before it replaces the old, so a power loss leaves one of them.
+  if (!file.tempPath.empty())
+    ok = std::fflush(file.stream) == 0 && ::fsync(::fileno(file.stream)) == 0 && ok;
   ok = std::fclose(file.stream) == 0 && ok;
   if (file.tempPath.empty()) return ok;
   // Only a completely written file replaces the old one.
-  if (ok && std::rename(file.tempPath.c_str(), file.path.c_str()) == 0) return true;
+  if (ok && std::rename(file.tempPath.c_str(), file.target.c_str()) == 0) return true;
   std::remove(file.tempPath.c_str());
   return false;
-}
-
-void DataFiles::Discard(int16_t fileNumber) {
-  auto it = files_.find(fileNumber);
-  if (it == files_.end()) return;
-  std::fclose(it->second.stream);
-  if (!it->second.tempPath.empty()) std::remove(it->second.tempPath.c_str());
-  files_.erase(it);
 }
 
 }  // namespace taskhelm

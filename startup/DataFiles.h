@@ -25,13 +25,12 @@ class DataFiles {
   // Closes; a written file replaces its target only now. False when the write or rename failed
   // (the target is then left as it was).
   bool Close(int16_t fileNumber);
-  // Abandons a written file without touching its target.
-  void Discard(int16_t fileNumber);
 
  private:
   struct OpenFile {
     std::FILE* stream = nullptr;
     std::string path;
+    std::string target;    // the file a write replaces: the path, or the file its link names
     std::string tempPath;  // empty for files opened for reading
   };
   std::map<int16_t, OpenFile> files_;

@@ -71,14 +71,38 @@ TEST_F(FileHelpers, OpenDataFileModes) {
   EXPECT_EQ(Content(path), "new");
   files.Close(reading);
 
-  // An abandoned write leaves the file and no stray file behind.
-  writing = files.OpenDataFile(path, 1);
-  std::fputs("half", files.Stream(writing));
-  files.Discard(writing);
+  // A write the program abandons (it ends with the file open) leaves the file and no stray file.
+  {
+    DataFiles abandoned;
+    std::fputs("half", abandoned.Stream(abandoned.OpenDataFile(path, 1)));
+  }
   EXPECT_EQ(Content(path), "new");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder),
                           std::filesystem::directory_iterator()),
             1);
+}
+
+// Replacing a file keeps what the user set on it: its permissions, and a link stays a link.
+TEST_F(FileHelpers, AWriteKeepsPermissionsAndLinks) {
+  namespace fs = std::filesystem;
+  DataFiles files;
+  const std::string kept = Make("kept.tkh", "old");
+  fs::permissions(kept, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  const std::string target = Make("target.tkh", "old");
+  const std::string link = folder + "/link.tkh";
+  fs::create_symlink(target, link);
+
+  for (const std::string& path : {kept, link}) {
+    int16_t number = files.OpenDataFile(path, 1);
+    ASSERT_NE(number, 0) << path;
+    std::fputs("new", files.Stream(number));
+    EXPECT_TRUE(files.Close(number)) << path;
+  }
+  EXPECT_EQ(Content(kept), "new");
+  EXPECT_EQ(fs::status(kept).permissions(),
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(Content(target), "new");
 }
 
 }  // namespace
