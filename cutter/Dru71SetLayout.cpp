@@ -15,40 +15,43 @@ struct Place {
   forms::Rect at;
 };
 
-constexpr forms::Rect kSendFrameStandard{452, 240, 236, 124};
-constexpr forms::Rect kSendFrameRaised{452, 8, 236, 124};
+constexpr forms::Rect kSendFrameStandard{498, 242, 260, 124};
+constexpr forms::Rect kSendFrameRaised{498, 8, 260, 124};
 
-// A caption, box and spin in one row of a frame 204 wide or more.
-constexpr int kLabelX = 8, kBoxX = 124, kSpinX = 176;
-constexpr forms::Rect Lab(int y) { return {kLabelX, y, 112, 22}; }
-constexpr forms::Rect Box(int y) { return {kBoxX, y, 50, 22}; }
-constexpr forms::Rect Spin(int y) { return {kSpinX, y, 18, 22}; }
+// A caption, box and spin in one row of a frame: the first and third columns' rows, and the
+// second column's, whose captions are longer.
+constexpr forms::Rect Lab(int y) { return {8, y, 120, 22}; }
+constexpr forms::Rect Box(int y) { return {132, y, 64, 22}; }
+constexpr forms::Rect Spin(int y) { return {198, y, 18, 22}; }
+constexpr forms::Rect WideLab(int y) { return {8, y, 156, 22}; }
+constexpr forms::Rect NarrowBox(int y) { return {168, y, 50, 22}; }
+constexpr forms::Rect NarrowSpin(int y) { return {220, y, 18, 22}; }
 
 }  // namespace
 
 void Dru71Set::PlaceControls() {
-  Resize(696, 470);
+  Resize(766, 470);
   const Place places[] = {
       // Frames of the first column.
-      {&Frame3D1, nullptr, {8, 8, 204, 56}},
-      {&Frame3D2, nullptr, {8, 72, 204, 80}},
-      {&Frame3D4, nullptr, {8, 160, 204, 80}},
-      {&Frame3D5, nullptr, {8, 248, 204, 56}},
+      {&Frame3D1, nullptr, {8, 8, 226, 56}},
+      {&Frame3D2, nullptr, {8, 72, 226, 80}},
+      {&Frame3D4, nullptr, {8, 160, 226, 80}},
+      {&Frame3D5, nullptr, {8, 248, 226, 56}},
       // Below the panel and scale frames, never over them.
-      {&Frame1, nullptr, {8, 312, 204, 108}},
+      {&Frame1, nullptr, {8, 312, 226, 108}},
       // Second column.
-      {&Frame3D6, nullptr, {220, 8, 224, 80}},
-      {&Frame3D7, nullptr, {220, 96, 224, 80}},
-      {&Frame3D8, nullptr, {220, 184, 224, 152}},
-      {&Panel3D1, &Frame3D8, {8, 20, 208, 84}},
+      {&Frame3D6, nullptr, {242, 8, 248, 80}},
+      {&Frame3D7, nullptr, {242, 96, 248, 80}},
+      {&Frame3D8, nullptr, {242, 184, 248, 152}},
+      {&Panel3D1, &Frame3D8, {8, 20, 232, 84}},
       // Third column.
-      {&Frame3D9, nullptr, {452, 8, 236, 136}},
-      {&Frame3D10, nullptr, {452, 152, 236, 80}},
+      {&Frame3D9, nullptr, {498, 8, 260, 138}},
+      {&Frame3D10, nullptr, {498, 154, 260, 80}},
       {&Frame3D11, nullptr, kSendFrameStandard},
-      {&StatusBar, nullptr, {8, 436, 680, 24}},
+      {&StatusBar, nullptr, {8, 436, 750, 24}},
 
-      {&EnglishButton, &Frame3D1, {8, 24, 90, 24}},
-      {&MetricButton, &Frame3D1, {104, 24, 90, 24}},
+      {&EnglishButton, &Frame3D1, {8, 24, 100, 24}},
+      {&MetricButton, &Frame3D1, {112, 24, 100, 24}},
       {&PanelXLab, &Frame3D2, Lab(22)},
       {&PanelX, &Frame3D2, Box(22)},
       {&PanelXSpin, &Frame3D2, Spin(22)},
@@ -64,7 +67,7 @@ void Dru71Set::PlaceControls() {
       {&Accel, &Frame3D5, {8, 24, 50, 22}},
       {&AccelSpin, &Frame3D5, {60, 24, 18, 22}},
       {&AccelLabel, &Frame3D5, {84, 26, 100, 20}},
-      {&TanEnable, &Frame1, {8, 22, 120, 22}},
+      {&TanEnable, &Frame1, {8, 22, 180, 22}},
       {&Label1, &Frame1, Lab(50)},
       {&TanLength, &Frame1, Box(50)},
       {&TanLengthSpin, &Frame1, Spin(50)},
@@ -72,44 +75,45 @@ void Dru71Set::PlaceControls() {
       {&TanForce, &Frame1, Box(78)},
       {&TanForceSpin, &Frame1, Spin(78)},
 
-      {&UpDelLabel, &Frame3D6, Lab(22)},
-      {&UpDelay, &Frame3D6, Box(22)},
-      {&UpDelaySpin, &Frame3D6, Spin(22)},
-      {&DownDelLab, &Frame3D6, Lab(50)},
-      {&DnDelay, &Frame3D6, Box(50)},
-      {&DnDelaySpin, &Frame3D6, Spin(50)},
-      {&LoForceLab, &Frame3D7, Lab(22)},
-      {&LoForce, &Frame3D7, Box(22)},
-      {&LoForceSpin, &Frame3D7, Spin(22)},
-      {&HiForceLab, &Frame3D7, Lab(50)},
-      {&HiForce, &Frame3D7, Box(50)},
-      {&HiForceSpin, &Frame3D7, Spin(50)},
-      {&OffsetLab, &Panel3D1, {8, 22, 128, 22}},
-      {&Offset, &Panel3D1, {136, 22, 44, 22}},
-      {&OffsetSpin, &Panel3D1, {182, 22, 18, 22}},
-      {&MinAngLab, &Panel3D1, {8, 50, 128, 22}},
-      {&MinAng, &Panel3D1, {136, 50, 44, 22}},
-      {&MinAngSpin, &Panel3D1, {182, 50, 18, 22}},
-      {&OvercutLab, &Frame3D8, Lab(116)},
-      {&Overcut, &Frame3D8, Box(116)},
-      {&OvercutSpin, &Frame3D8, Spin(116)},
+      {&UpDelLabel, &Frame3D6, WideLab(22)},
+      {&UpDelay, &Frame3D6, NarrowBox(22)},
+      {&UpDelaySpin, &Frame3D6, NarrowSpin(22)},
+      {&DownDelLab, &Frame3D6, WideLab(50)},
+      {&DnDelay, &Frame3D6, NarrowBox(50)},
+      {&DnDelaySpin, &Frame3D6, NarrowSpin(50)},
+      {&LoForceLab, &Frame3D7, WideLab(22)},
+      {&LoForce, &Frame3D7, NarrowBox(22)},
+      {&LoForceSpin, &Frame3D7, NarrowSpin(22)},
+      {&HiForceLab, &Frame3D7, WideLab(50)},
+      {&HiForce, &Frame3D7, NarrowBox(50)},
+      {&HiForceSpin, &Frame3D7, NarrowSpin(50)},
+      // The steering arc sits 8 pixels into the blade frame: its boxes line up with the others.
+      {&OffsetLab, &Panel3D1, {8, 22, 150, 22}},
+      {&Offset, &Panel3D1, {160, 22, 50, 22}},
+      {&OffsetSpin, &Panel3D1, {212, 22, 18, 22}},
+      {&MinAngLab, &Panel3D1, {8, 50, 150, 22}},
+      {&MinAng, &Panel3D1, {160, 50, 50, 22}},
+      {&MinAngSpin, &Panel3D1, {212, 50, 18, 22}},
+      {&OvercutLab, &Frame3D8, WideLab(116)},
+      {&Overcut, &Frame3D8, NarrowBox(116)},
+      {&OvercutSpin, &Frame3D8, NarrowSpin(116)},
 
-      {&PounceEnable, &Frame3D9, {8, 22, 96, 22}},
-      {&CutEnable, &Frame3D9, {104, 22, 128, 22}},
-      {&CutLengthLab, &Frame3D9, {8, 60, 120, 22}},
-      {&CutLength, &Frame3D9, {132, 60, 60, 22}},
-      {&CutLengthSpin, &Frame3D9, {194, 60, 18, 22}},
-      {&BlankLengthLab, &Frame3D9, {8, 92, 120, 22}},
-      {&BlankLength, &Frame3D9, {132, 92, 60, 22}},
-      {&BlankLengthSpin, &Frame3D9, {194, 92, 18, 22}},
-      {&LoopEnable, &Frame3D10, {8, 22, 120, 22}},
-      {&LoopSizeLab, &Frame3D10, {8, 50, 120, 22}},
-      {&LoopSize, &Frame3D10, {132, 50, 60, 22}},
-      {&LoopSizeSpin, &Frame3D10, {194, 50, 18, 22}},
-      {&SendSettingLab, &Frame3D11, {8, 16, 220, 20}},
-      {&SendSettingTemp, &Frame3D11, {8, 44, 108, 28}},
-      {&SendDefault, &Frame3D11, {120, 44, 108, 28}},
-      {&UpdateDisplay, &Frame3D11, {8, 84, 220, 28}},
+      {&PounceEnable, &Frame3D9, {8, 22, 240, 22}},
+      {&CutEnable, &Frame3D9, {8, 46, 240, 22}},
+      {&CutLengthLab, &Frame3D9, Lab(78)},
+      {&CutLength, &Frame3D9, Box(78)},
+      {&CutLengthSpin, &Frame3D9, Spin(78)},
+      {&BlankLengthLab, &Frame3D9, Lab(106)},
+      {&BlankLength, &Frame3D9, Box(106)},
+      {&BlankLengthSpin, &Frame3D9, Spin(106)},
+      {&LoopEnable, &Frame3D10, {8, 22, 240, 22}},
+      {&LoopSizeLab, &Frame3D10, Lab(50)},
+      {&LoopSize, &Frame3D10, Box(50)},
+      {&LoopSizeSpin, &Frame3D10, Spin(50)},
+      {&SendSettingLab, &Frame3D11, {8, 16, 244, 20}},
+      {&SendSettingTemp, &Frame3D11, {8, 44, 120, 28}},
+      {&SendDefault, &Frame3D11, {132, 44, 120, 28}},
+      {&UpdateDisplay, &Frame3D11, {8, 84, 244, 28}},
   };
   for (const Place& p : places) {
     p.control->SetContainer(p.container);

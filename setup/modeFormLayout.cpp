@@ -7,16 +7,17 @@ namespace taskhelm {
 namespace {
 
 constexpr Placement kModeFormLayout[] = {
-    {"Frame1", 12, 12, 220, 84},
-    {"Signcutter", 12, 20, 190, 22},  // in the frame
-    {"Marvesk", 12, 50, 190, 22},
-    {"msOK", 246, 18, 80, 28},
-    {"msCancel", 246, 56, 80, 28},
-    {"msStatusBar", 0, 108, 338, 24},
+    {"Frame1", 12, 12, 300, 84},
+    {"Signcutter", 12, 20, 270, 22},  // in the frame
+    {"Marvesk", 12, 50, 270, 22},
+    {"msOK", 428, 18, 80, 28},
+    {"msCancel", 428, 56, 80, 28},
+    // Wide enough for the longest hint, the OK button's.
+    {"msStatusBar", 0, 108, 520, 24},
 };
 
 }  // namespace
 
-void modeForm::Layout() { ApplyLayout(*this, 338, 132, kModeFormLayout); }
+void modeForm::Layout() { ApplyLayout(*this, 520, 132, kModeFormLayout); }
 
 }  // namespace taskhelm

@@ -1,0 +1,235 @@
+// The cutter window as the Qt front end shows it: caption, menus and frames of each cutter model,
+// in both editions and both unit systems, with no caption, value or hint cut off and no control
+// lying over another; the same for the small windows its menus open. The tests save pictures of
+// the model 32 window, with and without the tangential knife, for a person to look at.
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+
+#include "cutter/Dru71Set.h"
+#include "platform/Clock.h"
+#include "qtui/FormWindow.h"
+#include "setup/DefLangForm.h"
+#include "setup/Serial.h"
+#include "setup/modeForm.h"
+#include "sim/Device.h"
+#include "sim/SimSerialLine.h"
+#include "startup/App.h"
+#include "startup/ModelTable.h"
+#include "startup/ModelWindows.h"
+#include "tests/qtui/QtTestApp.h"
+#include "tests/support/FakeParlink.h"
+
+namespace qtui_tests {
+namespace {
+
+struct WindowCase {
+  int model;
+  int id;
+  texts::Edition edition;
+  bool metric;
+  bool largest;  // every size at its maximum: the widest numbers the boxes show
+  const char* caption;
+  std::vector<const char*> menus;
+  bool features, tangential;
+  const char* screenshot;  // saved as <build>/screenshots/<name>.png; nullptr: none
+};
+
+void PrintTo(const WindowCase& c, std::ostream* os) {
+  *os << c.model << "/" << c.id << (c.edition == texts::Edition::Spanish ? " es" : " en")
+      << (c.metric ? " metric" : " english") << (c.largest ? " largest" : "");
+}
+
+const std::vector<const char*> kEnglishMenus{"&File",      "&Setup", "&Display", "&Options",
+                                             "&Calibrate", "&Test",  "&Help"};
+const std::vector<const char*> kSpanishMenus{"&Archivo",  "&Configuración", "&Mostrar", "&Opciones",
+                                             "Ca&librar", "&Pruebas",       "A&yuda"};
+
+// The program on the Qt host, on the parallel port (the scripted library answers at once), with
+// the device not yet asked.
+struct QtProgram {
+  QtProgram(int model, int id, texts::Edition edition)
+      : device(model, id),
+        line(device, clock),
+        app(taskhelm::Platform{host, clock, line, parlink, platform::Regional{},
+                               folder.path().toStdString(), edition}),
+        s(app.s) {
+    taskhelm::InitModelTable(app);
+    s.ModelCode = static_cast<int16_t>(model);
+    s.DeviceId = static_cast<int16_t>(id);
+    s.PlotterPresent = true;
+    s.PortName = "COM0";
+    s.LptPortName = "LPT1";
+    s.LptNumber = 1;
+    taskhelm::ApplyModelProfile(app);
+    taskhelm::SetModelDefaults(app);
+  }
+
+  qtui::QtHost host;
+  platform::SystemClock clock;
+  sim::Device device;
+  sim::SimSerialLine line;
+  testing_support::FakeParlink parlink;
+  QTemporaryDir folder;
+  taskhelm::App app;
+  taskhelm::SharedState& s;
+};
+
+// What a widget needs to show its caption or value whole.
+int NeededWidth(QWidget& widget) {
+  if (auto* edit = qobject_cast<QLineEdit*>(&widget))
+    return edit->fontMetrics().horizontalAdvance(edit->text()) + 10;  // frame and text margins
+  if (qobject_cast<QGroupBox*>(&widget)) return widget.minimumSizeHint().width();
+  if (qobject_cast<QLabel*>(&widget) || qobject_cast<QCheckBox*>(&widget) ||
+      qobject_cast<QRadioButton*>(&widget) || qobject_cast<QPushButton*>(&widget))
+    return widget.sizeHint().width();
+  return 0;
+}
+
+// Every shown caption and value fits its control, no control lies over another of its container,
+// and every hint the controls write fits the box it is written to.
+void ExpectNothingCutOff(qtui::QtHost& host, forms::Form& form) {
+  qtui::FormWindow& window = *host.WindowOf(form);
+  window.Refresh();
+  std::vector<std::pair<const forms::Control*, QWidget*>> visible;
+  for (forms::Control* control : form.Controls()) {
+    QWidget* widget = window.WidgetOf(*control);
+    if (widget && widget->isVisibleTo(&window)) visible.emplace_back(control, widget);
+  }
+  for (const auto& [control, widget] : visible)
+    EXPECT_LE(NeededWidth(*widget), widget->width()) << control->Name() << " cuts off its text";
+
+  for (size_t i = 0; i < visible.size(); ++i)
+    for (size_t j = i + 1; j < visible.size(); ++j) {
+      QWidget* a = visible[i].second;
+      QWidget* b = visible[j].second;
+      if (a->parentWidget() != b->parentWidget()) continue;
+      EXPECT_FALSE(a->geometry().intersects(b->geometry()))
+          << visible[i].first->Name() << " lies over " << visible[j].first->Name();
+    }
+
+  for (const auto& [control, widget] : visible)
+    for (const auto& event : {control->GotFocus, control->MouseMove}) {
+      if (!event) continue;
+      host.Enter([&] { event(); });
+      window.Refresh();
+      for (const auto& [box, boxWidget] : visible) {
+        if (!qobject_cast<QLineEdit*>(boxWidget)) continue;
+        EXPECT_LE(NeededWidth(*boxWidget), boxWidget->width())
+            << control->Name() << "'s hint in " << box->Name();
+      }
+    }
+}
+
+class CutterWindow : public ::testing::TestWithParam<WindowCase> {
+ protected:
+  static void SetUpTestSuite() { EnsureApplication(); }
+};
+
+class CutterMenuWindows : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { EnsureApplication(); }
+};
+
+TEST_P(CutterWindow, ShowsTheModelsCaptionMenusAndFramesWithNothingCutOff) {
+  const WindowCase& c = GetParam();
+  QtProgram program(c.model, c.id, c.edition);
+  taskhelm::SharedState& s = program.s;
+  s.MetricUnits = c.metric;
+  if (c.largest) {
+    s.PanelSizeX = s.PanelMaxX;
+    s.PanelSizeY = s.PanelMaxY;
+    s.LoopSizeSetting = 838000;
+    s.AutoLoopOn = 1;
+    s.TagboardOn = 1;
+    s.CutLengthSetting = s.BlankLengthSetting = 5000;
+    s.ForceMax = 2000;
+  }
+  program.host.Enter([&] { taskhelm::ShowModelWindow(program.app); });
+  auto& form = program.app.Window<taskhelm::Dru71Set>();
+  qtui::FormWindow* window = program.host.WindowOf(form);
+  ASSERT_NE(window, nullptr);
+  window->Refresh();
+
+  EXPECT_EQ(window->windowTitle().toStdString(), c.caption);
+  std::vector<std::string> menus;
+  for (QAction* menu : window->menuBar()->actions()) menus.push_back(menu->text().toStdString());
+  EXPECT_EQ(menus, std::vector<std::string>(c.menus.begin(), c.menus.end()));
+  auto shown = [&](const forms::Control& frame) {
+    return window->WidgetOf(frame)->isVisibleTo(window);
+  };
+  EXPECT_EQ(shown(form.Frame3D9), c.features);
+  EXPECT_EQ(shown(form.Frame3D10), c.features);
+  EXPECT_EQ(shown(form.Frame1), c.tangential);
+  EXPECT_TRUE(shown(form.Frame3D11));
+  ExpectNothingCutOff(program.host, form);
+
+  if (c.screenshot) {
+    const char* bin = std::getenv("TASKHELM_BIN");
+    if (!bin) GTEST_SKIP() << "no build folder to save the picture in";
+    const std::filesystem::path folder = std::filesystem::path(bin).parent_path() / "screenshots";
+    std::filesystem::create_directories(folder);
+    program.host.Enter([&] { form.StatusBar.SetText(" "); });
+    EXPECT_TRUE(program.host.SaveScreenshot(form, (folder / c.screenshot).string() + ".png"));
+  }
+}
+
+using E = texts::Edition;
+INSTANTIATE_TEST_SUITE_P(
+    Models, CutterWindow,
+    ::testing::Values(
+        WindowCase{32, 32, E::English, false, false, "Kelvaro R/V Taskhelm", kEnglishMenus, true,
+                   false, "cutter-32"},
+        WindowCase{32, 50, E::English, false, false, "Kelvaro R/V Taskhelm", kEnglishMenus, true,
+                   true, "cutter-32-id50"},
+        WindowCase{32, 46, E::English, true, true, "Quorvane 510 Taskhelm", kEnglishMenus, true,
+                   false, nullptr},
+        WindowCase{32, 50, E::Spanish, true, true, "Kelvaro R/V Taskhelm", kSpanishMenus, true,
+                   true, nullptr},
+        WindowCase{32, 50, E::Spanish, false, true, "Kelvaro R/V Taskhelm", kSpanishMenus, true,
+                   true, nullptr},
+        WindowCase{36, 36, E::English, true, true, "Quorvane 530 Taskhelm", kEnglishMenus, false,
+                   false, nullptr},
+        WindowCase{39, 39, E::Spanish, false, false, "Quorvane 520 Taskhelm", kSpanishMenus,
+                   false, false, nullptr},
+        WindowCase{42, 42, E::English, false, true, " Quorvane 555LJ Taskhelm", kEnglishMenus,
+                   false, false, nullptr},
+        WindowCase{47, 47, E::Spanish, true, true, "Quorvane 530 Taskhelm", kSpanishMenus, false,
+                   false, nullptr}),
+    [](const auto& info) { return "Case" + std::to_string(info.index); });
+
+// The HP-GL origin, cutter-mode and port-test windows, in both editions and in the states that
+// show their longest texts.
+TEST_F(CutterMenuWindows, ShowNothingCutOff) {
+  for (E edition : {E::English, E::Spanish}) {
+    SCOPED_TRACE(edition == E::Spanish ? "Spanish" : "English");
+    QtProgram program(32, 32, edition);
+    program.parlink.replies = {"1\r"};  // the cutter is in its special mode
+    auto show = [&](forms::Form& form) {
+      program.host.Enter([&] {
+        program.app.port.OpenPort();
+        form.Show(forms::ShowMode::Modeless);
+      });
+      ExpectNothingCutOff(program.host, form);
+    };
+    show(program.app.Window<taskhelm::DefLangForm>());
+    show(program.app.Window<taskhelm::modeForm>());
+    for (int16_t mode : {0, 1}) {
+      program.s.PortTestMode = mode;
+      program.host.Enter([&] { program.app.Window<taskhelm::Serial>().Unload(); });
+      show(program.app.Window<taskhelm::Serial>());
+    }
+  }
+}
+
+}  // namespace
+}  // namespace qtui_tests
