@@ -200,6 +200,15 @@ void FormWindow::closeEvent(QCloseEvent* event) {
   Act([this] { form_.Close(); });
 }
 
+void FormWindow::PaintLater() {
+  if (paintPending_) return;
+  paintPending_ = true;
+  QTimer::singleShot(0, this, [this] {
+    paintPending_ = false;
+    if (form_.Loaded() && form_.Visible()) Act([this] { form_.Repaint(); });
+  });
+}
+
 QImage FormWindow::Grab() {
   Refresh();
   if (!isVisible()) {
@@ -234,6 +243,9 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
       return false;
     case QEvent::MouseMove:
       if (widget != this) MouseMoved(widget, static_cast<QMouseEvent&>(*event));
+      return false;
+    case QEvent::WindowActivate:
+      if (widget == this) PaintLater();
       return false;
     default: return false;
   }

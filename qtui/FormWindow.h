@@ -61,6 +61,8 @@ class FormWindow : public QMainWindow {
   bool DefaultButtonKey(forms::Control* control, int keyCode, int shift);
   void FocusArrived(forms::Control* control, Qt::FocusReason reason);
   void MouseMoved(QWidget* widget, const QMouseEvent& event);
+  // The window is the operator's again (a dialog or message box over it closed): it repaints.
+  void PaintLater();
 
   QtHost& host_;
   forms::Form& form_;
@@ -70,6 +72,7 @@ class FormWindow : public QMainWindow {
   std::unordered_map<const forms::Control*, ControlView*> viewOf_;
   std::unordered_map<QObject*, forms::Control*> bound_;
   bool placed_ = false;
+  bool paintPending_ = false;
 };
 
 }  // namespace qtui

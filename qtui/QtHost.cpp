@@ -119,6 +119,8 @@ void QtHost::ShowForm(forms::Form& form, forms::ShowMode mode) {
   bool runningModal = std::any_of(modalLoops_.begin(), modalLoops_.end(),
                                   [&form](const ModalLoop& m) { return m.form == &form; });
   window.Present(runningModal ? forms::ShowMode::Modal : mode);
+  // A window paints as it shows.
+  form.Repaint();
   SaveShotIfAsked(window);
   if (mode != forms::ShowMode::Modal) return;
   QEventLoop loop;

@@ -1,6 +1,7 @@
 // Modal shows run a nested loop until the form hides; the program's end leaves every loop and
 // stops the code that waited; without an end the program is over when its last window goes.
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QTimer>
 
 #include "qtui/FormWindow.h"
@@ -78,6 +79,21 @@ TEST_F(Modal, EndProgramInsideNestedModalLoopsEndsThemAllAndStopsTheirCallers) {
   // Nothing runs any more.
   EXPECT_FALSE(host.Enter([&] { order.push_back("late"); }));
   EXPECT_EQ(order.size(), 1u);
+}
+
+// The form's Paint runs as the window shows, and again when a dialog over it has closed (the
+// settings windows redisplay there what another window read from the device).
+TEST_F(Modal, AWindowPaintsAsItShowsAndWhenADialogOverItCloses) {
+  int paints = 0;
+  main.Paint = [&] { ++paints; };
+  host.Enter([&] { main.Show(); });
+  EXPECT_EQ(paints, 1);
+  QCoreApplication::processEvents();
+  const int shown = paints;
+  QTimer::singleShot(0, [&] { host.Enter([&] { outer.Hide(); }); });
+  host.Enter([&] { outer.Show(forms::ShowMode::Modal); });
+  QCoreApplication::processEvents();
+  EXPECT_GT(paints, shown);
 }
 
 TEST_F(Modal, RunEndsWithTheLastWindowWhenNoProgramEndCame) {
