@@ -197,6 +197,7 @@ INSTANTIATE_TEST_SUITE_P(
     Fields, Spin,
     ::testing::Values(
         // Metric panel spins move 1 cm from the exact size.
+        SpinCase{true, "PanelX", "100.00", false, {"99.00"}, 38976},
         SpinCase{true, "PanelX", "100.00", false, {"99.00", "98.00"}, 38583},
         SpinCase{true, "PanelX", "100.00", true, {"101.00"}, 39764},
         // English: to whole inches, then by an inch; the Y spin up keeps the fraction.

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "setup/Config.h"
@@ -133,6 +134,54 @@ TEST(CutterMenus, HelpOpensTheModelsFileBesideTheProgramOrSaysItIsMissing) {
     EXPECT_EQ(h.f.host.helpShown[0], path);
     EXPECT_EQ(h.f.host.pointer, forms::Pointer::Default);
   }
+}
+
+// The items that open a window of their own; every dialog closes again at once.
+TEST(CutterMenus, ItemsOpenTheirWindows) {
+  using taskhelm::Dru71Set;
+  struct Opens {
+    std::function<void(Dru71Set&)> choose;
+    const char* window;
+    const char* box;  // what the box before it says, "" for none
+  };
+  const Opens cases[] = {
+      {[](Dru71Set& w) { w.DisplayLang.Choose(); }, "DefLangForm", ""},
+      {[](Dru71Set& w) { w.AboutCom.Choose(); }, "About", ""},
+      {[](Dru71Set& w) { w.TstSerialCom[0].Choose(); }, "Serial",
+       "Turn cutter on while holding down the Test Cut key\r\nuntil it beeps and light flashes 3 "
+       "times."},
+      {[](Dru71Set& w) { w.TstSerialCom[1].Choose(); }, "Serial",
+       "Disconnect the cutter and connect the serial Diagnostic Module\r\nto the computer serial "
+       "port."},
+  };
+  for (const Opens& c : cases) {
+    SCOPED_TRACE(c.window);
+    CutterHarness h(Cutter(32));
+    std::vector<std::string> opened;
+    for (const char* name : {"DefLangForm", "About", "Serial"})
+      h.f.host.modalOperators[name] = [&opened](forms::Form& form) {
+        opened.push_back(form.Name());
+        form.Unload();
+      };
+    h.f.host.Run([&] { c.choose(h.Window()); });
+    EXPECT_EQ(opened, std::vector<std::string>{c.window});
+    if (*c.box) {
+      ASSERT_FALSE(h.f.host.boxes.empty());
+      EXPECT_EQ(h.f.host.boxes[0].text, c.box);
+    }
+  }
+}
+
+// Alt+U locks the maximum force until the window is activated again, for instance when a dialog
+// opened from it closes.
+TEST(CutterMenus, ADialogClosingLiftsTheMaximumForceLock) {
+  CutterHarness h(Cutter(36));
+  auto& w = h.Window();
+  w.HandleHotKeys('U', forms::AltKey);
+  ASSERT_FALSE(w.HiForce.Enabled());
+  h.f.host.modalOperators["About"] = [](forms::Form& form) { form.Unload(); };
+  h.f.host.Run([&] { w.AboutCom.Choose(); });
+  EXPECT_TRUE(w.HiForce.Enabled());
 }
 
 TEST(CutterMenus, PortSetupOpensSetupWithTheModelListLocked) {
