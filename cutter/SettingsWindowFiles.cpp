@@ -63,7 +63,11 @@ void SettingsWindow::FileSendCom_Click(int index) {
   app.SetPointer(Pointer::Hourglass);
   const bool read = reader.ReadSettingsFile();
   app.SetPointer(Pointer::Default);
-  if (read) ShowSettings();
+  if (!read) return;
+  ShowSettings();
+  // The file's settings are not the device's yet, also where no box shows the difference (the
+  // origin, the tangential box): Permanent must send them rather than store what the device has.
+  app.s.SettingsSent = false;
 }
 
 void SettingsWindow::FileSaveCom_Click() {

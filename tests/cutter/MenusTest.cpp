@@ -225,6 +225,24 @@ TEST(CutterMenus, SettingsFileSavedAndOpenedAgain) {
   EXPECT_EQ(h.f.device.Received(), "");  // a file reaches the device only through the sends
 }
 
+// A loaded file that differs from the device only where no box shows it still goes out whole.
+TEST(CutterMenus, LoadedSettingsCountAsUnsent) {
+  CutterHarness h(Cutter(36));
+  auto& w = h.Window();
+  w.SendSettingTemp.Press();
+  ASSERT_TRUE(h.f.s.SettingsSent);
+  const std::string path = h.f.app.programFolder + "/origin.tkh";
+  std::ofstream(path) << "!HO0 PT3 LL0,0 UR18250,30250 SS100,100 SF10,700 SD0,0 SA10 KO94 KV20 "
+                         "KA15 \r\n";
+  h.f.host.openFiles = {path};
+  w.FileSendCom[1].Choose();
+  EXPECT_FALSE(h.f.s.SettingsSent);
+  h.f.device.ClearReceived();
+  w.SendDefault.Press();
+  EXPECT_EQ(h.SettingsCommandReceived(),
+            "!HO0 PT3 LL0,0 UR18250,30250 SS100,100 SF10,700 SD0,0 SA10 KO94 KV20 KA15UD@");
+}
+
 TEST(CutterMenus, SavingIntoAFolderThatIsNotThereSaysSo) {
   CutterHarness h(Cutter(36));
   h.f.host.saveFiles = {h.f.app.programFolder + "/no/such/folder/x.tkh"};
