@@ -80,7 +80,11 @@ int64_t SettingsField::High() const { return spec_.high.In(Application().s); }
 void SettingsField::Validate() {
   SettingRef target = Target();
   if (!target) return;
-  const double x = ToDevice(Reading());
+  // A box still showing its stored value keeps that exact value: the text is a rounded view, and
+  // reading it back would move a setting the operator never touched (46.36 cm is not 18250 mils).
+  const double stored = static_cast<double>(target.Get());
+  const double x =
+      box_.Text() == Format(ToShown(stored), View().pattern) ? stored : ToDevice(Reading());
   const int64_t low = Low(), high = High();
   // Clamping before rounding keeps huge entries in range; with whole-number bounds it gives what
   // rounding first and clamping then would.

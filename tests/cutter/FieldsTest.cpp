@@ -111,6 +111,26 @@ TEST(CutterFields, RegionalDecimalSeparatorIsReadAndWritten) {
   EXPECT_EQ(h.f.s.ScaleX, 12);
 }
 
+// Passing through a box the operator does not change leaves its setting exact, however the shown
+// text rounds it; a changed text is read as typed.
+TEST(CutterFields, AnUntouchedBoxKeepsItsExactValue) {
+  CutterHarness h(Cutter(32), /*metric=*/true);
+  auto& w = h.Window();
+  h.f.s.PanelSizeX = 18250;  // 46.355 cm, shown 46.36
+  h.f.s.PounceOn = 1;
+  h.f.s.PounceCutLength = 40;  // 1.016 mm, shown 1.0
+  w.ShowParam();
+  ASSERT_EQ(w.PanelX.Text(), "46.36");
+  for (int visit = 0; visit < 2; ++visit) {
+    h.Type(w.PanelX, w.PanelX.Text());
+    h.Type(w.CutLength, w.CutLength.Text());
+  }
+  EXPECT_EQ(h.f.s.PanelSizeX, 18250);
+  EXPECT_EQ(h.f.s.PounceCutLength, 40);
+  h.Type(w.PanelX, "46.37");
+  EXPECT_EQ(h.f.s.PanelSizeX, 18256);
+}
+
 TEST(CutterFields, OffsetSetsTheMinimumAngle) {
   CutterHarness h(Cutter(36));
   auto& w = h.Window();
