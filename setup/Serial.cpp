@@ -127,7 +127,12 @@ void Serial::EchoCharacter(int c) {
 
 void Serial::SerCom_Click(int port) {
   SharedState& s = app_.s;
-  if (s.LptPortName != "LPT0") app_.port.CloseLptPort();
+  // A serial port configured means no parallel one: "LPT0", so the next showing of this window
+  // does not select a parallel option too and move the connection back.
+  if (s.LptPortName != "LPT0") {
+    app_.port.CloseLptPort();
+    s.LptPortName = "LPT0";
+  }
   s.PortName = "COM" + std::to_string(port);
   if (!app_.port.OpenSerialPort(s.PortName)) {
     app_.MsgBox(app_.T("Could not open ") + s.PortName, forms::MsgButtons::OK,

@@ -222,8 +222,15 @@ TEST(SerialPorts, SwitchingBetweenSerialAndParallel) {
     EXPECT_EQ(f.s.PortName, "COM2");
     EXPECT_EQ(f.line.PortNumber(), 2);
     EXPECT_TRUE(f.line.IsOpen());
+    EXPECT_EQ(f.s.LptPortName, "LPT0");
     w.SerialExit.Press();
   });
+  // The next test starts on the serial port chosen last.
+  RunPortTest(f, 0, [&](Serial& w) {
+    EXPECT_EQ(SelectedOptions(w), "SerCom2");
+    w.SerialExit.Press();
+  });
+  EXPECT_EQ(f.s.PortName, "COM2");
   for (const auto& box : f.host.boxes) EXPECT_NE(box.title, "ERROR") << box.text;
 }
 
