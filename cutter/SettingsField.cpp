@@ -31,12 +31,12 @@ SettingRef Setting::In(SharedState& s) const {
   return select_ ? select_(s) : SettingRef();
 }
 
-SettingsField::SettingsField(FieldSet& set, const FieldSpec& spec)
+SettingsField::SettingsField(FieldSet& set, const FieldSpec& row)
     : set_(set),
-      spec_(spec),
-      box_(*FindOf<forms::TextBox>(set.form, spec.box, forms::ControlKind::TextBox)),
-      label_(FindOf<forms::Label>(set.form, spec.label, forms::ControlKind::Label)),
-      spin_(FindOf<forms::SpinButton>(set.form, spec.spin, forms::ControlKind::SpinButton)) {
+      spec_(row),
+      box_(*FindOf<forms::TextBox>(set.form, row.box, forms::ControlKind::TextBox)),
+      label_(FindOf<forms::Label>(set.form, row.label, forms::ControlKind::Label)),
+      spin_(FindOf<forms::SpinButton>(set.form, row.spin, forms::ControlKind::SpinButton)) {
   Wire();
 }
 
@@ -142,7 +142,7 @@ void SettingsField::EnterPressed() {
 FieldSet::FieldSet(App& app, forms::Form& form, forms::TextBox& statusBar,
                    std::span<const FieldSpec> specs)
     : app(app), form(form), statusBar(statusBar) {
-  for (const FieldSpec& spec : specs) fields_.push_back(std::make_unique<SettingsField>(*this, spec));
+  for (const FieldSpec& row : specs) fields_.push_back(std::make_unique<SettingsField>(*this, row));
 }
 
 SettingsField& FieldSet::operator[](std::string_view box) const {

@@ -103,7 +103,7 @@ class FieldSet;
 
 class SettingsField {
  public:
-  SettingsField(FieldSet& set, const FieldSpec& spec);
+  SettingsField(FieldSet& set, const FieldSpec& row);
   SettingsField(const SettingsField&) = delete;
   SettingsField& operator=(const SettingsField&) = delete;
 

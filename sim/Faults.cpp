@@ -21,13 +21,13 @@ const char* FaultNames() {
          "slow[=MS], split, cts-low";
 }
 
-bool SetFault(Faults& faults, std::string_view spec, int deviceId, std::string& error) {
-  std::string_view name = spec;
+bool SetFault(Faults& faults, std::string_view switchText, int deviceId, std::string& error) {
+  std::string_view name = switchText;
   std::string_view value;
   bool hasValue = false;
-  if (auto eq = spec.find('='); eq != std::string_view::npos) {
-    name = spec.substr(0, eq);
-    value = spec.substr(eq + 1);
+  if (auto eq = switchText.find('='); eq != std::string_view::npos) {
+    name = switchText.substr(0, eq);
+    value = switchText.substr(eq + 1);
     hasValue = true;
   }
   auto noValue = [&](bool& flag) {

@@ -28,7 +28,7 @@ inline constexpr int kOverlongFiller = 1100;
 // Switches one fault on by its command-line name ("silent", "wrong-model[=ID]", "short-dump",
 // "no-underscore", "garbage", "nul", "overlong", "no-cr", "slow[=MS]", "split", "cts-low").
 // False with a message for an unknown name or a bad value. `deviceId` picks the default wrong id.
-bool SetFault(Faults& faults, std::string_view spec, int deviceId, std::string& error);
+bool SetFault(Faults& faults, std::string_view switchText, int deviceId, std::string& error);
 
 // The names SetFault knows, for a usage text.
 const char* FaultNames();

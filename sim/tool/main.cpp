@@ -91,9 +91,9 @@ int main(int argc, char** argv) {
   } catch (const std::invalid_argument& e) {
     return Usage(e.what());
   }
-  for (const std::string& spec : faultSpecs) {
+  for (const std::string& switchText : faultSpecs) {
     std::string error;
-    if (!sim::SetFault(device->faults, spec, device->Id(), error)) return Usage(error);
+    if (!sim::SetFault(device->faults, switchText, device->Id(), error)) return Usage(error);
   }
   if (echo) device->SetMode(sim::ReceiveMode::Echo);
 

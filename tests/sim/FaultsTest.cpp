@@ -103,7 +103,7 @@ TEST(FaultSwitch, CtsLowAndSilenceAlsoCoverEcho) {
 
 TEST(FaultNames, SetByName) {
   struct Case {
-    std::string spec;
+    std::string switchText;
     bool ok;
     std::function<bool(const sim::Faults&)> holds;
   };
@@ -130,11 +130,11 @@ TEST(FaultNames, SetByName) {
   for (const Case& c : cases) {
     sim::Faults faults;
     std::string error;
-    EXPECT_EQ(sim::SetFault(faults, c.spec, 32, error), c.ok) << c.spec;
+    EXPECT_EQ(sim::SetFault(faults, c.switchText, 32, error), c.ok) << c.switchText;
     if (c.ok) {
-      EXPECT_TRUE(c.holds(faults)) << c.spec;
+      EXPECT_TRUE(c.holds(faults)) << c.switchText;
     } else {
-      EXPECT_FALSE(error.empty()) << c.spec;
+      EXPECT_FALSE(error.empty()) << c.switchText;
     }
   }
 }
