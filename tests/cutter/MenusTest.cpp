@@ -7,6 +7,7 @@
 
 #include "setup/Config.h"
 #include "tests/cutter/CutterHarness.h"
+#include "tests/support/FileText.h"
 
 namespace cutter_tests {
 namespace {
@@ -196,12 +197,7 @@ TEST(CutterMenus, PortSetupOpensSetupWithTheModelListLocked) {
   EXPECT_EQ(h.f.s.SetupMenuIndex, 1);
 }
 
-std::string Read(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+std::string Read(const std::string& path) { return testing_support::FileText(path); }
 
 TEST(CutterMenus, SettingsFileSavedAndOpenedAgain) {
   CutterHarness h(Cutter(36));

@@ -15,6 +15,7 @@
 #include "startup/Main.h"
 #include "startup/ModelTable.h"
 #include "tests/support/TestHost.h"
+#include "tests/support/FileText.h"
 
 namespace taskhelm {
 namespace {
@@ -67,12 +68,7 @@ class ParallelOverPty : public ::testing::Test {
         Platform{host, host, serial, parlink, platform::Regional{}, folder, texts::Edition::English});
   }
 
-  std::string IniText() {
-    std::ifstream in(folder + "/Tkh.ini", std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
+  std::string IniText() { return testing_support::FileText(folder + "/Tkh.ini"); }
 
   std::string folder;
   testing_support::TestHost host;

@@ -16,6 +16,7 @@
 #include "startup/Main.h"
 #include "tests/support/FakeParlink.h"
 #include "tests/support/TestHost.h"
+#include "tests/support/FileText.h"
 
 namespace taskhelm {
 namespace {
@@ -48,12 +49,7 @@ class StartupOverPty : public ::testing::Test {
     return text;
   }
 
-  std::string IniText() {
-    std::ifstream in(folder + "/Tkh.ini", std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
+  std::string IniText() { return testing_support::FileText(folder + "/Tkh.ini"); }
 
   sim::Device device;
   sim::PtyDevice pty;

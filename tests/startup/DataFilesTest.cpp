@@ -7,6 +7,7 @@
 
 #include "startup/DataFiles.h"
 #include "startup/Main.h"
+#include "tests/support/FileText.h"
 
 namespace taskhelm {
 namespace {
@@ -25,12 +26,7 @@ class FileHelpers : public ::testing::Test {
     std::ofstream(path, std::ios::binary) << text;
     return path;
   }
-  static std::string Content(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
+  static std::string Content(const std::string& path) { return testing_support::FileText(path); }
 
   std::string folder;
 };

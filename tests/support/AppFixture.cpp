@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "startup/ModelTable.h"
+#include "tests/support/FileText.h"
 
 namespace testing_support {
 
@@ -70,12 +71,7 @@ void AppFixture::UseParallelPort(int lpt) {
   s.LptNumber = static_cast<int16_t>(lpt);
 }
 
-std::string AppFixture::IniText() const {
-  std::ifstream in(app.IniPath(), std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+std::string AppFixture::IniText() const { return FileText(app.IniPath()); }
 
 void AppFixture::WriteIniText(const std::string& text) const {
   std::ofstream(app.IniPath(), std::ios::binary) << text;

@@ -16,6 +16,7 @@
 #include "startup/App.h"
 #include "tests/support/FakeParlink.h"
 #include "tests/support/TestHost.h"
+#include "tests/support/FileText.h"
 
 namespace transfer_tests {
 
@@ -93,12 +94,7 @@ class TempFolder {
     std::ofstream(File(name), std::ios::binary) << bytes;
     return File(name);
   }
-  std::string Read(const std::string& name) const {
-    std::ifstream in(File(name), std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
+  std::string Read(const std::string& name) const { return testing_support::FileText(File(name)); }
   std::string path;
 };
 
