@@ -1,5 +1,7 @@
 #include "cutter/Dru71Set.h"
 
+#include "calibration/Openers.h"
+#include "servo/Openers.h"
 #include "startup/App.h"
 
 namespace taskhelm {
@@ -60,6 +62,10 @@ Dru71Set::Dru71Set(App& app) : SettingsWindow(app, "Dru71Set", kCutterRules) {
   DsplyMotorVoltsCom.Click = [this] { DsplyMotorVoltsCom_Click(); };
   DisplayLang.Click = [this] { DisplayLang_Click(); };
   UpdateFlash.Click = [this] { UpdateFlash_Click(); };
+  DisplayFilter.Click = [this] { ShowFiltering(this->app, FilterOpening::ReadStateFirst); };
+  CornerDisp.Click = [this] { ShowCornering(this->app); };
+  Servotuner.Click = [this] { ShowServoTuner(this->app); };
+  PenAdjust.Click = [this] { ShowPenAdjustment(this->app); };
 
   // Hints of the window's own controls (the fields show theirs).
   auto hint = [this](forms::Control& control, const char* text) {

@@ -25,6 +25,7 @@ void Dru71Set::DsplyMotorVoltsCom_Click() {
 
 void Dru71Set::HandleHotKeys(int keyCode, int shift) {
   if (keyCode == 'U' && (shift & forms::AltKey)) ToggleMaxForceLock(fields_);
+  HandleServiceHotkeys(keyCode, shift);
 }
 
 }  // namespace taskhelm

@@ -75,6 +75,9 @@ class SettingsWindow : public forms::Form {
   // back and shows them.
   void SendTemporary();
 
+  // Ctrl+Alt+H opens the servo tuner, Ctrl+Alt+M the pen-down adjustment; other keys do nothing.
+  void HandleServiceHotkeys(int keyCode, int shift);
+
  protected:
   SettingsWindow(App& app, std::string name, const SettingsWindowRules& rules);
 
