@@ -4,6 +4,7 @@
 
 #include <functional>
 
+#include "setup/Serial.h"
 #include "tests/cutter/CutterHarness.h"
 
 namespace cutter_tests {
@@ -95,6 +96,27 @@ TEST(CutterOverlap, ReadBacksShowTheDevicesValuesDespiteARefusedClick) {
   EXPECT_EQ(w.HiForce.Text(), "650");
   EXPECT_TRUE(h.f.s.SettingsSent);
   EXPECT_TRUE(h.f.host.boxes.empty());
+}
+
+// The port test opens the port and then waits for the operator in its own window: its controls
+// act there, and the port it switches to opens.
+TEST(CutterOverlap, ThePortTestsOwnControlsActWhileItsOpenerWaits) {
+  CutterHarness h(Cutter(32));
+  bool portClicked = false, exitPressed = false;
+  h.f.host.modalOperators["Serial"] = [&](forms::Form& form) {
+    auto& test = static_cast<taskhelm::Serial&>(form);
+    portClicked = h.f.host.exchange.Run(h.f.host, forms::EntryKind::Operator,
+                                        test.SerCom1.duringExchange,
+                                        [&] { test.SerCom1.SetValue(true); });
+    exitPressed = h.f.host.Press(test.SerialExit);
+  };
+  const int beepsBefore = h.f.host.beeps;
+  EXPECT_TRUE(h.f.host.Run([&] { h.f.host.Choose(h.Window().TstSerialCom[1]); }));
+  EXPECT_TRUE(portClicked);
+  EXPECT_TRUE(exitPressed);
+  EXPECT_EQ(h.f.app.LoadedWindow<taskhelm::Serial>(), nullptr);
+  EXPECT_EQ(h.f.host.beeps, beepsBefore);
+  EXPECT_FALSE(h.f.host.exchange.ExchangeUnderWay());
 }
 
 }  // namespace

@@ -313,7 +313,10 @@ TEST_F(ParlinkPort, WhatIsNotADeviceIsNotReadyAndStaysUntouched) {
   ASSERT_NE(mkdtemp(pattern), nullptr);
   const std::string folder = pattern;
   const std::string document = folder + "/letter.txt", pipe = folder + "/pipe";
-  { std::FILE* f = std::fopen(document.c_str(), "wb"); ASSERT_NE(f, nullptr); std::fputs("Dear", f); std::fclose(f); }
+  std::FILE* letter = std::fopen(document.c_str(), "wb");
+  ASSERT_NE(letter, nullptr);
+  std::fputs("Dear", letter);
+  std::fclose(letter);
   ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
   for (const std::string& path : {document, pipe}) {
     SCOPED_TRACE(path);
@@ -323,10 +326,10 @@ TEST_F(ParlinkPort, WhatIsNotADeviceIsNotReadyAndStaysUntouched) {
     EXPECT_EQ(Lib().WriteLPT("!IC@", 4), -2);
   }
   char text[8] = {};
-  std::FILE* f = std::fopen(document.c_str(), "rb");
-  ASSERT_NE(f, nullptr);
-  EXPECT_EQ(std::fread(text, 1, sizeof text, f), 4u);
-  std::fclose(f);
+  letter = std::fopen(document.c_str(), "rb");
+  ASSERT_NE(letter, nullptr);
+  EXPECT_EQ(std::fread(text, 1, sizeof text, letter), 4u);
+  std::fclose(letter);
   EXPECT_STREQ(text, "Dear");
   std::remove(document.c_str());
   std::remove(pipe.c_str());
