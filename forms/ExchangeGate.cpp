@@ -42,7 +42,8 @@ void ExchangeGate::Pop() {
 
 ExchangeGate::DeviceUse::DeviceUse(ExchangeGate& gate) : gate_(gate) {
   ++gate_.portCalls_;
-  if (!gate_.levels_.empty() && !gate_.levels_.back().modal) gate_.levels_.back().holdsDevice = true;
+  std::vector<Level>& levels = gate_.levels_;
+  if (!levels.empty() && !levels.back().modal) levels.back().holdsDevice = true;
 }
 
 ExchangeGate::DeviceUse::~DeviceUse() { --gate_.portCalls_; }

@@ -18,7 +18,8 @@ Bounds PanelX(const SharedState& s) { return {0, static_cast<double>(s.PanelMaxX
 Bounds PanelY(const SharedState& s) { return {0, static_cast<double>(s.PanelMaxY)}; }
 Bounds Force(const SharedState& s) { return {double(s.ForceLimitLow), double(s.ForceLimitHigh)}; }
 Bounds CutterForceMax(const SharedState& s) {
-  const bool heavy = s.ModelCode == 36 || s.ModelCode == 39 || s.ModelCode == 42 || s.ModelCode == 47;
+  const int16_t m = s.ModelCode;
+  const bool heavy = m == 36 || m == 39 || m == 42 || m == 47;
   return {double(s.ForceMin), heavy ? 2000.0 : double(s.ForceLimitHigh)};
 }
 // The light pen plotters: a lower force ceiling, and the sensor.
@@ -44,12 +45,16 @@ constexpr std::array<SettingRule, 8> kFirstEight{{
     {7, I(&S::AccelSetting), B, Fixed<1, 20>},
 }};
 
-constexpr std::array<SettingRule, 13> kCutterRows{{
+// The force pair and the blade: the rest of the common part of the cutters and the roll-feed.
+constexpr std::array<SettingRule, 5> kBladeRows{{
     {8, I(&S::ForceMin), B, Force},
     {9, I(&S::ForceMax), B, CutterForceMax},
     {10, I(&S::BladeOffset), B, BladeOffset},
     {11, I(&S::OvercutSetting), B, Fixed<0, 100>},
     {12, I(&S::MinAngle), B, Fixed<0, 180>},
+}};
+
+constexpr std::array<SettingRule, 8> kCutterRows{{
     {17, I(&S::AutoLoopOn), RuleKind::Flag},
     {18, L(&S::LoopSizeSetting), B, Fixed<1000, 838000>},
     {19, I(&S::PounceOn), RuleKind::Flag},
@@ -62,12 +67,7 @@ constexpr std::array<SettingRule, 13> kCutterRows{{
 // The model 39 reports its cornering mode where the others report their width.
 constexpr SettingRule kCornering39{25, I(&S::CorneringMode), B, Fixed<1, 13>};
 
-constexpr std::array<SettingRule, 12> kRollFeedRows{{
-    {8, I(&S::ForceMin), B, Force},
-    {9, I(&S::ForceMax), B, CutterForceMax},
-    {10, I(&S::BladeOffset), B, BladeOffset},
-    {11, I(&S::OvercutSetting), B, Fixed<0, 100>},
-    {12, I(&S::MinAngle), B, Fixed<0, 180>},
+constexpr std::array<SettingRule, 7> kRollFeedRows{{
     {17, I(&S::RollFeedOn), RuleKind::ZeroOne},
     {18, I(&S::FrameGap), B, Fixed<-1000, 1000>},
     {19, I(&S::TagboardOn), RuleKind::Flag},
@@ -103,11 +103,13 @@ void ForEachRule(int16_t model, const std::function<void(const SettingRule&)>& a
   switch (FamilyOf(model)) {
     case ModelFamily::Cutter:
       each(kFirstEight);
+      each(kBladeRows);
       each(kCutterRows);
       if (model == 39) apply(kCornering39);
       return;
     case ModelFamily::RollFeed:
       each(kFirstEight);
+      each(kBladeRows);
       each(kRollFeedRows);
       return;
     case ModelFamily::PenPlotter:
@@ -143,7 +145,8 @@ void LimitSetting(SharedState& s, Field field) {
     if (rule.field.integer == field.integer && rule.field.longValue == field.longValue)
       Store(s, field, Limited(s, rule, static_cast<float>(Load(s, field))));
   });
-  if (field.integer == &SharedState::SensorEnabled && FamilyOf(s.ModelCode) == ModelFamily::PenPlotter)
+  if (field.integer == &SharedState::SensorEnabled &&
+      FamilyOf(s.ModelCode) == ModelFamily::PenPlotter)
     s.SensorEnabled = SensorSwitch(s.ModelCode, s.SensorEnabled);
 }
 

@@ -76,7 +76,8 @@ TEST(CutterOverlap, ASecondActionDuringALateReplyIsRefusedAndTheFirstGetsItsRepl
     ASSERT_EQ(secondTries, 1);
     EXPECT_FALSE(secondRan);
     EXPECT_EQ(h.f.host.beeps, beepsBefore + 1);  // the refusal, and no failure
-    for (const auto& box : h.f.host.boxes) EXPECT_NE(box.icon, forms::MsgIcon::Exclamation) << box.text;
+    for (const auto& box : h.f.host.boxes)
+      EXPECT_NE(box.icon, forms::MsgIcon::Exclamation) << box.text;
     EXPECT_EQ(h.f.device.Received(), expectedWire);  // so never a "!UD@" inside it
     EXPECT_FALSE(h.f.host.exchange.ExchangeUnderWay());
     // Once the first is over, the same action runs.
