@@ -43,7 +43,10 @@ void Form::Show(ShowMode mode) {
     host_.activeForm = this;
     shownModal_ = true;
     if (Activate) Activate();
-    if (visible_) host_.ShowForm(*this, mode);  // returns once the form is hidden or unloaded
+    if (visible_) {
+      ExchangeGate::ModalLevel level(host_.exchange);
+      host_.ShowForm(*this, mode);  // returns once the form is hidden or unloaded
+    }
     shownModal_ = false;
     if (host_.activeForm == this) host_.activeForm = nullptr;
     if (host_.Ending()) throw ProgramEnd{};

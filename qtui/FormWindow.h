@@ -33,8 +33,12 @@ class FormWindow : public QMainWindow {
   void Refresh();
   // Shows the window, modal or not; the first show centres it on the screen.
   void Present(forms::ShowMode mode);
-  // Runs an operator action on the model through the host's guard.
-  void Act(const std::function<void()>& action);
+  // Runs an operator action on the model through the host's guard; while the device is busy
+  // with an exchange, the exchange gate refuses it with a beep unless it is marked Allowed.
+  void Act(const std::function<void()>& action,
+           forms::DuringExchange mark = forms::DuringExchange::Refused);
+  // Runs model code that starts no exchange (focus, pointer moves, paint) through the guard only.
+  void Relay(const std::function<void()>& action);
   // Routes a widget's focus, mouse and key events to a control (nullptr: the form itself).
   void Bind(QWidget* widget, forms::Control* control);
 

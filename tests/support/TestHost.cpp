@@ -81,7 +81,9 @@ void TestHost::RunTimers() {
       continue;
     }
     it->second = now_ + timer->Interval();
-    if (timer->Tick) timer->Tick();
+    exchange.Run(*this, forms::EntryKind::Timer, forms::DuringExchange::Allowed, [timer] {
+      if (timer->Tick) timer->Tick();
+    });
   }
 }
 
@@ -158,6 +160,16 @@ bool TestHost::Run(const std::function<void()>& handler) {
     ending = true;
   }
   return !ending;
+}
+
+bool TestHost::Press(forms::CommandButton& button) {
+  return exchange.Run(*this, forms::EntryKind::Operator, button.duringExchange,
+                      [&button] { button.Press(); });
+}
+
+bool TestHost::Choose(forms::MenuItem& item) {
+  return exchange.Run(*this, forms::EntryKind::Operator, item.duringExchange,
+                      [&item] { item.Choose(); });
 }
 
 bool TestHost::IsShown(const std::string& formName) const {
