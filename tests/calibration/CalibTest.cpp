@@ -290,6 +290,15 @@ TEST(CalibPlot, AsksThenDrawsTheTestBoxOfTheUnit) {
   }
 }
 
+// The port layer reports a send that does not go through; the plot window adds nothing.
+TEST(CalibPlot, AFailedSendShowsNoWaitMessage) {
+  CalibrationHarness h;
+  h.f.device.faults.ctsLow = true;
+  h.Show<Calib>([&](Calib& w) { w.CalPlot.Press(); });
+  EXPECT_EQ(h.Titles(), "Start Calibration Plot|ERROR");
+  EXPECT_EQ(h.f.host.pointer, forms::Pointer::Default);
+}
+
 // The device does not take the factor, or does not answer the read-back: the window keeps what
 // it showed and what was typed.
 TEST(CalibFailures, SendOrReadBackFailureNamesThePort) {
