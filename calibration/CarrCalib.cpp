@@ -241,6 +241,7 @@ void CarrCalib::CarCalPlot_Click() {
     ReportNotPresent(true);
     return;
   }
+  CopyCarriageValues();
   SavedForce = static_cast<int16_t>(platform::RoundHalfEven(CarriageValues[0]));
   SavedDuration = static_cast<int16_t>(platform::RoundHalfEven(CarriageValues[1]));
   std::string restore = "!CC" + std::to_string(SavedForce) + "," + std::to_string(SavedDuration);

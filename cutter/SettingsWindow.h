@@ -19,6 +19,8 @@ class App;
 
 // Whether Calibrate asks first when the device feeds by tractor (X cannot be calibrated then).
 enum class TractorQuestion { Skip, Ask };
+// Whether Calibrate goes on with settings the operator chose not to send first.
+enum class UnsentCalibration { Allowed, Refused };
 
 // The rules in which the twins differ on the shared paths.
 struct SettingsWindowRules {
@@ -28,6 +30,7 @@ struct SettingsWindowRules {
   bool plotterWording;                    // wording of the port and communication tests
   std::string SharedState::*calibrateOpenPort = &SharedState::OpenPortName;  // Calibrate's failure
   TractorQuestion tractorQuestion = TractorQuestion::Skip;
+  UnsentCalibration unsentCalibration = UnsentCalibration::Allowed;
 };
 
 class SettingsWindow : public forms::Form {

@@ -13,6 +13,7 @@ using forms::Pointer;
 
 void SettingsWindow::CalPltrCom_Click() {
   if (!VerifyModel(app, app.s.ModelCode) || !UpdateFirst()) return;
+  if (rules_.unsentCalibration == UnsentCalibration::Refused && !app.s.SettingsSent) return;
   if (rules_.tractorQuestion == TractorQuestion::Ask && app.s.TractorFeed == 1 &&
       app.MsgBox(app.T("X-axis calibration is not allowed with tractor") + "\r\n" +
                      app.T("feed.  Do you want to calibrate only the Y-axis?"),
