@@ -295,7 +295,7 @@ TEST(CalibPlot, AFailedSendShowsNoWaitMessage) {
   CalibrationHarness h;
   h.f.device.faults.ctsLow = true;
   h.Show<Calib>([&](Calib& w) { w.CalPlot.Press(); });
-  EXPECT_EQ(h.Titles(), "Start Calibration Plot|ERROR");
+  EXPECT_EQ(BoxTitles(h.f.host), "Start Calibration Plot|ERROR");
   EXPECT_EQ(h.f.host.pointer, forms::Pointer::Default);
 }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "cutter/SettingsWindow.h"
+#include "tests/calibration/CalibrationHarness.h"
 #include "tests/cutter/CutterHarness.h"
 
 namespace calibration_tests {
@@ -75,9 +76,7 @@ TEST(CalibrateRules, UnsentSettingsAndTheTractorQuestionByTwin) {
     h.f.host.boxes.clear();
     h.f.host.answers = {row.answer};
     h.f.host.Run([&] { twin.CalPltrCom.Choose(); });
-    std::string titles;
-    for (const auto& box : h.f.host.boxes) titles += (titles.empty() ? "" : "|") + box.title;
-    EXPECT_EQ(titles, row.titles);
+    EXPECT_EQ(BoxTitles(h.f.host), row.titles);
     EXPECT_EQ(h.f.host.shownForms.back() == "Calib", row.opened);
   }
 }

@@ -15,6 +15,13 @@ namespace calibration_tests {
 using testing_support::AppFixture;
 using testing_support::AppOptions;
 
+// The titles of the boxes shown, joined by "|".
+inline std::string BoxTitles(const testing_support::TestHost& host) {
+  std::string titles;
+  for (const auto& box : host.boxes) titles += (titles.empty() ? "" : "|") + box.title;
+  return titles;
+}
+
 struct Setup {
   int model = 32;
   std::optional<int> id = std::nullopt;
@@ -67,13 +74,6 @@ struct CalibrationHarness {
   }
 
   std::string Received() const { return f.device.Received(); }
-
-  // The titles of the boxes shown, joined by "|".
-  std::string Titles() const {
-    std::string titles;
-    for (const auto& box : f.host.boxes) titles += (titles.empty() ? "" : "|") + box.title;
-    return titles;
-  }
 
   AppFixture f;
 };

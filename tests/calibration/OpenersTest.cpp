@@ -5,6 +5,7 @@
 #include "calibration/Calib.h"
 #include "calibration/CornerForm.h"
 #include "calibration/Openers.h"
+#include "tests/calibration/CalibrationHarness.h"
 #include "tests/cutter/CutterHarness.h"
 
 namespace calibration_tests {
@@ -45,9 +46,7 @@ TEST(Calibrate, QuestionsBeforeTheCalibrationWindow) {
     h.f.host.answers = row.answers;
     if (row.sendFails) h.f.device.faults.silentCommands.insert("DD");
     h.f.host.Run([&] { h.Window().CalPltrCom.Choose(); });
-    std::string titles;
-    for (const auto& box : h.f.host.boxes) titles += (titles.empty() ? "" : "|") + box.title;
-    EXPECT_EQ(titles, row.titles);
+    EXPECT_EQ(BoxTitles(h.f.host), row.titles);
     EXPECT_EQ(h.f.host.shownForms.back() == "Calib", row.opened);
     if (row.tractor) {
       EXPECT_EQ(h.f.host.boxes[0].text,

@@ -49,16 +49,15 @@ TEST(PenAdjRead, ShortAndMissingReplies) {
 
 TEST(PenAdjTest, SendsTheProfileLowersWaitsAndRaises) {
   CalibrationHarness h({.model = 33});
+  h.f.device.Receive("!PC120,8,60,10,40,6,20,4@");
   int64_t took = 0;
   h.Show<PenAdj>([&](PenAdj& w) {
-    CalibrationHarness::Type(w.PF, "120", w.Command1);
-    CalibrationHarness::Type(w.CD, "12.4", w.Command1);
+    CalibrationHarness::Type(w.CD, "12.4", w.Command1);  // sent whole
     h.f.device.ClearReceived();
     took = h.Timed([&] { w.Command1.Press(); });
-    EXPECT_EQ(w.PF.Text(), "120");
     EXPECT_EQ(w.CD.Text(), "12");
   });
-  EXPECT_EQ(h.Received(), "!PC120,8,60,12,40,12,20,6@!DP@!UP@!OP@!OC@");
+  EXPECT_EQ(h.Received(), "!PC120,8,60,12,40,6,20,4@!DP@!UP@!OP@!OC@");
   EXPECT_GE(took, 2000);
   EXPECT_LT(took, 4000);
   EXPECT_FALSE(h.f.device.Service().penDown);
