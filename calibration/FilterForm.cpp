@@ -42,7 +42,7 @@ void FilterForm::FilterForm_Load() {
   FilterOK.SetCaption(app_.T("OK"));
   FilterCancel.SetCaption(app_.T("Cancel"));
   // The box shows the setting the window would send.
-  FilterEnable.SetValue(app_.s.FilterSetting != 0 ? 1 : 0, forms::Notify::Silent);
+  FilterEnable.SetValue(app_.s.FilterSetting != 0 ? 1 : 0);
   ShowHint(app_, StatusBar, kWindowHint);
   // This cutter filters always.
   if (app_.s.ModelCode == 39) {
