@@ -15,6 +15,7 @@ const SettingsWindowRules kCutterRules{
     .errorPort = &SharedState::OpenPortName,
     .permanentReadBackDelayMs = 1400,
     .plotterWording = false,
+    .tractorQuestion = TractorQuestion::Ask,
 };
 
 // Caption and send label of each cutter line.

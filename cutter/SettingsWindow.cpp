@@ -50,6 +50,7 @@ SettingsWindow::SettingsWindow(App& app, std::string name, const SettingsWindowR
   ExitCom.Click = [this] { ExitCom_Click(); };
   for (int i = 0; i < 2; ++i) FileSendCom[i].Click = [this, i] { FileSendCom_Click(i); };
   FileSaveCom.Click = [this] { FileSaveCom_Click(); };
+  CalPltrCom.Click = [this] { CalPltrCom_Click(); };
   QueryUnload = [this](int& cancel, int) { Form_QueryUnload(cancel); };
   UnloadEvent = [this](int&) { Form_Unload(); };
 }

@@ -17,12 +17,20 @@ namespace taskhelm {
 
 class App;
 
+// Whether Calibrate asks first when the device feeds by tractor (X cannot be calibrated then).
+enum class TractorQuestion { Skip, Ask };
+// Whether Calibrate goes on with settings the operator chose not to send first.
+enum class UnsentCalibration { Allowed, Refused };
+
 // The rules in which the twins differ on the shared paths.
 struct SettingsWindowRules {
   const char* errorTitle;                 // title of send and read-back failures
   std::string SharedState::*errorPort;    // the port those failures name
   int permanentReadBackDelayMs;           // wait after a permanent send before reading back
   bool plotterWording;                    // wording of the port and communication tests
+  std::string SharedState::*calibrateOpenPort = &SharedState::OpenPortName;  // Calibrate's failure
+  TractorQuestion tractorQuestion = TractorQuestion::Skip;
+  UnsentCalibration unsentCalibration = UnsentCalibration::Allowed;
 };
 
 class SettingsWindow : public forms::Form {
@@ -105,6 +113,7 @@ class SettingsWindow : public forms::Form {
   void FileSendCom_Click(int index);
   void FileSaveCom_Click();
   void UpdateFlash_Click();
+  void CalPltrCom_Click();  // SettingsWindowCalibrate.cpp
   void Form_QueryUnload(int& cancel);
   void Form_Unload();
 

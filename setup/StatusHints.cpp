@@ -4,13 +4,16 @@
 
 namespace taskhelm {
 
-void ShowHint(App& app, forms::TextBox& statusBar, const char* text) {
-  statusBar.SetText(app.T(text));
+void ShowHint(App& app, forms::TextBox& statusBar, const char* text, const char* context) {
+  statusBar.SetText(app.T(text, context));
 }
 
-void WireHints(App& app, forms::TextBox& statusBar, std::initializer_list<Hint> hints) {
+void WireHints(App& app, forms::TextBox& statusBar, std::initializer_list<Hint> hints,
+               const char* context) {
   for (const Hint& hint : hints) {
-    auto show = [&app, &statusBar, text = hint.text] { ShowHint(app, statusBar, text); };
+    auto show = [&app, &statusBar, text = hint.text, context] {
+      ShowHint(app, statusBar, text, context);
+    };
     hint.control->GotFocus = show;
     hint.control->MouseMove = show;
   }

@@ -13,9 +13,11 @@ struct Hint {
   const char* text;  // English; shown in the edition's wording
 };
 
-// Shows the text in the status bar.
-void ShowHint(App& app, forms::TextBox& statusBar, const char* text);
+// Shows the text in the status bar; `context` (the window's name) picks a wording that differs
+// from the other windows'.
+void ShowHint(App& app, forms::TextBox& statusBar, const char* text, const char* context = "");
 // Wires the GotFocus and MouseMove of each control to show its hint.
-void WireHints(App& app, forms::TextBox& statusBar, std::initializer_list<Hint> hints);
+void WireHints(App& app, forms::TextBox& statusBar, std::initializer_list<Hint> hints,
+               const char* context = "");
 
 }  // namespace taskhelm

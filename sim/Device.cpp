@@ -126,6 +126,7 @@ void Device::Execute(std::string_view body) {
 
 Device::Outcome Device::ExecuteToken(const Token& token) {
   if (token.key.empty()) return Outcome::Unknown;
+  commandKey_ = token.key;
   switch (ApplySettingToken(*model_, id_, settings_, token)) {
     case TokenResult::Applied: return Outcome::Done;
     case TokenResult::Rejected: return Outcome::Rejected;
@@ -140,7 +141,11 @@ Device::Outcome Device::ExecuteToken(const Token& token) {
 }
 
 void Device::Reply(std::string text) {
-  if (faults.silent) return;
+  if (faults.silent || faults.silentCommands.contains(commandKey_)) return;
+  if (faults.shortReplies.contains(commandKey_)) {
+    const size_t lastComma = text.rfind(',');
+    text.erase(lastComma == std::string::npos ? 0 : lastComma);
+  }
   if (faults.garbageReply) text = kGarbage;
   if (faults.overlongReply) {
     size_t at = text.rfind('_');

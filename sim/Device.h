@@ -107,6 +107,7 @@ class Device {
   RawDataHandler plotData_;
   RawDataHandler firmware_;
 
+  std::string commandKey_;  // the key of the token being carried out, for per-command faults
   std::vector<ReplyPiece> replies_;
   std::string received_;
   int unknownCommands_ = 0;

@@ -18,7 +18,7 @@ bool ParseInt(std::string_view text, int& value) {
 
 const char* FaultNames() {
   return "silent, wrong-model[=ID], short-dump, no-underscore, garbage, nul, overlong, no-cr, "
-         "slow[=MS], split, cts-low";
+         "slow[=MS], split, cts-low, silent-command=KEY, short-reply=KEY";
 }
 
 bool SetFault(Faults& faults, std::string_view switchText, int deviceId, std::string& error) {
@@ -64,6 +64,14 @@ bool SetFault(Faults& faults, std::string_view switchText, int deviceId, std::st
       return false;
     }
     faults.slowReplyMs = ms;
+    return true;
+  }
+  if (name == "silent-command" || name == "short-reply") {
+    if (value.size() != 2) {
+      error = std::string(name) + " needs a command's two letters, not \"" + std::string(value) + "\"";
+      return false;
+    }
+    (name == "silent-command" ? faults.silentCommands : faults.shortReplies).emplace(value);
     return true;
   }
   error = "unknown fault \"" + std::string(name) + "\" (known: " + FaultNames() + ")";

@@ -7,57 +7,18 @@
 #include <fstream>
 #include <sstream>
 
-#include "platform/PosixSerialLine.h"
 #include "cutter/Dru71Set.h"
 #include "cutter/SettingTokens.h"
 #include "setup/Config.h"
-#include "sim/PtyDevice.h"
-#include "startup/App.h"
 #include "startup/Main.h"
-#include "tests/support/FakeParlink.h"
-#include "tests/support/TestHost.h"
-#include "tests/support/FileText.h"
+#include "tests/endtoend/ProgramOverPty.h"
 
 namespace taskhelm {
 namespace {
 
-class StartupOverPty : public ::testing::Test {
+class StartupOverPty : public ProgramOverPty {
  protected:
-  explicit StartupOverPty(int model = 32, std::optional<int> id = {}) : device(model, id), pty(device) {}
-
-  void SetUp() override {
-    ASSERT_TRUE(pty.Start()) << pty.Error();
-    setenv("RENDIX_COM1", pty.SlavePath().c_str(), 1);
-    folder = std::filesystem::temp_directory_path() / ("taskhelm-e2e-" + std::to_string(getpid()));
-    std::filesystem::create_directories(folder);
-    std::ofstream(folder + "/Tkh.ini", std::ios::binary) << "32 1 0\r\n";
-    host.realTime = true;
-    app = std::make_unique<App>(
-        Platform{host, host, line, parlink, platform::Regional{}, folder, texts::Edition::English});
-  }
-
-  void TearDown() override {
-    app.reset();
-    pty.Stop();
-    unsetenv("RENDIX_COM1");
-    std::filesystem::remove_all(folder);
-  }
-
-  std::string Received() {
-    std::string text;
-    pty.WithDevice([&](sim::Device& d) { text = d.Received(); });
-    return text;
-  }
-
-  std::string IniText() { return testing_support::FileText(folder + "/Tkh.ini"); }
-
-  sim::Device device;
-  sim::PtyDevice pty;
-  testing_support::TestHost host;
-  platform::PosixSerialLine line;
-  testing_support::FakeParlink parlink;
-  std::string folder;
-  std::unique_ptr<App> app;
+  using ProgramOverPty::ProgramOverPty;
 };
 
 TEST_F(StartupOverPty, IdentifiesAndReadsTheSettings) {

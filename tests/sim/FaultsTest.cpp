@@ -86,6 +86,28 @@ TEST(FaultSwitch, SlowAndSplitRepliesCarryTheirPauses) {
   EXPECT_EQ(pieces[1].delayMs, sim::kSplitPauseMs);
 }
 
+// One command unanswered or cut short; the others answer whole, also within one command line.
+TEST(FaultSwitch, PerCommandSilenceAndShortReplies) {
+  struct Case {
+    std::string silent, shortened;
+    std::string commands, output;
+  };
+  const std::vector<Case> cases = {
+      {"OC", "", "!OC@!IC@", "50\r"},
+      {"", "OC", "!OC@!IC@", "100,12,80\r50\r"},
+      {"", "OS", "!OS@", "\r"},  // a one-value reply loses its value
+      {"", "SO", "!SO@!RA@", "112,-97,104\r0,0\r"},
+      {"DD", "", "!MC1.01,1@!DD@!MC@", ""},
+  };
+  for (const Case& c : cases) {
+    sim::Device device(32, 50);
+    if (!c.silent.empty()) device.faults.silentCommands.insert(c.silent);
+    if (!c.shortened.empty()) device.faults.shortReplies.insert(c.shortened);
+    device.Receive(c.commands);
+    EXPECT_EQ(device.TakeOutput(), c.output) << c.commands;
+  }
+}
+
 TEST(FaultSwitch, CtsLowAndSilenceAlsoCoverEcho) {
   sim::Device device(32);
   EXPECT_TRUE(device.Cts());
@@ -121,6 +143,10 @@ TEST(FaultNames, SetByName) {
       {"slow", true, [](const sim::Faults& f) { return f.slowReplyMs > 0; }},
       {"split", true, [](const sim::Faults& f) { return f.splitReply; }},
       {"cts-low", true, [](const sim::Faults& f) { return f.ctsLow; }},
+      {"silent-command=OC", true, [](const sim::Faults& f) { return f.silentCommands.contains("OC"); }},
+      {"short-reply=SO", true, [](const sim::Faults& f) { return f.shortReplies.contains("SO"); }},
+      {"short-reply=", false, nullptr},
+      {"silent-command=OCX", false, nullptr},
       {"slow=-5", false, nullptr},
       {"slow=x", false, nullptr},
       {"silent=1", false, nullptr},

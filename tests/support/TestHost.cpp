@@ -12,6 +12,7 @@ namespace testing_support {
 forms::MsgAnswer TestHost::MsgBox(const std::string& text, forms::MsgButtons buttons,
                                   forms::MsgIcon icon, const std::string& title) {
   boxes.push_back({text, title, icon, buttons});
+  if (onBox) onBox(boxes.back());
   if (!answers.empty()) {
     forms::MsgAnswer a = answers.front();
     answers.pop_front();

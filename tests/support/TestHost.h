@@ -72,6 +72,8 @@ class TestHost : public forms::Host, public platform::Clock {
 
   // Runs on every pump, for a test that acts while the program waits.
   std::function<void()> onPump;
+  // Runs as each message box is shown, for a test that acts while the operator reads it.
+  std::function<void(const ShownBox&)> onBox;
 
   // Record.
   std::vector<ShownBox> boxes;
