@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <algorithm>
+#include <utility>
 
 #include "qtui/KeyCodes.h"
 #include "qtui/LogoPicture.h"
@@ -176,6 +177,8 @@ void FormWindow::Present(forms::ShowMode mode) {
     if (QScreen* screen = this->screen())
       move(screen->availableGeometry().center() - rect().center());
   }
+  // The model runs Activate for its own show; the activation that follows is not the operator's.
+  if (!isActiveWindow()) showActivation_ = true;
   show();
   raise();
   activateWindow();
@@ -200,12 +203,18 @@ void FormWindow::closeEvent(QCloseEvent* event) {
   Act([this] { form_.Close(); });
 }
 
-void FormWindow::PaintLater() {
-  if (paintPending_) return;
-  paintPending_ = true;
+void FormWindow::ActivateLater(bool byOperator) {
+  operatorActivation_ = operatorActivation_ || byOperator;
+  if (activationPending_) return;
+  activationPending_ = true;
   QTimer::singleShot(0, this, [this] {
-    paintPending_ = false;
-    if (form_.Loaded() && form_.Visible()) Act([this] { form_.Repaint(); });
+    activationPending_ = false;
+    bool byOperator = std::exchange(operatorActivation_, false);
+    if (!form_.Loaded() || !form_.Visible()) return;
+    Act([this, byOperator] {
+      if (byOperator) form_.ActivatedByOperator();
+      if (form_.Loaded() && form_.Visible()) form_.Repaint();
+    });
   });
 }
 
@@ -245,7 +254,10 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
       if (widget != this) MouseMoved(widget, static_cast<QMouseEvent&>(*event));
       return false;
     case QEvent::WindowActivate:
-      if (widget == this) PaintLater();
+      if (widget == this) ActivateLater(!std::exchange(showActivation_, false));
+      return false;
+    case QEvent::WindowDeactivate:
+      if (widget == this) showActivation_ = false;
       return false;
     default: return false;
   }
