@@ -1,5 +1,6 @@
 #include "sim/Device.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <utility>
 
@@ -109,6 +110,7 @@ void Device::Execute(std::string_view body) {
     ++unknownCommands_;
     return;
   }
+  executing_ = body;
   std::vector<Token> tokens = Tokenize(body);
   if (tokens.empty()) {
     ++unknownCommands_;
@@ -140,7 +142,7 @@ Device::Outcome Device::ExecuteToken(const Token& token) {
 }
 
 void Device::Reply(std::string text) {
-  if (faults.silent) return;
+  if (faults.silent || faults.mutedCommands.contains(executing_)) return;
   if (faults.garbageReply) text = kGarbage;
   if (faults.overlongReply) {
     size_t at = text.rfind('_');
@@ -158,6 +160,8 @@ void Device::Reply(std::string text) {
 }
 
 void Device::ReplyList(const double* values, size_t count, int fixedDecimals) {
+  if (auto cut = faults.shortReplies.find(executing_); cut != faults.shortReplies.end())
+    count = std::min(count, cut->second);
   std::string text;
   for (size_t i = 0; i < count; ++i) {
     if (i > 0) text += ',';

@@ -107,6 +107,7 @@ class Device {
   RawDataHandler plotData_;
   RawDataHandler firmware_;
 
+  std::string executing_;  // the command being carried out, for the per-command faults
   std::vector<ReplyPiece> replies_;
   std::string received_;
   int unknownCommands_ = 0;

@@ -18,7 +18,7 @@ bool ParseInt(std::string_view text, int& value) {
 
 const char* FaultNames() {
   return "silent, wrong-model[=ID], short-dump, no-underscore, garbage, nul, overlong, no-cr, "
-         "slow[=MS], split, cts-low";
+         "slow[=MS], split, cts-low, mute=CMD, short=CMD:N";
 }
 
 bool SetFault(Faults& faults, std::string_view switchText, int deviceId, std::string& error) {
@@ -64,6 +64,25 @@ bool SetFault(Faults& faults, std::string_view switchText, int deviceId, std::st
       return false;
     }
     faults.slowReplyMs = ms;
+    return true;
+  }
+  if (name == "mute") {
+    if (value.empty()) {
+      error = "mute needs a command, as in mute=ZO0";
+      return false;
+    }
+    faults.mutedCommands.emplace(value);
+    return true;
+  }
+  if (name == "short") {
+    const size_t colon = value.find(':');
+    int count = 0;
+    if (colon == std::string_view::npos || colon == 0 || !ParseInt(value.substr(colon + 1), count) ||
+        count < 0) {
+      error = "short needs a command and a number of values, as in short=ZO0:5";
+      return false;
+    }
+    faults.shortReplies[std::string(value.substr(0, colon))] = static_cast<size_t>(count);
     return true;
   }
   error = "unknown fault \"" + std::string(name) + "\" (known: " + FaultNames() + ")";

@@ -1,6 +1,8 @@
 #pragma once
 // The misbehaviours a test can switch on in the simulated device. All off by default.
+#include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -18,6 +20,10 @@ struct Faults {
   int slowReplyMs = 0;                 // pause before a reply starts
   bool splitReply = false;             // a reply comes in two pieces with a pause between
   bool ctsLow = false;                 // the device holds CTS low: nothing it is sent gets through
+  // Per command, named by its text between "!" and "@" ("ZO0", "ZJ"): no reply at all, or a reply
+  // list cut to its first values.
+  std::set<std::string, std::less<>> mutedCommands;
+  std::map<std::string, size_t, std::less<>> shortReplies;
 };
 
 // Pause between the two pieces of a split reply.
@@ -26,7 +32,8 @@ inline constexpr int kSplitPauseMs = 40;
 inline constexpr int kOverlongFiller = 1100;
 
 // Switches one fault on by its command-line name ("silent", "wrong-model[=ID]", "short-dump",
-// "no-underscore", "garbage", "nul", "overlong", "no-cr", "slow[=MS]", "split", "cts-low").
+// "no-underscore", "garbage", "nul", "overlong", "no-cr", "slow[=MS]", "split", "cts-low",
+// "mute=CMD", "short=CMD:N").
 // False with a message for an unknown name or a bad value. `deviceId` picks the default wrong id.
 bool SetFault(Faults& faults, std::string_view switchText, int deviceId, std::string& error);
 
