@@ -49,10 +49,11 @@ void DSPForm::Layout() {
 
   // Boxes take the focus column by column, after the frames' rows above.
   int tabIndex = static_cast<int>(std::size(frames));
-  auto column = [&](std::span<forms::TextBox* const> boxes, std::span<const char* const> texts) {
+  auto column = [&](std::span<forms::TextBox* const> boxes, std::span<const char* const> texts,
+                    size_t firstRow = 0) {
     for (size_t row = 0; row < boxes.size(); ++row) {
       forms::TextBox& box = *boxes[row];
-      const int top = kFirstRow + static_cast<int>(row) * kRowPitch;
+      const int top = kFirstRow + static_cast<int>(firstRow + row) * kRowPitch;
       auto caption = std::make_unique<forms::Label>(this, box.Name() + "Label", box.Container());
       caption->Move(kCaptionLeft, top + 2, kCaptionWidth, 20);
       captions_.push_back({std::move(caption), texts[row]});
@@ -62,7 +63,7 @@ void DSPForm::Layout() {
   };
   for (const auto& boxes : paramBoxes_) column(boxes, kParamCaptions);
   column(protectionBoxes_[0], std::span(kProtectionCaptions).first<4>());
-  column(protectionBoxes_[1], std::span(kProtectionCaptions).last<4>());
+  column(protectionBoxes_[1], std::span(kProtectionCaptions).last<4>(), 4);
   column(jamBoxes_, kJamCaptions);
   for (int axis = 0; axis < kAxes; ++axis) column(velocityBoxes_[axis], kVelocityCaptions[axis]);
   Command1.SetTabIndex(tabIndex++);
