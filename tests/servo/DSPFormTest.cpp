@@ -91,23 +91,48 @@ TEST(Tuner, ASilentDeviceLeavesEveryGroupUnreadAndUnsent) {
   EXPECT_EQ(h.Received(), "!ZF0,40,25,120,95@ !ZF1,45,25,130,100@!ZF0@!ZF1@!ZJ@");
 }
 
-// Each group that failed alone stays off the wire; the others go.
+// Each query that goes unanswered waits out its own time-out and leaves its group unsent; the
+// others go. Without the X protection the Y protection is not asked for.
 TEST(Tuner, AGroupWhoseReadFailedIsNeverSent) {
   struct Case {
     const char* muted;
+    int timeoutMs;
+    std::string asked;
     std::string sentByButton;
   };
   const Case cases[] = {
-      {"ZO0", kYParams + "!ZF0,40,25,120,95@ !ZF1,45,25,130,100@!ZF0@!ZF1@!ZJ200,15,220,15,0,0@!ZJ@"},
-      {"ZO1", kXParams + "!ZF0,40,25,120,95@ !ZF1,45,25,130,100@!ZF0@!ZF1@!ZJ200,15,220,15,0,0@!ZJ@"},
-      {"ZF1", kXParams + kYParams + "!ZF0,40,25,120,95@!ZF0@!ZF1@!ZJ200,15,220,15,0,0@!ZJ@"},
-      {"ZF0", kXParams + kYParams + "!ZF0@!ZJ200,15,220,15,0,0@!ZJ@"},
-      {"ZJ", kXParams + kYParams + "!ZF0,40,25,120,95@ !ZF1,45,25,130,100@!ZF0@!ZF1@!ZJ@"},
+      {"ZO0", 5000, kActivationQueries,
+       kYParams + "!ZF0,40,25,120,95@ !ZF1,45,25,130,100@!ZF0@!ZF1@!ZJ200,15,220,15,0,0@!ZJ@"},
+      {"ZO1", 5000, kActivationQueries,
+       kXParams + "!ZF0,40,25,120,95@ !ZF1,45,25,130,100@!ZF0@!ZF1@!ZJ200,15,220,15,0,0@!ZJ@"},
+      {"ZF1", 30000, kActivationQueries,
+       kXParams + kYParams + "!ZF0,40,25,120,95@!ZF0@!ZF1@!ZJ200,15,220,15,0,0@!ZJ@"},
+      {"ZF0", 30000, "!ZO0@!ZO1@!ZF0@!ZJ@!VT0@!VT1@",
+       kXParams + kYParams + "!ZF0@!ZJ200,15,220,15,0,0@!ZJ@"},
+      {"ZJ", 30000, kActivationQueries,
+       kXParams + kYParams + "!ZF0,40,25,120,95@ !ZF1,45,25,130,100@!ZF0@!ZF1@!ZJ@"},
+      {"VT1", 2000, kActivationQueries,
+       kXParams + kYParams + "!ZF0,40,25,120,95@ !ZF1,45,25,130,100@!ZF0@!ZF1@"
+                             "!ZJ200,15,220,15,0,0@!ZJ@"},
   };
+  int64_t answeredMs = 0;  // an activation the device answers in full
+  {
+    ServoHarness h;
+    const int64_t start = h.f.host.NowMs();
+    h.OpenTuner();
+    answeredMs = h.f.host.NowMs() - start;
+  }
   for (const Case& c : cases) {
     ServoHarness h;
     h.f.device.faults.mutedCommands.insert(c.muted);
-    h.OpenTuner();
+    const int64_t start = h.f.host.NowMs();
+    h.f.host.Run([&] { taskhelm::ShowServoTuner(h.f.app); });
+    const int64_t waited = h.f.host.NowMs() - start - answeredMs;
+    EXPECT_EQ(h.Received(), c.asked) << c.muted;
+    EXPECT_GE(waited, c.timeoutMs - 500) << c.muted;
+    EXPECT_LE(waited, c.timeoutMs + 500) << c.muted;
+    ASSERT_EQ(h.f.host.boxes.size(), 1u) << c.muted;
+    h.f.device.ClearReceived();
     h.f.host.Run([&] { h.Tuner().Command1.Press(); });
     EXPECT_EQ(h.Received(), c.sentByButton) << c.muted;
     EXPECT_EQ(h.f.host.pointer, forms::Pointer::Default);
