@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <cstdlib>
 #include <filesystem>
@@ -248,8 +249,16 @@ TEST_F(CutterMenuWindows, ServoWindowsShowNothingCutOff) {
     const std::string four = "-32768.25,-32768.25,-32768.25,-32768.25\r";
     // The X velocity query goes unanswered: its boxes say so.
     program.parlink.replies = {params, params, four, four, four, "", "-32768.25,-32768.25,-32768.25,-32768.25,-32768.25\r"};
+    // Ctrl+Alt+H typed into a field of the cutter window opens the tuner beside it.
+    program.s.DeviceSettingsRead = true;
+    program.host.Enter([&] { taskhelm::ShowModelWindow(program.app); });
+    auto& cutter = program.app.Window<taskhelm::Dru71Set>();
+    QWidget* field = program.host.WindowOf(cutter)->WidgetOf(cutter.HiForce);
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_H, Qt::ControlModifier | Qt::AltModifier);
     auto& tuner = program.app.Window<taskhelm::DSPForm>();
-    program.host.Enter([&] { tuner.Show(forms::ShowMode::Modeless); });
+    ASSERT_TRUE(program.host.WindowOf(tuner) && program.host.WindowOf(tuner)->isVisible());
+    EXPECT_TRUE(program.host.WindowOf(cutter)->isVisible());
     EXPECT_EQ(tuner.x_vap.Text(), "no resp.");
     EXPECT_EQ(tuner.X_kP.Text(), "-1234.567");
     ExpectNothingCutOff(program.host, tuner);
