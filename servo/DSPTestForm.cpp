@@ -20,23 +20,16 @@ constexpr int kDisturbanceCodes[] = {1, 2, 0, 129, 130};
 DSPTestForm::DSPTestForm(App& app) : forms::Form(app.host, "DSPTestForm"), app_(app) {
   Layout();
   ShowCaptions();
+  Load = [this] { StartAfresh(); };
   for (forms::TextBox* box : watchBoxes_) {
-    box->SetText("&HFFFF");
     box->KeyPress = [this](int& keyAscii) {
       if (keyAscii == forms::Key::Return) SendWatchRegisters();
     };
     box->LostFocus = [this] { SendWatchRegisters(); };
   }
-  RegToRead1.SetText("&H0000");
-  RegToRead2.SetText("&H0000");
   RegToRead1.KeyPress = [this](int& keyAscii) {
     if (keyAscii == forms::Key::Return) ReadRegisters();
   };
-  for (forms::TextBox* box : {&PWAccTxt, &PWPerTxt, &XPWMTxt, &YPWMTxt, &LTVel, &LTAccel})
-    box->SetText("0");
-  LRegA.SetText("&H0000");
-  LRegB.SetText("&H0000");
-
   Command1.Click = [this] { SendWatchRegisters(); };
   GetMinAndMax.Click = [this] { GetMinAndMax_Click(); };
   Command2.Click = [this] { Command2_Click(); };
@@ -50,6 +43,25 @@ DSPTestForm::DSPTestForm(App& app) : forms::Form(app.host, "DSPTestForm"), app_(
   forms::OptionButton* disturbance[] = {&Option5, &Option6, &Option7, &Option8, &Option9};
   for (size_t i = 0; i < std::size(disturbance); ++i)
     disturbance[i]->Click = [this, code = kDisturbanceCodes[i]] { DisturbanceTest(code); };
+}
+
+// A window closed and opened again is a new one: its boxes, results and choices start over.
+void DSPTestForm::StartAfresh() {
+  TestValues = {};
+  WatchedRegisters = {};
+  LineTestAxis = 0;
+  LineTestPen = 0;
+  for (forms::TextBox* box : watchBoxes_) box->SetText("&HFFFF");
+  for (forms::TextBox* box : {&RegToRead1, &RegToRead2, &LRegA, &LRegB}) box->SetText("&H0000");
+  for (forms::TextBox* box : {&PWAccTxt, &PWPerTxt, &XPWMTxt, &YPWMTxt, &LTVel, &LTAccel})
+    box->SetText("0");
+  for (forms::Label* label : minMaxLabels_) label->SetCaption("");
+  for (forms::Label* label : lineResults_) label->SetCaption("");
+  for (forms::Label* label : {&Reg1Result, &HReg1Result, &Reg2Result, &HReg2Result}) label->SetCaption("");
+  XAxisCheck.SetValue(0);
+  YAxisCheck.SetValue(0);
+  for (forms::OptionButton* option : {&Option5, &Option6, &Option7, &Option8, &Option9})
+    option->SetValue(false);
   // The choices show the line test's starting axis and pen.
   Option1.SetValue(true);
   Option4.SetValue(true);

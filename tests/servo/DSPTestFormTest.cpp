@@ -153,6 +153,17 @@ TEST(TestWindow, ResultsLandInTheirLabelsAndAFailedReadChangesNothing) {
   EXPECT_EQ(w.RegAMin.Caption(), "-154");
   EXPECT_EQ(w.Reg1Result.Caption(), "2113");
   EXPECT_EQ(w.NegAvgB.Caption(), "-5");
+
+  // Closed and opened again, the window starts over.
+  w.Option2.SetValue(true);
+  h.f.host.Run([&] { w.Close(); });
+  h.f.host.Run([&] { h.Tuner().ViewTestButton.Press(); });
+  EXPECT_TRUE(h.f.host.IsShown("DSPTestForm"));
+  EXPECT_EQ(w.RegToRead1.Text(), "&H0000");
+  EXPECT_EQ(w.RegAMin.Caption(), "");
+  EXPECT_EQ(w.NegAvgB.Caption(), "");
+  EXPECT_EQ(w.LineTestAxis, 0);
+  EXPECT_TRUE(w.Option1.Value());
 }
 
 TEST(TestWindow, ADisturbanceChoiceHasTheTunerReadTheParametersAgain) {
