@@ -2,6 +2,8 @@
 // lists, and the sends of each group.
 #include "servo/DSPForm.h"
 
+#include <algorithm>
+
 #include "link/ReplyList.h"
 #include "platform/Numbers.h"
 #include "servo/DSPTestForm.h"

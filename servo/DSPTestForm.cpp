@@ -2,6 +2,8 @@
 // reports shown in the result labels.
 #include "servo/DSPTestForm.h"
 
+#include <iterator>
+
 #include "link/ReplyList.h"
 #include "servo/DSPForm.h"
 #include "servo/ServoNumbers.h"

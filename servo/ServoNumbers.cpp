@@ -1,6 +1,7 @@
 #include "servo/ServoNumbers.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <limits>
 
@@ -48,7 +49,7 @@ std::string HexNumber(float value) {
   char digits[24];
   const auto end = std::to_chars(digits, digits + sizeof digits, bits, 16).ptr;
   std::string text(digits, end);
-  std::transform(text.begin(), text.end(), text.begin(), [](char c) { return std::toupper(c); });
+  std::transform(text.begin(), text.end(), text.begin(), [](char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); });
   return "0x" + text;
 }
 
