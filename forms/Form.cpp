@@ -57,10 +57,17 @@ void Form::Show(ShowMode mode) {
     }
     return;
   }
-  // Showing a window that is already shown brings it to the front; Activate runs on the first show.
+  // Showing a window that is already shown brings it to the front.
+  bool wasActive = host_.activeForm == this;
   host_.ShowForm(*this, mode);
   host_.activeForm = this;
-  if (!wasVisible && Activate) Activate();
+  if ((!wasVisible || !wasActive) && Activate) Activate();
+}
+
+void Form::ActivatedByOperator() {
+  if (!loaded_ || !visible_ || host_.activeForm == this) return;
+  host_.activeForm = this;
+  if (Activate) Activate();
 }
 
 void Form::Hide() {

@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <algorithm>
+#include <utility>
 
 #include "qtui/KeyCodes.h"
 #include "qtui/LogoPicture.h"
@@ -187,6 +188,8 @@ void FormWindow::Present(forms::ShowMode mode) {
     if (QScreen* screen = this->screen())
       move(screen->availableGeometry().center() - rect().center());
   }
+  // The model runs Activate for its own show; the activation that follows is not the operator's.
+  if (!isActiveWindow()) showActivation_ = true;
   show();
   raise();
   activateWindow();
@@ -211,11 +214,16 @@ void FormWindow::closeEvent(QCloseEvent* event) {
   Act([this] { form_.Close(); });
 }
 
-void FormWindow::PaintLater() {
-  if (paintPending_) return;
-  paintPending_ = true;
+void FormWindow::ActivateLater(bool byOperator) {
+  operatorActivation_ = operatorActivation_ || byOperator;
+  if (activationPending_) return;
+  activationPending_ = true;
   QTimer::singleShot(0, this, [this] {
-    paintPending_ = false;
+    activationPending_ = false;
+    bool byOperator = std::exchange(operatorActivation_, false);
+    if (!form_.Loaded() || !form_.Visible()) return;
+    // Brought forward, a window may ask the device (the tuner re-reads): an operator action.
+    if (byOperator) Act([this] { form_.ActivatedByOperator(); });
     if (form_.Loaded() && form_.Visible()) Relay([this] { form_.Repaint(); });
   });
 }
@@ -259,7 +267,10 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
       if (widget != this) MouseMoved(widget, static_cast<QMouseEvent&>(*event));
       return false;
     case QEvent::WindowActivate:
-      if (widget == this) PaintLater();
+      if (widget == this) ActivateLater(!std::exchange(showActivation_, false));
+      return false;
+    case QEvent::WindowDeactivate:
+      if (widget == this) showActivation_ = false;
       return false;
     default: return false;
   }

@@ -65,8 +65,10 @@ class FormWindow : public QMainWindow {
   bool DefaultButtonKey(forms::Control* control, int keyCode, int shift);
   void FocusArrived(forms::Control* control, Qt::FocusReason reason);
   void MouseMoved(QWidget* widget, const QMouseEvent& event);
-  // The window is the operator's again (a dialog or message box over it closed): it repaints.
-  void PaintLater();
+  // The window is the operator's again: brought forward by the operator from another window of
+  // the program, its Activate runs (not when only a message box over it closed, nor when the
+  // program's own show activated it); then it repaints.
+  void ActivateLater(bool byOperator);
 
   QtHost& host_;
   forms::Form& form_;
@@ -76,7 +78,9 @@ class FormWindow : public QMainWindow {
   std::unordered_map<const forms::Control*, ControlView*> viewOf_;
   std::unordered_map<QObject*, forms::Control*> bound_;
   bool placed_ = false;
-  bool paintPending_ = false;
+  bool activationPending_ = false;
+  bool operatorActivation_ = false;  // one of the pending activations came from the operator
+  bool showActivation_ = false;      // Present asked for the activation that comes next
 };
 
 }  // namespace qtui

@@ -107,7 +107,9 @@ class Device {
   RawDataHandler plotData_;
   RawDataHandler firmware_;
 
-  std::string commandKey_;  // the key of the token being carried out, for per-command faults
+  // The command being carried out, for the per-command faults: its whole text and its key.
+  std::string executing_;
+  std::string commandKey_;
   std::vector<ReplyPiece> replies_;
   std::string received_;
   int unknownCommands_ = 0;

@@ -308,7 +308,7 @@ TEST(CalibFailures, SendOrReadBackFailureNamesThePort) {
   };
   const Row rows[] = {
       {"no read-back", [](sim::Faults& f) { f.silentCommands.insert("DD"); }},
-      {"short read-back", [](sim::Faults& f) { f.shortReplies.insert("DD"); }},
+      {"short read-back", [](sim::Faults& f) { f.shortReplies["DD"] = 0; }},
       {"send blocked", [](sim::Faults& f) { f.ctsLow = true; }},
   };
   for (const Row& row : rows) {

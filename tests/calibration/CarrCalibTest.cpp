@@ -51,7 +51,7 @@ TEST(CarrCalibLoad, UnreadableValuesReportTheDeviceMissing) {
   };
   const Row rows[] = {
       {"silent", [](sim::Faults& f) { f.silentCommands.insert("OC"); }},
-      {"no comma", [](sim::Faults& f) { f.shortReplies.insert("OC"); }},
+      {"no comma", [](sim::Faults& f) { f.shortReplies["OC"] = 1; }},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -221,7 +221,7 @@ TEST(CarrCalibPlot, RefusedOrStoppedWithoutTheDevice) {
        [](CalibrationHarness& h) { h.f.device.faults.silentCommands.insert("OC"); }, {}, "!OC@",
        "Setup Com Port and Check Plotter Present."},
       {"short reply",
-       [](CalibrationHarness& h) { h.f.device.faults.shortReplies.insert("OC"); }, {}, "!OC@",
+       [](CalibrationHarness& h) { h.f.device.faults.shortReplies["OC"] = 1; }, {}, "!OC@",
        "Setup Com Port and Check Plotter Present."},
   };
   for (const Row& row : rows) {

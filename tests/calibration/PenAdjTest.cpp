@@ -32,12 +32,12 @@ TEST(PenAdjRead, ProfileAndPulseGramsAtEveryActivation) {
 // leaves the boxes as they were.
 TEST(PenAdjRead, ShortAndMissingReplies) {
   CalibrationHarness h({.model = 33});
-  h.f.device.faults.shortReplies.insert("OP");
+  h.f.device.faults.shortReplies["OP"] = 7;
   h.Show<PenAdj>([&](PenAdj& w) {
     EXPECT_EQ(Boxes(w), "180 8 60 10 40 12 20 0 55 0");
     h.f.device.faults.shortReplies.clear();
     h.f.device.Receive("!PC1,2,3,4,5,6,7,9@");
-    h.f.device.faults.shortReplies.insert("OP");
+    h.f.device.faults.shortReplies["OP"] = 7;
     w.Activate();
     EXPECT_EQ(Boxes(w), "1 2 3 4 5 6 7 0 55 0");
     h.f.device.faults.silent = true;

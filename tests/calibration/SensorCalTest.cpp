@@ -27,9 +27,9 @@ TEST(SensorCalLoad, ShowsWhatTheDeviceReports) {
   };
   const Row rows[] = {
       {"whole replies", [](sim::Faults&) {}, "112 -97 104 -88", "0 0"},
-      {"three offsets", [](sim::Faults& f) { f.shortReplies.insert("SO"); }, "Err Err Err Err",
+      {"three offsets", [](sim::Faults& f) { f.shortReplies["SO"] = 3; }, "Err Err Err Err",
        "0 0"},
-      {"adjustment without comma", [](sim::Faults& f) { f.shortReplies.insert("RA"); },
+      {"adjustment without comma", [](sim::Faults& f) { f.shortReplies["RA"] = 1; },
        "112 -97 104 -88", "Err Err"},
       {"no offsets", [](sim::Faults& f) { f.silentCommands.insert("SO"); }, "   ", "0 0"},
       {"no adjustment", [](sim::Faults& f) { f.silentCommands.insert("RA"); }, "112 -97 104 -88",

@@ -9,6 +9,7 @@
 
 #include "cutter/Dru71Set.h"
 #include "cutter/SettingTokens.h"
+#include "servo/DSPForm.h"
 #include "setup/Config.h"
 #include "startup/Main.h"
 #include "tests/endtoend/ProgramOverPty.h"
@@ -110,6 +111,45 @@ TEST_F(StartupOverPty, ALineThatVanishesMidReplyIsNoReplyAndTheNextQueryReopens)
   EXPECT_EQ(reply, "32\r");
   app->port.ClosePort();
   replacement.Stop();
+}
+
+// Ctrl+Alt+H from a field of the cutter window opens the servo tuner, which reads the drives; a
+// changed parameter reaches the device, and the next activation shows what the device holds.
+TEST_F(StartupOverPty, TheServoTunerChangesWhatTheDeviceHolds) {
+  ASSERT_TRUE(host.Run([&] { Main(*app); }));
+  Dru71Set& window = app->Window<Dru71Set>();
+  pty.WithDevice([](sim::Device& d) { d.ClearReceived(); });
+  ASSERT_TRUE(host.Run([&] {
+    window.HiForce.SetFocus();
+    window.DispatchKeyDown(&window.HiForce, 'H', forms::CtrlKey | forms::AltKey);
+  }));
+  DSPForm& tuner = app->Window<DSPForm>();
+  EXPECT_TRUE(host.IsShown("DSPForm"));
+  EXPECT_EQ(Received(), "!ZO0@!ZO1@!ZF0@!ZF1@!ZJ@!VT0@!VT1@");
+  EXPECT_EQ(tuner.X_kD.Text(), "4.500");
+
+  ASSERT_TRUE(host.Run([&] {
+    tuner.X_kD.SetFocus();
+    tuner.X_kD.SetText("2");
+    tuner.X_kGVF.SetFocus();
+  }));
+  // The command may still be on its way through the pty.
+  double kD = 0;
+  for (int ms = 0; kD != 2.0 && ms < 5000; ms += 10) {
+    pty.WithDevice([&](sim::Device& d) { kD = d.Service().servo[0][2]; });
+    host.SleepMs(10);
+  }
+  EXPECT_EQ(kD, 2.0);
+
+  // The device changes behind the tuner's back; coming back to the tuner shows it.
+  pty.WithDevice([](sim::Device& d) { d.Service().servo[1][0] = 1.75; });
+  ASSERT_TRUE(host.Run([&] {
+    window.ActivatedByOperator();
+    tuner.ActivatedByOperator();
+  }));
+  EXPECT_EQ(tuner.X_kD.Text(), "2.000");
+  EXPECT_EQ(tuner.Y_kP.Text(), "1.750");
+  EXPECT_TRUE(host.boxes.empty());
 }
 
 }  // namespace

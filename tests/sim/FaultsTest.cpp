@@ -90,19 +90,25 @@ TEST(FaultSwitch, SlowAndSplitRepliesCarryTheirPauses) {
 TEST(FaultSwitch, PerCommandSilenceAndShortReplies) {
   struct Case {
     std::string silent, shortened;
+    size_t kept;  // values the shortened reply keeps
     std::string commands, output;
   };
   const std::vector<Case> cases = {
-      {"OC", "", "!OC@!IC@", "50\r"},
-      {"", "OC", "!OC@!IC@", "100,12,80\r50\r"},
-      {"", "OS", "!OS@", "\r"},  // a one-value reply loses its value
-      {"", "SO", "!SO@!RA@", "112,-97,104\r0,0\r"},
-      {"DD", "", "!MC1.01,1@!DD@!MC@", ""},
+      {"OC", "", 0, "!OC@!IC@", "50\r"},
+      {"", "OC", 3, "!OC@!IC@", "100,12,80\r50\r"},
+      {"", "OS", 0, "!OS@", "\r"},  // nothing left of a one-value reply
+      {"", "SO", 3, "!SO@!RA@", "112,-97,104\r0,0\r"},
+      {"", "SO", 9, "!SO@", "112,-97,104,-88\r"},  // more than it has: whole
+      {"", "SO", 1, "!SO@", "112\r"},
+      {"DD", "", 0, "!MC1.01,1@!DD@!MC@", ""},
+      // By its whole text: only that command goes silent.
+      {"IC", "", 0, "!IC@!OS@", "1\r"},
+      {"ZO0", "", 0, "!ZO0@!IC@", "50\r"},
   };
   for (const Case& c : cases) {
     sim::Device device(32, 50);
     if (!c.silent.empty()) device.faults.silentCommands.insert(c.silent);
-    if (!c.shortened.empty()) device.faults.shortReplies.insert(c.shortened);
+    if (!c.shortened.empty()) device.faults.shortReplies[c.shortened] = c.kept;
     device.Receive(c.commands);
     EXPECT_EQ(device.TakeOutput(), c.output) << c.commands;
   }
@@ -144,9 +150,12 @@ TEST(FaultNames, SetByName) {
       {"split", true, [](const sim::Faults& f) { return f.splitReply; }},
       {"cts-low", true, [](const sim::Faults& f) { return f.ctsLow; }},
       {"silent-command=OC", true, [](const sim::Faults& f) { return f.silentCommands.contains("OC"); }},
-      {"short-reply=SO", true, [](const sim::Faults& f) { return f.shortReplies.contains("SO"); }},
+      {"silent-command=ZO0", true, [](const sim::Faults& f) { return f.silentCommands.contains("ZO0"); }},
+      {"short-reply=SO:2", true, [](const sim::Faults& f) { return f.shortReplies.at("SO") == 2; }},
       {"short-reply=", false, nullptr},
-      {"silent-command=OCX", false, nullptr},
+      {"short-reply=SO", false, nullptr},
+      {"short-reply=SO:-1", false, nullptr},
+      {"silent-command=", false, nullptr},
       {"slow=-5", false, nullptr},
       {"slow=x", false, nullptr},
       {"silent=1", false, nullptr},
