@@ -19,7 +19,7 @@ int main() {
   std::unique_ptr<taskhelm::App> app = rig.Launch();
   auto& window = app->Window<taskhelm::Dru71Set>();
   rig.ClearRecords();
-  app->s.SettingsSent = false;
+  app->s.SettingsSent = false;  // set again only by a read-back that succeeded
 
   auto start = std::chrono::steady_clock::now();
   window.SendSettingTemp.Press();
