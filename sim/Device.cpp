@@ -29,10 +29,16 @@ void KeepFirstValues(std::string& text, size_t count) {
   }
   text.erase(end);
 }
-// The record of received bytes keeps its newest part once it grows past this.
-constexpr size_t kReceivedLimit = size_t{1} << 22;
+
+// The records of received and sent bytes keep their newest part once they grow past this.
+constexpr size_t kRecordLimit = size_t{1} << 22;
 // What a garbled reply looks like: nothing a number reader can take.
 constexpr std::string_view kGarbage = "#?\xfe~%\x1bZ";
+
+void Record(std::string& record, std::string_view bytes) {
+  if (record.size() + bytes.size() > kRecordLimit) record.erase(0, record.size() / 2);
+  record.append(bytes);
+}
 
 }  // namespace
 
@@ -61,8 +67,7 @@ void Device::PowerCycle() {
 }
 
 void Device::Receive(std::string_view bytes) {
-  if (received_.size() + bytes.size() > kReceivedLimit) received_.erase(0, received_.size() / 2);
-  received_.append(bytes);
+  Record(received_, bytes);
   while (!bytes.empty()) {
     ReceiveMode before = mode_;
     size_t used = bytes.size();
@@ -195,12 +200,16 @@ void Device::SendRaw(std::string bytes) {
   if (!faults.silent) replies_.push_back({std::move(bytes), 0});
 }
 
-std::vector<ReplyPiece> Device::TakeReplies() { return std::exchange(replies_, {}); }
+std::vector<ReplyPiece> Device::TakeReplies() {
+  for (const ReplyPiece& piece : replies_) Record(sent_, piece.bytes);
+  return std::exchange(replies_, {});
+}
 
 std::string Device::TakeOutput() {
   std::string out;
   for (ReplyPiece& piece : replies_) out += piece.bytes;
   replies_.clear();
+  Record(sent_, out);
   return out;
 }
 

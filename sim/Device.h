@@ -75,6 +75,9 @@ class Device {
   // Every byte received, for tests of what went over the wire.
   const std::string& Received() const { return received_; }
   void ClearReceived() { received_.clear(); }
+  // Every byte handed to the line, for the line time of an exchange.
+  const std::string& Sent() const { return sent_; }
+  void ClearSent() { sent_.clear(); }
   // Commands the device did not know (no reply), and tokens it refused inside known commands.
   int UnknownCommands() const { return unknownCommands_; }
   int RejectedTokens() const { return rejectedTokens_; }
@@ -112,6 +115,7 @@ class Device {
   std::string commandKey_;
   std::vector<ReplyPiece> replies_;
   std::string received_;
+  std::string sent_;
   int unknownCommands_ = 0;
   int rejectedTokens_ = 0;
 };

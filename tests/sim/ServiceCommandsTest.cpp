@@ -193,6 +193,7 @@ TEST(Framing, CommandsAcrossPiecesAndBetweenOtherBytes) {
   device.Receive("PU0,1250 \r\n!IC@ PD;!RV@");
   EXPECT_EQ(device.TakeOutput(), "32\rR/V ROM 4.21\r");
   EXPECT_EQ(device.Received(), "!IC@PU0,1250 \r\n!IC@ PD;!RV@");
+  EXPECT_EQ(device.Sent(), "32\r32\rR/V ROM 4.21\r");
 }
 
 // "!ZP0,0" has no "@": the next command, a line end or a quiet line ends it.

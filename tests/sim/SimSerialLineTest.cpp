@@ -60,6 +60,7 @@ TEST_F(SimLine, QueryTakesTheTimeOfNineHundredSixtyBytesPerSecond) {
   EXPECT_EQ(line.InBufferCount(), 0) << "the reply is still on its way";
   int64_t elapsed = 0;
   EXPECT_EQ(ReadReply(100, &elapsed), "32\r");
+  EXPECT_EQ(device.Sent(), "32\r") << "what went on the line back is recorded";
   EXPECT_GE(elapsed, 3);
   EXPECT_LE(elapsed, 4);
 
