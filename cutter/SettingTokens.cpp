@@ -1,6 +1,6 @@
 #include "cutter/SettingTokens.h"
 
-#include "startup/SharedState.h"
+#include "link/SharedState.h"
 
 namespace taskhelm {
 

@@ -11,7 +11,7 @@
 #include "cutter/SettingTokens.h"
 #include "cutter/SettingsField.h"
 #include "forms/Form.h"
-#include "startup/SharedState.h"
+#include "link/SharedState.h"
 
 namespace taskhelm {
 

@@ -1,10 +1,9 @@
-// The model table, the model profiles and the factory defaults.
+// The accepted identifications, the model profiles and the factory defaults.
 #include "startup/ModelTable.h"
 
 #include <array>
 
-#include "link/Identify.h"
-#include "link/Integers.h"
+#include "platform/Numbers.h"
 #include "startup/App.h"
 #include "startup/ModelWindows.h"
 
@@ -14,20 +13,6 @@ namespace {
 
 constexpr const char* kCutterWording = "Green light Not ON or Cutter Not Connected to ";
 constexpr const char* kPlotterWording = "Green light Not ON or Plotter Not Connected to ";
-
-// code, name in lists and messages, family
-constexpr std::array<ModelProfile, 10> kModels{{
-    {32, "Kelvaro R/V ", ModelFamily::Cutter},
-    {33, "Plotter 870 Kr ", ModelFamily::PenPlotter},
-    {34, "Plotter 36 Kr ", ModelFamily::PenPlotter},
-    {35, "MarveskK Plotter/Cutter ", ModelFamily::RollFeed},
-    {36, "Quorvane 530 ", ModelFamily::Cutter},
-    {39, "Quorvane 520 ", ModelFamily::Cutter},
-    {40, "Plotter 870 KrV ", ModelFamily::PenPlotter},
-    {41, "Plotter 36 KrV ", ModelFamily::PenPlotter},
-    {42, "Quorvane 555LJ", ModelFamily::Cutter},
-    {47, "Quorvane 530Q ", ModelFamily::Cutter},
-}};
 
 // The per-model profile: force limit high (and the identification that lifts it to 500 g),
 // panel maxima, calibration box Y length, wording of connection messages.
@@ -102,19 +87,6 @@ void SetCommonDefaults(SharedState& s) {
 
 }  // namespace
 
-const ModelProfile* FindModel(int16_t code) { return FindRow(kModels, code); }
-
-ModelFamily FamilyOf(int16_t code) {
-  const ModelProfile* model = FindModel(code);
-  return model ? model->family : ModelFamily::None;
-}
-
-std::string ModelName(int16_t code, int16_t deviceId) {
-  if (code == 32 && (deviceId == 46 || deviceId == 54)) return "Quorvane 510 ";
-  const ModelProfile* model = FindModel(code);
-  return model ? model->name : "";
-}
-
 void InitModelTable(App& app) {
   auto& table = app.s.ModelIdTable;
   table.fill(0);
@@ -150,7 +122,7 @@ void SetModelDefaults(App& app) {
   if (row->panelY >= 0) {
     s.PanelSizeY = row->panelY;
   } else if (s.CutterWidth != 0) {
-    s.PanelSizeY = ToLong(s.CutterWidth);
+    s.PanelSizeY = platform::ToLong(s.CutterWidth);
   } else {
     s.CutterWidth = 30000;  // first start: the width is not known yet, the panel keeps its size
   }
@@ -176,45 +148,6 @@ void SetModelDefaults(App& app) {
       s.RollFeedOn = 0;
       break;
   }
-}
-
-bool ConnectDevice(App& app, bool quiet) {
-  SharedState& s = app.s;
-  ApplyModelProfile(app);
-  bool result;
-  if (!s.PlotterPresent) {
-    SetModelDefaults(app);
-    s.DeviceSettingsRead = true;
-    result = true;
-  } else {
-    int16_t id = IdentifyDevice(app);
-    if (id <= 4) return false;
-    bool inTable = s.ModelCode >= 1 && s.ModelCode <= 54 &&
-                   id == s.ModelIdTable[static_cast<size_t>(s.ModelCode)];
-    if (inTable || id == s.ModelCode) {
-      s.ModelCode = id;
-      if (!(ReadAllowed() && ReadDeviceSettings(app))) {
-        if (!quiet) app.ErrorBox(app.T(s.NotConnectedText) + s.PortName, app.T("ERROR"));
-        return false;
-      }
-      s.DeviceSettingsRead = true;
-      result = true;
-      if (s.ModelCode == 32) {
-        s.PanelMaxY = ToLong(s.CutterWidth);
-        s.YSizeInches = s.CutterWidth <= 30000 ? 20 : 28;
-      }
-    } else {
-      if (!quiet) {
-        std::string text = app.T("Wrong Quorvane Model.");
-        if (id >= 4 && id <= 37)
-          text += "\r\n" + app.T("Please try ") + app.T(ModelSuggestion(id));
-        app.ErrorBox(text, app.T("ERROR"));
-      }
-      return false;
-    }
-  }
-  AdjustModelWindow(app);
-  return result;
 }
 
 }  // namespace taskhelm

@@ -1,30 +1,14 @@
 #pragma once
-// Every model-dependent constant: names, families, limits, defaults, accepted identifications.
-#include <cstdint>
-#include <string>
+// Every model-dependent constant beyond name and family: limits, defaults, accepted
+// identifications.
+#include "link/Models.h"
 
 namespace taskhelm {
 
 class App;
 
-enum class ModelFamily { None, Cutter, PenPlotter, RollFeed };
-
-struct ModelProfile {
-  int16_t code;
-  const char* name;  // name in lists and messages, with its trailing blank
-  ModelFamily family;
-};
-
-// The row of a model code, or nullptr for codes the program has no row for.
-const ModelProfile* FindModel(int16_t code);
-ModelFamily FamilyOf(int16_t code);
-// The name in lists and messages ("Quorvane 510 " for the 32 variants 46 and 54).
-std::string ModelName(int16_t code, int16_t deviceId = 0);
-
 void InitModelTable(App& app);
 void SetModelDefaults(App& app);
-// Sets the profile of ModelCode, checks the device, reads its settings or falls back to the defaults.
-bool ConnectDevice(App& app, bool quiet);
 // The profile row of ModelCode (force limits, panel maxima, calibration Y length, wording).
 void ApplyModelProfile(App& app);
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "cutter/Dru71Set.h"
+#include "startup/ConnectDevice.h"
 #include "startup/ModelTable.h"
 #include "startup/ModelWindows.h"
 #include "tests/support/AppFixture.h"

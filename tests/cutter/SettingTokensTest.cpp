@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "cutter/SettingTokens.h"
-#include "startup/SharedState.h"
+#include "link/SharedState.h"
 
 namespace {
 

@@ -12,6 +12,7 @@
 #include "setup/Config.h"
 #include "sim/PtyDevice.h"
 #include "startup/App.h"
+#include "startup/ConnectDevice.h"
 #include "startup/Main.h"
 #include "startup/ModelTable.h"
 #include "tests/support/TestHost.h"

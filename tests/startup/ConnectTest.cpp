@@ -1,6 +1,7 @@
 // Connecting: profiles, defaults, the device check and its messages.
 #include <gtest/gtest.h>
 
+#include "startup/ConnectDevice.h"
 #include "startup/ModelTable.h"
 #include "tests/support/AppFixture.h"
 
