@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "cutter/Dru71Set.h"
+#include "rollfeed/StoogMoa.h"
 #include "tests/support/SettingsWindowHarness.h"
 
 namespace cutter_tests {
@@ -57,6 +58,22 @@ const Twin kTwins[] = {
      .permanentFromFile =
          "!HO0 PT3 LL0,0 UR18250,30250 SS100,100 SF10,700 SD0,0 SA10 KO94 KV20 KA15UD@",
      .exitText = "Latest changes not sent to the cutter.\r\n\r\nExit without updating the cutter?"},
+    {.name = "RollFeed35",
+     .model = 35,
+     .window = WindowOf<taskhelm::StoogMoa>,
+     .wrongId = 32,
+     .wrongText = "Wrong Quorvane Model.\r\nPlease try Kelvaro R/V ",
+     .temporaryPrompt = "Temporarily change Marvesk settings.",
+     .permanentPrompt = "Permanently change MarveskK defaults.",
+     .editBox = "Overcut",
+     .editText = "21",
+     .editedPart = " KV21 ",
+     .fileLine = "!HO0 PT3 LL0,0 UR46000,39300 SS100,100 SF10,700 SD0,0 SA10 KO15 KV10 KA30 RF1 FG0 "
+                 "CO0 CL2000,60 AE0 AL15000 \r\n",
+     .permanentFromFile = "!HO0 RF1 PT3 LL0,0 UR46000,39300 SS100,100 SF10,700 SD0,0 SA10 KO15 "
+                          "KV10 KA30 FG0 CO0 CL2000,60 AE0 AL15000 UD@",
+     .exitText = "Latest changes not sent to the MarveskK.\r\n\r\nExit without updating the "
+                 "MarveskK?"},
 };
 
 class Frame : public ::testing::TestWithParam<Twin> {
