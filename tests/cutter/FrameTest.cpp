@@ -3,6 +3,7 @@
 // Each twin is one row.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <deque>
 #include <fstream>
 
@@ -34,6 +35,8 @@ struct Twin {
   const char* fileLine;     // a settings file, and the permanent command it becomes
   const char* permanentFromFile;
   const char* exitText;
+  // The Spanish edition's Exit question and closing question: title and text of each.
+  std::array<const char*, 4> spanishQuestions;
 };
 
 void PrintTo(const Twin& t, std::ostream* os) { *os << t.name; }
@@ -57,7 +60,13 @@ const Twin kTwins[] = {
      .fileLine = "!HO0 PT3 LL0,0 UR18250,30250 SS100,100 SF10,700 SD0,0 SA10 KO94 KV20 KA15 \r\n",
      .permanentFromFile =
          "!HO0 PT3 LL0,0 UR18250,30250 SS100,100 SF10,700 SD0,0 SA10 KO94 KV20 KA15UD@",
-     .exitText = "Latest changes not sent to the cutter.\r\n\r\nExit without updating the cutter?"},
+     .exitText = "Latest changes not sent to the cutter.\r\n\r\nExit without updating the cutter?",
+     .spanishQuestions = {"Salir del Taskhelm",
+                          "Los últimos cambios no se han enviado al ploter.\r\n\r\nSalir sin "
+                          "actualizar los parámetros del ploter?",
+                          "Salir Taskhelm",
+                          "Últimos cambios no han sido enviados.\r\nEsta seguro que desea "
+                          "finalizar?"}},
     {.name = "RollFeed35",
      .model = 35,
      .window = WindowOf<taskhelm::StoogMoa>,
@@ -73,7 +82,14 @@ const Twin kTwins[] = {
      .permanentFromFile = "!HO0 RF1 PT3 LL0,0 UR46000,39300 SS100,100 SF10,700 SD0,0 SA10 KO15 "
                           "KV10 KA30 FG0 CO0 CL2000,60 AE0 AL15000 UD@",
      .exitText = "Latest changes not sent to the MarveskK.\r\n\r\nExit without updating the "
-                 "MarveskK?"},
+                 "MarveskK?",
+     // The window keeps its closing question English.
+     .spanishQuestions = {"Salir del Taskhelm",
+                          "Las ultimas modificaciones no se han enviado al ploter.\r\n\r\nDesea "
+                          "salir sin actualizar el MarveskK?",
+                          "Exit Taskhelm",
+                          "Latest settings have not been sent.\r\nAre you sure you want to "
+                          "exit?"}},
 };
 
 class Frame : public ::testing::TestWithParam<Twin> {
@@ -173,6 +189,21 @@ TEST_P(Frame, ClosingAsksThenClosesThePortAndEnds) {
   h.f.host.answers = {MsgAnswer::Yes};
   EXPECT_FALSE(h.f.host.Run([&] { w.Close(); }));
   EXPECT_FALSE(h.f.line.IsOpen());
+}
+
+TEST_P(Frame, SpanishExitAndClosingQuestions) {
+  SettingsWindowHarness spanish(StartedOn(GetParam().model, {}, texts::Edition::Spanish));
+  SettingsWindow& window = GetParam().window(spanish.f.app);
+  const auto& expected = GetParam().spanishQuestions;
+  spanish.f.s.SettingsSent = false;
+  spanish.f.host.answers = {MsgAnswer::No, MsgAnswer::No};
+  spanish.f.host.Run([&] { window.ExitCom.Choose(); });
+  window.Close();
+  ASSERT_EQ(spanish.f.host.boxes.size(), 2u);
+  for (size_t i = 0; i < 2; ++i) {
+    EXPECT_EQ(spanish.f.host.boxes[i].title, expected[2 * i]);
+    EXPECT_EQ(spanish.f.host.boxes[i].text, expected[2 * i + 1]);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Twins, Frame, ::testing::ValuesIn(kTwins),

@@ -37,12 +37,8 @@ TEST_P(RollFeedWindow, ShowsEveryCaptionValueAndHintWhole) {
   taskhelm::SharedState& s = program.s;
   s.MetricUnits = c.metric;
   if (c.largest) {
-    s.PanelSizeX = s.PanelMaxX;
-    s.PanelSizeY = s.PanelMaxY;
-    s.LoopSizeSetting = 838000;
+    program.WidestSizes();
     s.FrameGap = -1000;
-    s.TagboardOn = 1;
-    s.CutLengthSetting = s.BlankLengthSetting = 5000;
   }
   s.DeviceSettingsRead = true;  // as start-up's connection leaves it
   program.host.Enter([&] { taskhelm::ShowModelWindow(program.app); });

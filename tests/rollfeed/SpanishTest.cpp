@@ -34,20 +34,6 @@ TEST(RollFeedSpanish, TheModelsBoxesSpeakSpanish) {
   w.TstPortCom.Choose();
   EXPECT_EQ(h.Last().title, "Verificación Comunicación del Ploter");
 
-  h.f.s.SettingsSent = false;
-  h.f.host.answers = {MsgAnswer::No};
-  h.f.host.Run([&] { w.ExitCom.Choose(); });
-  EXPECT_EQ(h.Last().title, "Salir del Taskhelm");
-  EXPECT_EQ(h.Last().text,
-            "Las ultimas modificaciones no se han enviado al ploter.\r\n\r\nDesea salir sin "
-            "actualizar el MarveskK?");
-
-  // The closing question stays English in this window.
-  h.f.host.answers = {MsgAnswer::No};
-  w.Close();
-  EXPECT_EQ(h.Last().title, "Exit Taskhelm");
-  EXPECT_EQ(h.Last().text, "Latest settings have not been sent.\r\nAre you sure you want to exit?");
-
   h.Type(w.LoForce, "50");
   h.Type(w.HiForce, "20");
   EXPECT_EQ(h.Last().title, "ADVERTENCIA");
@@ -75,32 +61,13 @@ TEST(RollFeedSpanish, TheWindowsOwnTextsStayEnglish) {
 TEST(RollFeedSpanish, EveryTextTheWindowShowsHasItsEntry) {
   SpanishHarness h;
   auto& w = h.Window();
-  w.MetricButton.SetValue(true);
-  w.EnglishButton.SetValue(true);
   for (forms::OptionButton* option : {&w.RollButton, &w.RollUnButton, &w.CutButton})
     option->SetValue(true);
   w.CutEnable.SetValue(1);
-  for (forms::Control* c : w.Controls()) {
-    if (c->GotFocus) c->GotFocus();
-    if (c->MouseMove) c->MouseMove();
-  }
-  w.MouseMove();
+  h.UseEveryFrameCommand(w);
   h.Type(w.HiForce, "5");
   h.Type(w.LoForce, "900");
-  w.SendSettingTemp.Press();
-  w.SendDefault.Press();
-  for (forms::MenuItem* item : {&w.DsplyFactCom, &w.DsplyRomCom, &w.DsplyMemCom, &w.DsplyKnifeCom,
-                                &w.TstPortCom, &w.HelpCom, &w.FileSaveCom})
-    item->Choose();
-  h.f.s.SettingsSent = false;
-  h.f.host.answers = {MsgAnswer::No, MsgAnswer::No, MsgAnswer::No};
-  w.FileSendCom[0].Choose();
-  w.FileSendCom[1].Choose();
-  h.f.host.Run([&] { w.ExitCom.Choose(); });
-  w.Close();
-  h.f.device.faults.shortDump = true;
-  w.UpdateDisplay.Press();
-  w.SendSettingTemp.Press();
+  w.DsplyKnifeCom.Choose();
   EXPECT_TRUE(h.f.app.T.Missing().empty()) << *h.f.app.T.Missing().begin();
 }
 
