@@ -64,6 +64,30 @@ TEST(RollFeedMenus, QueriesOfTheSimulatedDeviceOnTheSerialPort) {
   EXPECT_EQ(h.f.device.Received(), "!IC@!RV@!VR@!IC@!OK@");
 }
 
+// The device answers the model check, then nothing: the read-out says so, Update Display adds no
+// box of its own, a send adds its "Plotter Error".
+TEST(RollFeedMenus, AReadOutWithoutAnswerSaysNoResponse) {
+  RollFeedHarness h;
+  auto& w = h.Window();
+  h.f.UseParallelPort(1);
+  h.f.s.SettingsSent = true;
+  h.f.parlink.replies = {"35\r"};
+  w.DsplyPltrCom.Choose();
+  ASSERT_EQ(h.f.host.boxes.size(), 1u);
+  EXPECT_EQ(h.f.host.boxes[0].text, "No Response");
+  EXPECT_EQ(h.f.host.boxes[0].icon, MsgIcon::Exclamation);
+  EXPECT_EQ(h.f.host.pointer, forms::Pointer::Default);
+  EXPECT_TRUE(h.f.s.SettingsSent);
+
+  h.f.host.boxes.clear();
+  h.f.parlink.replies = {"35\r"};
+  w.SendSettingTemp.Press();
+  ASSERT_EQ(h.f.host.boxes.size(), 3u);  // the question, the read-out, the send
+  EXPECT_EQ(h.f.host.boxes[1].text, "No Response");
+  EXPECT_EQ(h.f.host.boxes[2].title, "Plotter Error");
+  EXPECT_EQ(h.f.host.pointer, forms::Pointer::Default);
+}
+
 TEST(RollFeedMenus, DevicePortTestGivesTheModelsInstructions) {
   RollFeedHarness h;
   h.Window().TstPortCom.Choose();
