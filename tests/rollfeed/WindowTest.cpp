@@ -3,6 +3,7 @@
 
 #include <fstream>
 
+#include "setup/Config.h"
 #include "tests/rollfeed/RollFeedHarness.h"
 
 namespace rollfeed_tests {
@@ -65,6 +66,21 @@ TEST(RollFeedWindow, UnitSwitchRewritesTheBoxesAndKeepsTheSentState) {
   EXPECT_EQ(w.GapLab.Caption(), "Gap (mils)");
   EXPECT_TRUE(h.f.s.SettingsSent);
   EXPECT_EQ(h.f.s.PanelSizeX, 40000);  // the switch stores nothing
+}
+
+TEST(RollFeedWindow, PlotterSetupHidesItAndShowsItAgainForTheModel) {
+  RollFeedHarness h;
+  bool hiddenDuringSetup = false;
+  h.f.host.modalOperators["Config"] = [&](forms::Form& form) {
+    hiddenDuringSetup = !h.f.host.IsShown("StoogMoa");
+    EXPECT_TRUE(static_cast<taskhelm::Config&>(form).PlotterList.Enabled());
+    static_cast<taskhelm::Config&>(form).ConfigOK.Press();
+  };
+  ASSERT_TRUE(h.f.host.Run([&] { h.Window().ConfigCom[0].Choose(); }));
+  EXPECT_TRUE(hiddenDuringSetup);
+  EXPECT_EQ(h.f.s.ModelCode, 35);
+  EXPECT_TRUE(h.f.host.IsShown("StoogMoa"));
+  for (const auto& box : h.f.host.boxes) ADD_FAILURE() << box.text;
 }
 
 TEST(RollFeedWindow, HelpOpensTheModelsFile) {
