@@ -83,6 +83,15 @@ TEST(RollFeedWindow, PlotterSetupHidesItAndShowsItAgainForTheModel) {
   for (const auto& box : h.f.host.boxes) ADD_FAILURE() << box.text;
 }
 
+TEST(RollFeedWindow, AForcedXOfTheRollFeedWindowDoesNotFollowTheModelToTheCutterWindow) {
+  testing_support::AppFixture f(testing_support::StartedOn(36));
+  f.s.SettingsForced = true;  // the roll-feed window's last display raised X
+  f.s.DeviceId = 36;
+  ASSERT_TRUE(taskhelm::ConnectDevice(f.app, true));
+  f.host.Run([&] { taskhelm::ShowModelWindow(f.app); });
+  EXPECT_TRUE(f.s.SettingsSent);  // the repaint takes the settings just read as the device's
+}
+
 TEST(RollFeedWindow, HelpOpensTheModelsFile) {
   RollFeedHarness h;
   const std::string path = h.f.app.programFolder + "/MarveskK.hlp";
