@@ -1,10 +1,20 @@
 #include "calibration/Openers.h"
 
+#include "calibration/CornerForm.h"
+#include "calibration/FilterForm.h"
+#include "calibration/PenAdj.h"
+#include "startup/App.h"
+
 namespace taskhelm {
 
-// The filtering, cornering and pen-down adjustment windows are not built yet.
-void ShowFiltering(App&, FilterOpening) {}
-void ShowCornering(App&) {}
-void ShowPenAdjustment(App&) {}
+void ShowFiltering(App& app, FilterOpening opening) {
+  FilterForm& window = app.Window<FilterForm>();
+  if (opening == FilterOpening::ReadStateFirst && !window.UpdateFilter()) return;
+  window.Show(forms::ShowMode::Modal);
+}
+
+void ShowCornering(App& app) { app.Window<CornerForm>().Show(forms::ShowMode::Modal); }
+
+void ShowPenAdjustment(App& app) { app.Window<PenAdj>().Show(forms::ShowMode::Modal); }
 
 }  // namespace taskhelm

@@ -14,7 +14,9 @@ namespace {
 //                                 error title   port it names            after permanent, temporary
 const SettingsWindowRules kCutterRules{"Cutter Error", &SharedState::OpenPortName, 1400, 0,
                                        // texts name, version box, memory kept, blade reply
-                                       DeviceWording::Cutter, VersionBox::SoftwareAnswered, 10, 2};
+                                       DeviceWording::Cutter, VersionBox::SoftwareAnswered, 10, 2,
+                                       // Calibrate's port, its tractor question
+                                       &SharedState::OpenPortName, TractorQuestion::Ask};
 
 // Caption and send label of each cutter line.
 struct CutterLine {

@@ -1,4 +1,5 @@
 // Showing the settings in the cutter window.
+#include "calibration/CornerForm.h"
 #include "cutter/Dru71Set.h"
 #include "setup/DefLangForm.h"
 #include "startup/App.h"
@@ -53,10 +54,8 @@ void Dru71Set::ShowParam() {
   }
 }
 
-// The cornering window shows Banner Fill for mode 4 and Default for anything else, and choosing
-// Default makes the mode 13; the display applies the same rule until that window exists.
-void Dru71Set::ShowCorneringMode() {
-  if (app.s.CorneringMode != 4) app.s.CorneringMode = 13;
-}
+// The cornering window's options show the mode; its Default option makes any mode but banner
+// fill the default cornering.
+void Dru71Set::ShowCorneringMode() { app.Window<CornerForm>().SelectMode(app.s.CorneringMode); }
 
 }  // namespace taskhelm

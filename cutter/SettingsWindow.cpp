@@ -56,21 +56,22 @@ SettingsWindow::SettingsWindow(App& app, std::string name, const SettingsWindowR
   ExitCom.Click = [this] { ExitCom_Click(); };
   for (int i = 0; i < 2; ++i) FileSendCom[i].Click = [this, i] { FileSendCom_Click(i); };
   FileSaveCom.Click = [this] { FileSaveCom_Click(); };
+  CalPltrCom.Click = [this] { CalPltrCom_Click(); };
   QueryUnload = [this](int& cancel, int) { Form_QueryUnload(cancel); };
   UnloadEvent = [this](int&) { Form_Unload(); };
 
   if (rules.wording == DeviceWording::Plotter)
-    WireHints(app, StatusBar, Name(),
+    WireHints(app, StatusBar,
               {{&EnglishButton, "Set plotter options in inches and mils."},
                {&MetricButton, "Set plotter options in centimeters and millimeters."},
                {&SendSettingTemp, "Plotter will use these settings until it is turned off."},
-               {&SendDefault, "Plotter will use these settings until they are changed."}});
+               {&SendDefault, "Plotter will use these settings until they are changed."}}, Name());
   else
-    WireHints(app, StatusBar, Name(),
+    WireHints(app, StatusBar,
               {{&EnglishButton, "Set cutter options in inches and mils."},
                {&MetricButton, "Set cutter options in centimeters and millimeters."},
                {&SendSettingTemp, "Cutter will use these settings until it is turned off."},
-               {&SendDefault, "Cutter will use these settings until they are changed."}});
+               {&SendDefault, "Cutter will use these settings until they are changed."}}, Name());
 }
 
 void SettingsWindow::Hint(std::string_view english) { StatusBar.SetText(T(english)); }

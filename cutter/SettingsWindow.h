@@ -23,6 +23,10 @@ class App;
 // When the version box shows: once the software query answered (a silent ROM query leaves its
 // line empty), or only when both queries answered.
 enum class VersionBox { SoftwareAnswered, BothAnswered };
+// Whether Calibrate asks first when the device feeds by tractor (X cannot be calibrated then).
+enum class TractorQuestion { Skip, Ask };
+// Whether Calibrate goes on with settings the operator chose not to send first.
+enum class UnsentCalibration { Allowed, Refused };
 
 // The rules in which the twins differ on the shared paths.
 struct SettingsWindowRules {
@@ -36,6 +40,9 @@ struct SettingsWindowRules {
   VersionBox versionBox;
   int memoryReplyKept;                    // leading characters of the memory reply read
   int bladeHolderReplyLength;             // length of the blade-holder reply on the parallel port
+  std::string SharedState::*calibrateOpenPort = &SharedState::OpenPortName;  // Calibrate's failure
+  TractorQuestion tractorQuestion = TractorQuestion::Skip;
+  UnsentCalibration unsentCalibration = UnsentCalibration::Allowed;
 };
 
 // A caption a twin sets: its control or menu item by name, the English text ("-": separator).
@@ -147,6 +154,7 @@ class SettingsWindow : public forms::Form {
   void FileSaveCom_Click();
   void UpdateFlash_Click();
   void Form_Paint();
+  void CalPltrCom_Click();  // SettingsWindowCalibrate.cpp
   void Form_QueryUnload(int& cancel);
   void Form_Unload();
 

@@ -3,6 +3,8 @@
 #include <functional>
 #include <string>
 
+#include "forms/ExchangeGate.h"
+
 namespace forms {
 
 class Form;
@@ -53,6 +55,9 @@ class Control {
   // Moves the focus here: the old control's LostFocus runs, then this one's GotFocus.
   void SetFocus();
   bool HasFocus() const;
+
+  // Abort and Cancel buttons act while the device is busy; other controls then refuse.
+  DuringExchange duringExchange = DuringExchange::Refused;
 
   std::function<void()> GotFocus;
   std::function<void()> LostFocus;

@@ -43,7 +43,10 @@ void Form::Show(ShowMode mode) {
     host_.activeForm = this;
     shownModal_ = true;
     if (Activate) Activate();
-    if (visible_) host_.ShowForm(*this, mode);  // returns once the form is hidden or unloaded
+    if (visible_) {
+      ExchangeGate::ModalLevel level(host_.exchange);
+      host_.ShowForm(*this, mode);  // returns once the form is hidden or unloaded
+    }
     shownModal_ = false;
     if (host_.activeForm == this) host_.activeForm = nullptr;
     if (host_.Ending()) throw ProgramEnd{};
@@ -54,10 +57,17 @@ void Form::Show(ShowMode mode) {
     }
     return;
   }
-  // Showing a window that is already shown brings it to the front; Activate runs on the first show.
+  // Showing a window that is already shown brings it to the front.
+  bool wasActive = host_.activeForm == this;
   host_.ShowForm(*this, mode);
   host_.activeForm = this;
-  if (!wasVisible && Activate) Activate();
+  if ((!wasVisible || !wasActive) && Activate) Activate();
+}
+
+void Form::ActivatedByOperator() {
+  if (!loaded_ || !visible_ || host_.activeForm == this) return;
+  host_.activeForm = this;
+  if (Activate) Activate();
 }
 
 void Form::Hide() {

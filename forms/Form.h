@@ -38,8 +38,13 @@ class Form {
   void EnsureLoaded();
 
   bool Visible() const { return visible_; }
-  // Loads when needed; Modal blocks until the form hides or unloads; Activate runs on each show.
+  // Loads when needed; Modal blocks until the form hides or unloads. Activate runs when the show
+  // makes the window the active one: on the first show, and when it brings forward a shown window
+  // that another window had the activation from.
   void Show(ShowMode mode = ShowMode::Modeless);
+  // The operator brought the shown window forward: Activate runs when another window had the
+  // activation. A message box closing over the window hands back nothing, so it runs nothing.
+  void ActivatedByOperator();
   void Hide();
   // Unloads by code: QueryUnload (mode FromCode) may cancel; returns false when cancelled.
   bool Unload();

@@ -5,6 +5,8 @@
 #include <functional>
 #include <string>
 
+#include "forms/ExchangeGate.h"
+
 namespace forms {
 
 class Form;
@@ -70,6 +72,9 @@ class Host {
   // The window that has the activation: a closing modal window hands it back to the window it was
   // opened from, whose Activate then runs again. Kept by the forms layer.
   Form* activeForm = nullptr;
+
+  // Keeps one device exchange at a time; hosts run every operator action and timer tick through it.
+  ExchangeGate exchange;
 };
 
 }  // namespace forms

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "forms/ExchangeGate.h"
+
 namespace forms {
 
 class Form;
@@ -34,6 +36,7 @@ class MenuItem {
   // Choosing the entry (by the operator or by code): runs Click when it is enabled and visible.
   void Choose();
   std::function<void()> Click;
+  DuringExchange duringExchange = DuringExchange::Refused;
 
  private:
   void Changed();

@@ -1,4 +1,5 @@
-// Feeds arbitrary files to the settings-file readers. Whatever they store must write out as a line
+// Feeds arbitrary files to the settings-file readers. Whatever they store must lie within the
+// model's limits, and must write out as a line
 // that the file-sending window's reader (the one that knows every key the writer uses) takes
 // without a single unknown token; and once written and read, a line must come back unchanged.
 // (Only once: a flag that a file set to an even number writes as 0, so its service loop size
@@ -9,6 +10,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "link/SettingLimits.h"
 #include "startup/SharedState.h"
 #include "transfer/SettingsFile.h"
 
@@ -28,11 +30,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   s.ModelCode = kModels[data[0] % std::size(kModels)];
   s.DeviceId = (data[0] & 0x80) ? 50 : s.ModelCode;
   auto table = (data[0] & 0x40) ? taskhelm::TokenTable::Plot : taskhelm::TokenTable::SendCutFiles;
+  // A model's profile as start-up sets it (the limits the clamping reads).
+  s.ForceLimitLow = 10;
+  s.ForceLimitHigh = (data[0] & 0x20) ? 500 : 400;
+  s.PanelMaxX = 838000;
+  s.PanelMaxY = 72000;
+  // Fields a file does not hold keep their values: start from ones within the limits.
+  taskhelm::ForEachRule(s.ModelCode, [&s](const taskhelm::SettingRule& rule) {
+    taskhelm::Store(s, rule.field, taskhelm::Limited(s, rule, 0));
+  });
 
   std::FILE* file = fmemopen(const_cast<uint8_t*>(data + 1), size - 1, "rb");
   std::string line = file ? taskhelm::ReadFirstLine(file) : std::string();
   if (file) std::fclose(file);
   taskhelm::StoreSettingTokens(s, line, table, [] {});
+  taskhelm::ForEachRule(s.ModelCode, [&s](const taskhelm::SettingRule& rule) {
+    const auto value = static_cast<float>(taskhelm::Load(s, rule.field));
+    if (taskhelm::Limited(s, rule, value) != value) std::abort();
+  });
 
   std::string written = taskhelm::SettingsFileLine(s);
   if (written == "\r\n") return 0;

@@ -19,6 +19,28 @@ constexpr size_t kDumpReadLength = 1000;
 
 double Leading(std::string_view text) { return platform::LeadingNumber(text); }
 
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// A dump value as the device writes it: a decimal number, blanks around it allowed. Line noise
+// (NUL bytes, junk) would otherwise read as 0 and pass for a setting.
+bool IsDumpNumber(std::string_view text) {
+  size_t i = 0, end = text.size();
+  while (i < end && IsBlank(text[i])) ++i;
+  while (end > i && IsBlank(text[end - 1])) --end;
+  if (i < end && (text[i] == '+' || text[i] == '-')) ++i;
+  bool digits = false, point = false;
+  for (; i < end; ++i) {
+    if (IsDigit(text[i]))
+      digits = true;
+    else if (text[i] == '.' && !point)
+      point = true;
+    else
+      return false;
+  }
+  return digits;
+}
+
 // The index of the dump's last value (the one before "_"), by model.
 int DumpLastIndex(int16_t model) {
   switch (FamilyOf(model)) {
@@ -41,10 +63,18 @@ int16_t ModelFromDeviceId(int16_t raw) {
   }
 }
 
-int16_t IdentifyDevice(App& app) {
+namespace {
+// Asks the device who it is: false when it did not answer. Sets DeviceId.
+bool QueryIdentification(App& app) {
   std::string reply;
-  if (!app.port.Query(kIdentifyCommand, reply, 13, 3000, 4)) return -1;
+  if (!app.port.Query(kIdentifyCommand, reply, 13, 3000, 4)) return false;
   app.s.DeviceId = ParseIdentification(reply);
+  return true;
+}
+}  // namespace
+
+int16_t IdentifyDevice(App& app) {
+  if (!QueryIdentification(app)) return -1;
   return ModelFromDeviceId(app.s.DeviceId);
 }
 
@@ -59,11 +89,14 @@ DumpParse ParseDump(int16_t model, std::string_view reply, DeviceParameterArray&
     // The first value is one digit written just before its line feed.
     std::string_view value = i == 0 ? rest.substr(lf == 0 ? 0 : lf - 1, lf == 0 ? 0 : 1)
                                     : rest.substr(0, lf);
+    if (!IsDumpNumber(value)) return DumpParse::NotANumber;
     p[static_cast<size_t>(i)] = static_cast<float>(Leading(value));
     rest.remove_prefix(lf + 1);
   }
   size_t end = rest.find('_');
   if (end == std::string_view::npos) return DumpParse::NoEnd;
+  // A model without a layout takes the number before "_" from whatever precedes it.
+  if (last > 0 && !IsDumpNumber(rest.substr(0, end))) return DumpParse::NotANumber;
   p[static_cast<size_t>(last)] = static_cast<float>(Leading(rest.substr(0, end)));
   return DumpParse::Ok;
 }
@@ -76,6 +109,7 @@ bool ReadDeviceSettings(App& app) {
   }
   switch (ParseDump(app.s.ModelCode, reply, app.s.DumpParams)) {
     case DumpParse::TooFewValues:
+    case DumpParse::NotANumber:
       app.MsgBox(app.T("Wrong number of parameters returned."), forms::MsgButtons::OK,
                  forms::MsgIcon::Exclamation);
       return false;
@@ -123,13 +157,15 @@ bool ReadTdValues(App& app) {
 }
 
 bool VerifyModel(App& app, int16_t expected) {
-  int16_t id = IdentifyDevice(app);
+  const bool answered = QueryIdentification(app);
   Config& config = app.Window<Config>();
-  if (id < 0) {
+  if (!answered) {
     app.s.PlotterPresent = false;
     config.PresentChk.SetValue(0);
     return false;
   }
+  // A device that answers with a number of no model is a wrong model too, not a silent stop.
+  const int16_t id = ModelFromDeviceId(app.s.DeviceId);
   if (id == expected) {
     config.PresentChk.SetValue(1);
     app.s.PlotterPresent = true;

@@ -18,7 +18,7 @@ int16_t ModelFromDeviceId(int16_t raw);
 bool ReadDeviceSettings(App& app);
 // Parses a dump reply into the parameter array for the model: values beyond the model's count
 // keep what they held.
-enum class DumpParse { Ok, TooFewValues, NoEnd };
+enum class DumpParse { Ok, TooFewValues, NotANumber, NoEnd };
 DumpParse ParseDump(int16_t model, std::string_view reply, DeviceParameterArray& params);
 // The raw identification number of a reply, rounded to a 16-bit integer.
 int16_t ParseIdentification(std::string_view reply);

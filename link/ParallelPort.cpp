@@ -37,6 +37,7 @@ std::string ErrorCodeAddition(App& app, int errorCode) {
 }  // namespace
 
 bool PortLayer::OpenLptPort(const std::string& lptName) {
+  const auto use = UseDevice();
   SharedState& s = app_.s;
   if (s.LptOpenResult != 0) return true;
   if (!app_.parlink.EnsureLoaded()) {
@@ -62,17 +63,20 @@ bool PortLayer::OpenLptPort(const std::string& lptName) {
 }
 
 bool PortLayer::SetLptTimeouts(int preset) {
+  const auto use = UseDevice();
   if (preset < 0 || preset >= static_cast<int>(kLptTimeoutPresets.size())) return false;
   const auto& t = kLptTimeoutPresets[static_cast<size_t>(preset)];
   return app_.parlink.SetLPTto(t[0], t[1], t[2], t[3], t[4]) != 0;
 }
 
 void PortLayer::CloseLptPort() {
+  const auto use = UseDevice();
   if (app_.s.LptOpenResult != 0 && app_.parlink.EnsureLoaded()) app_.parlink.CloseLPT();
   app_.s.LptOpenResult = 0;
 }
 
 bool PortLayer::WriteLpt(const std::string& data) {
+  const auto use = UseDevice();
   SharedState& s = app_.s;
   platform::Parlink& lib = app_.parlink;
   std::string rest = data;
@@ -133,6 +137,7 @@ long PortLayer::ReadLptReply(int32_t count) {
 }
 
 bool PortLayer::LptQuery(const std::string& cmd, std::string& reply, int32_t count) {
+  const auto use = UseDevice();
   SharedState& s = app_.s;
   s.LptBuffer.assign(count > 0 ? static_cast<size_t>(count) : 0, '\0');
   if (s.LptOpenResult == 0 && !OpenLptPort(s.LptPortName)) return false;
@@ -148,6 +153,7 @@ bool PortLayer::LptQuery(const std::string& cmd, std::string& reply, int32_t cou
 }
 
 int32_t PortLayer::ReadLpt(std::string& reply, int32_t count) {
+  const auto use = UseDevice();
   SharedState& s = app_.s;
   s.LptBuffer.assign(count > 0 ? static_cast<size_t>(count) : 0, '\0');
   long n = 0;

@@ -12,9 +12,14 @@ constexpr int64_t kYieldPumpMs = 600;
 
 PortLayer::PortLayer(App& app) : app_(app) {}
 
+forms::ExchangeGate::DeviceUse PortLayer::UseDevice() {
+  return forms::ExchangeGate::DeviceUse(app_.host.exchange);
+}
+
 bool PortLayer::ParallelSelected() const { return app_.s.PortName == "COM0"; }
 
 bool PortLayer::OpenPort() {
+  const auto use = UseDevice();
   bool open;
   if (ParallelSelected()) {
     open = OpenLptPort(app_.s.LptPortName);
@@ -27,6 +32,7 @@ bool PortLayer::OpenPort() {
 }
 
 bool PortLayer::SendString(const std::string& cmd, int32_t timeoutMs) {
+  const auto use = UseDevice();
   bool sent;
   if (ParallelSelected()) {
     sent = WriteLpt(cmd);
@@ -40,11 +46,13 @@ bool PortLayer::SendString(const std::string& cmd, int32_t timeoutMs) {
 
 bool PortLayer::Query(const std::string& cmd, std::string& reply, int termChar,
                       int32_t serialTimeoutMs, int32_t lptReplyLen) {
+  const auto use = UseDevice();
   if (ParallelSelected()) return LptQuery(cmd, reply, lptReplyLen);
   return SerialQuery(cmd, reply, termChar, serialTimeoutMs);
 }
 
 void PortLayer::ClosePort() {
+  const auto use = UseDevice();
   if (ParallelSelected())
     CloseLptPort();
   else

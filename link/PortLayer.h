@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "forms/ExchangeGate.h"
 #include "platform/SerialLine.h"
 
 namespace taskhelm {
@@ -46,6 +47,8 @@ class PortLayer {
 
  private:
   App& app_;
+  // Every call holds the device for the entry it runs in (see forms/ExchangeGate.h).
+  forms::ExchangeGate::DeviceUse UseDevice();
   int serialPortNumber_ = 1;
   int64_t lastYieldMs_ = -1;
   int watchedFd_ = -2;  // the line descriptor the host watches for us

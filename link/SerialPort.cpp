@@ -20,6 +20,7 @@ void AppendReceived(SharedState& s, const std::string& bytes) {
 bool PortLayer::SerialOpen() const { return app_.line.IsOpen(); }
 
 bool PortLayer::OpenSerialPort(const std::string& portName) {
+  const auto use = UseDevice();
   platform::SerialLine& line = app_.line;
   if (line.IsOpen()) {
     line.Close();
@@ -84,6 +85,7 @@ void PortLayer::OnLineEvent(platform::LineEvent event) {
 
 bool PortLayer::SerialQuery(const std::string& cmd, std::string& reply, int termChar,
                             int32_t timeoutMs) {
+  const auto use = UseDevice();
   SharedState& s = app_.s;
   app_.SetPointer(forms::Pointer::Hourglass);
   s.ReplyComplete = false;
@@ -96,6 +98,7 @@ bool PortLayer::SerialQuery(const std::string& cmd, std::string& reply, int term
 }
 
 bool PortLayer::ReadSerialReply(std::string& reply, int32_t timeoutMs) {
+  const auto use = UseDevice();
   SharedState& s = app_.s;
   platform::SerialLine& line = app_.line;
   int64_t start = app_.clock.NowMs();
@@ -122,6 +125,7 @@ bool PortLayer::ReadSerialReply(std::string& reply, int32_t timeoutMs) {
 }
 
 bool PortLayer::SendSerial(const std::string& cmd, int32_t timeoutMs) {
+  const auto use = UseDevice();
   SharedState& s = app_.s;
   platform::SerialLine& line = app_.line;
   if (cmd.empty()) return true;
@@ -174,6 +178,7 @@ bool PortLayer::SendSerial(const std::string& cmd, int32_t timeoutMs) {
 }
 
 void PortLayer::CloseSerialPort() {
+  const auto use = UseDevice();
   platform::SerialLine& line = app_.line;
   line.ClearOutput();
   line.ClearInput();

@@ -4,6 +4,7 @@
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -59,6 +60,13 @@ int OpenExclusive(const char* path, int& err) {
   int fd = open(path, O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) {
     err = errno;
+    return -1;
+  }
+  // Only a device is a port: a mistyped name of a document or a pipe must not be written over.
+  struct stat st {};
+  if (fstat(fd, &st) != 0 || !S_ISCHR(st.st_mode)) {
+    err = ENODEV;
+    close(fd);
     return -1;
   }
   // The lock keeps out every other opener, also the ones that may ignore a tty's exclusive flag.

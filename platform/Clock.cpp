@@ -1,6 +1,7 @@
 #include "platform/Clock.h"
 
 #include <chrono>
+#include <cmath>
 #include <thread>
 
 namespace platform {
@@ -11,14 +12,22 @@ constexpr int kWaitSliceMs = 5;
 
 void WaitMs(Clock& clock, double ms) {
   if (!(ms > 0)) return;
-  int64_t end = clock.NowMs() + static_cast<int64_t>(ms + 0.5);
-  for (int64_t now = clock.NowMs(); now < end; now = clock.NowMs())
-    clock.SleepMs(static_cast<int>(end - now < kWaitSliceMs ? end - now : kWaitSliceMs));
+  const double end = clock.PreciseNowMs() + static_cast<double>(static_cast<int64_t>(ms + 0.5));
+  for (double now = clock.PreciseNowMs(); now < end; now = clock.PreciseNowMs()) {
+    // Never a slice of 0: a wait of a fraction of a millisecond still sleeps.
+    const double left = std::ceil(end - now);
+    clock.SleepMs(static_cast<int>(left < kWaitSliceMs ? left : kWaitSliceMs));
+  }
 }
 
 int64_t SystemClock::NowMs() {
   using namespace std::chrono;
   return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+double SystemClock::PreciseNowMs() {
+  using namespace std::chrono;
+  return duration<double, std::milli>(steady_clock::now().time_since_epoch()).count();
 }
 
 void SystemClock::SleepMs(int ms) {

@@ -10,6 +10,9 @@ class Clock {
   virtual ~Clock() = default;
   // Milliseconds since an arbitrary start (the system tick count).
   virtual int64_t NowMs() = 0;
+  // The same time with its fraction, where the clock has one: a wait measured on whole
+  // milliseconds alone could end up to a millisecond early.
+  virtual double PreciseNowMs() { return static_cast<double>(NowMs()); }
   // Lets at least ms milliseconds pass (a real sleep, or an advance of the virtual clock).
   virtual void SleepMs(int ms) = 0;
 };
@@ -21,6 +24,7 @@ void WaitMs(Clock& clock, double ms);
 class SystemClock : public Clock {
  public:
   int64_t NowMs() override;
+  double PreciseNowMs() override;
   void SleepMs(int ms) override;
 };
 

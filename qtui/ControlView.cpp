@@ -21,7 +21,7 @@ void ControlView::BindPart(QWidget* part) { window_.Bind(part, &control_); }
 
 void ControlView::Act(const std::function<void()>& action) {
   if (Mirroring()) return;
-  window_.Act(action);
+  window_.Act(action, control_.duringExchange);
   if (window_.Host().Ending()) return;
   QtHost::MirrorScope mirror(window_.Host());
   Refresh();

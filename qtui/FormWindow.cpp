@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <algorithm>
+#include <utility>
 
 #include "qtui/KeyCodes.h"
 #include "qtui/LogoPicture.h"
@@ -21,6 +22,11 @@ namespace {
 // Spacing of the controls that have no position of their own, stacked in a column.
 constexpr int kMargin = 8;
 constexpr int kSpacing = 6;
+
+// A key on the form itself (no control) is refused while the device is busy.
+forms::DuringExchange MarkOf(const forms::Control* control) {
+  return control ? control->duringExchange : forms::DuringExchange::Refused;
+}
 
 bool ByOperator(Qt::FocusReason reason) {
   return reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason ||
@@ -68,7 +74,13 @@ QAction* FormWindow::ActionOf(const forms::MenuItem& item) const {
   return menus_ ? menus_->ActionOf(item) : nullptr;
 }
 
-void FormWindow::Act(const std::function<void()>& action) { host_.Enter(action); }
+void FormWindow::Act(const std::function<void()>& action, forms::DuringExchange mark) {
+  host_.Enter([&] {
+    host_.exchange.Run(host_, forms::EntryKind::Operator, mark, action);
+  });
+}
+
+void FormWindow::Relay(const std::function<void()>& action) { host_.Enter(action); }
 
 // Views -------------------------------------------------------------------------------------
 
@@ -176,6 +188,8 @@ void FormWindow::Present(forms::ShowMode mode) {
     if (QScreen* screen = this->screen())
       move(screen->availableGeometry().center() - rect().center());
   }
+  // The model runs Activate for its own show; the activation that follows is not the operator's.
+  if (!isActiveWindow()) showActivation_ = true;
   show();
   raise();
   activateWindow();
@@ -186,7 +200,7 @@ void FormWindow::Present(forms::ShowMode mode) {
 
 void FormWindow::TakeInitialFocus() {
   if (form_.ActiveControl() || !form_.Visible()) return;
-  Act([this] { form_.TabFocus(false); });
+  Relay([this] { form_.TabFocus(false); });
 }
 
 void FormWindow::closeEvent(QCloseEvent* event) {
@@ -200,12 +214,17 @@ void FormWindow::closeEvent(QCloseEvent* event) {
   Act([this] { form_.Close(); });
 }
 
-void FormWindow::PaintLater() {
-  if (paintPending_) return;
-  paintPending_ = true;
+void FormWindow::ActivateLater(bool byOperator) {
+  operatorActivation_ = operatorActivation_ || byOperator;
+  if (activationPending_) return;
+  activationPending_ = true;
   QTimer::singleShot(0, this, [this] {
-    paintPending_ = false;
-    if (form_.Loaded() && form_.Visible()) Act([this] { form_.Repaint(); });
+    activationPending_ = false;
+    bool byOperator = std::exchange(operatorActivation_, false);
+    if (!form_.Loaded() || !form_.Visible()) return;
+    // Brought forward, a window may ask the device (the tuner re-reads): an operator action.
+    if (byOperator) Act([this] { form_.ActivatedByOperator(); });
+    if (form_.Loaded() && form_.Visible()) Relay([this] { form_.Repaint(); });
   });
 }
 
@@ -234,8 +253,11 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
       if (!KeyTarget(widget) || key.isAutoRepeat() || host_.PassingKey() || code == 0 ||
           code == forms::Key::Tab)
         return false;
+      // The key's press already beeped.
+      if (!host_.exchange.Admits(MarkOf(control))) return true;
       int after = code;
-      Act([&] { after = form_.DispatchKeyUp(control, code, ShiftState(key.modifiers())); });
+      Act([&] { after = form_.DispatchKeyUp(control, code, ShiftState(key.modifiers())); },
+          MarkOf(control));
       return after == 0;
     }
     case QEvent::FocusIn:
@@ -245,7 +267,10 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
       if (widget != this) MouseMoved(widget, static_cast<QMouseEvent&>(*event));
       return false;
     case QEvent::WindowActivate:
-      if (widget == this) PaintLater();
+      if (widget == this) ActivateLater(!std::exchange(showActivation_, false));
+      return false;
+    case QEvent::WindowDeactivate:
+      if (widget == this) showActivation_ = false;
       return false;
     default: return false;
   }
@@ -260,23 +285,25 @@ bool FormWindow::KeyTarget(QWidget* widget) const {
 
 bool FormWindow::KeyPressed(QWidget* widget, forms::Control* control, const QKeyEvent& event) {
   if (host_.PassingKey()) return false;  // a character a handler substituted, on its way in
+  // A refused key beeps once, whatever it would have become (key down, default button, character).
+  if (host_.exchange.Refuse(host_, MarkOf(control))) return true;
   int code = VirtualKey(event);
   int shift = ShiftState(event.modifiers());
   bool chord = (shift & (forms::CtrlKey | forms::AltKey)) != 0;
   if (code == forms::Key::Tab && !chord) {
-    Act([&] { form_.TabFocus((shift & forms::ShiftKey) != 0); });
+    Relay([&] { form_.TabFocus((shift & forms::ShiftKey) != 0); });
     return true;
   }
   if (code != 0) {
     int after = code;
-    Act([&] { after = form_.DispatchKeyDown(control, code, shift); });
+    Act([&] { after = form_.DispatchKeyDown(control, code, shift); }, MarkOf(control));
     if (after == 0 || host_.Ending()) return true;
   }
   if (DefaultButtonKey(control, code, shift)) return true;
   int character = KeyChar(event);
   if (character < 0) return false;
   int after = character;
-  Act([&] { after = form_.DispatchKeyPress(control, character); });
+  Act([&] { after = form_.DispatchKeyPress(control, character); }, MarkOf(control));
   if (after == 0 || host_.Ending()) return true;
   if (after != character) {
     host_.SendKey(widget, after);
@@ -309,7 +336,7 @@ bool FormWindow::DefaultButtonKey(forms::Control* control, int keyCode, int shif
     button = find(&forms::CommandButton::Cancel);
   }
   if (!button || !button->Visible() || !button->Enabled()) return false;
-  Act([button] { button->Press(); });
+  Act([button] { button->Press(); }, button->duringExchange);
   return true;
 }
 
@@ -322,7 +349,7 @@ void FormWindow::FocusArrived(forms::Control* control, Qt::FocusReason reason) {
     host_.MarkDirty(*this);
     return;
   }
-  Act([&] { form_.MoveFocus(control); });
+  Relay([&] { form_.MoveFocus(control); });
 }
 
 void FormWindow::MouseMoved(QWidget* widget, const QMouseEvent& event) {
@@ -336,7 +363,7 @@ void FormWindow::MouseMoved(QWidget* widget, const QMouseEvent& event) {
   while (target && !(target->isEnabled() && bound_.count(target))) target = target->parentWidget();
   if (!target || target == this) return;
   forms::Control* answering = bound_.at(target);
-  Act([&] {
+  Relay([&] {
     if (answering) {
       if (answering->MouseMove) answering->MouseMove();
     } else if (form_.MouseMove) {

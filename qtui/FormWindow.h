@@ -33,8 +33,12 @@ class FormWindow : public QMainWindow {
   void Refresh();
   // Shows the window, modal or not; the first show centres it on the screen.
   void Present(forms::ShowMode mode);
-  // Runs an operator action on the model through the host's guard.
-  void Act(const std::function<void()>& action);
+  // Runs an operator action on the model through the host's guard; while the device is busy
+  // with an exchange, the exchange gate refuses it with a beep unless it is marked Allowed.
+  void Act(const std::function<void()>& action,
+           forms::DuringExchange mark = forms::DuringExchange::Refused);
+  // Runs model code that starts no exchange (focus, pointer moves, paint) through the guard only.
+  void Relay(const std::function<void()>& action);
   // Routes a widget's focus, mouse and key events to a control (nullptr: the form itself).
   void Bind(QWidget* widget, forms::Control* control);
 
@@ -61,8 +65,10 @@ class FormWindow : public QMainWindow {
   bool DefaultButtonKey(forms::Control* control, int keyCode, int shift);
   void FocusArrived(forms::Control* control, Qt::FocusReason reason);
   void MouseMoved(QWidget* widget, const QMouseEvent& event);
-  // The window is the operator's again (a dialog or message box over it closed): it repaints.
-  void PaintLater();
+  // The window is the operator's again: brought forward by the operator from another window of
+  // the program, its Activate runs (not when only a message box over it closed, nor when the
+  // program's own show activated it); then it repaints.
+  void ActivateLater(bool byOperator);
 
   QtHost& host_;
   forms::Form& form_;
@@ -72,7 +78,9 @@ class FormWindow : public QMainWindow {
   std::unordered_map<const forms::Control*, ControlView*> viewOf_;
   std::unordered_map<QObject*, forms::Control*> bound_;
   bool placed_ = false;
-  bool paintPending_ = false;
+  bool activationPending_ = false;
+  bool operatorActivation_ = false;  // one of the pending activations came from the operator
+  bool showActivation_ = false;      // Present asked for the activation that comes next
 };
 
 }  // namespace qtui

@@ -27,13 +27,13 @@ void MenuBarView::Add(forms::MenuItem& item, QWidget* into) {
     // A menu title's Click runs as its menu drops down.
     QObject::connect(menu, &QMenu::aboutToShow, menu, [this, &item] {
       if (window_.Host().Mirroring()) return;
-      window_.Act([&item] { item.Choose(); });
+      window_.Act([&item] { item.Choose(); }, item.duringExchange);
     });
   } else {
     action = new QAction(into);
     QObject::connect(action, &QAction::triggered, action, [this, &item] {
       if (window_.Host().Mirroring()) return;
-      window_.Act([&item] { item.Choose(); });
+      window_.Act([&item] { item.Choose(); }, item.duringExchange);
       // Qt toggles a checkable entry by itself; the model's state stands.
       if (!window_.Host().Ending()) Refresh();
     });

@@ -107,8 +107,10 @@ void QtHost::Tick(forms::Timer& timer) {
     return;
   }
   state.ticking = true;
-  Enter([&timer] {
-    if (timer.Tick) timer.Tick();
+  Enter([this, &timer] {
+    exchange.Run(*this, forms::EntryKind::Timer, forms::DuringExchange::Allowed, [&timer] {
+      if (timer.Tick) timer.Tick();
+    });
   });
   state.ticking = false;
 }

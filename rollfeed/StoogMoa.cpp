@@ -9,11 +9,15 @@ namespace taskhelm {
 namespace {
 
 // Failures name the configured port; after a temporary send the device needs four seconds more
-// to take the settings in, and it reads back at once after a permanent one.
+// to take the settings in, and it reads back at once after a permanent one. Calibrate stops when
+// the settings are still unsent.
 //                                   error title    port it names         after permanent, temporary
 const SettingsWindowRules kRollFeedRules{"Plotter Error", &SharedState::PortName, 0, 4000,
                                          // texts name, version box, memory kept, blade reply
-                                         DeviceWording::Cutter, VersionBox::BothAnswered, 8, 4};
+                                         DeviceWording::Cutter, VersionBox::BothAnswered, 8, 4,
+                                         // Calibrate's port, no tractor question, stops unsent
+                                         &SharedState::OpenPortName, TractorQuestion::Skip,
+                                         UnsentCalibration::Refused};
 
 constexpr int16_t kModel = 35;
 
@@ -42,7 +46,7 @@ StoogMoa::StoogMoa(App& app)
   FlashUpdate.Click = [this] { UpdateFlash_Click(); };
 
   // Hints of the window's own controls (the frame and the fields show theirs).
-  WireHints(app, StatusBar, Name(),
+  WireHints(app, StatusBar,
             {{&UpdateDisplay, "Click here to see current settings."},
              {&CutButton,
               "Media fed in a continuous motion from a cut sheet. No service loop created."},
@@ -51,7 +55,7 @@ StoogMoa::StoogMoa(App& app)
               "loop length is 46''."},
              {&RollUnButton,
               "Media fed from roll. Works with unpaneled plot files. Maximum X service loop "
-              "length is 46''."}});
+              "length is 46''."}}, Name());
   CutEnable.GotFocus = [this] { CutEnable_Hint(); };
   CutEnable.MouseMove = [this] { CutEnable_Hint(); };
 }

@@ -1,8 +1,10 @@
 #include "servo/Openers.h"
 
+#include "servo/DSPForm.h"
+#include "startup/App.h"
+
 namespace taskhelm {
 
-// The servo tuner is not built yet.
-void ShowServoTuner(App&) {}
+void ShowServoTuner(App& app) { app.Window<DSPForm>().Show(forms::ShowMode::Modeless); }
 
 }  // namespace taskhelm

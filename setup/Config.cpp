@@ -155,8 +155,11 @@ void Config::ConfigOK_Click() {
 
   // A change of the parallel port alone leaves the file as it is.
   if (s.PortName != s.PendingPortName || SelectedModel != s.ModelCode ||
-      s.PresentChecked != s.PlotterPresent)
-    WriteIniFile(app_, SelectedModel, com, s.LptNumber);
+      s.PresentChecked != s.PlotterPresent) {
+    // Unlike at start-up, the operator asked for this change to be kept.
+    if (!WriteIniFile(app_, SelectedModel, com, s.LptNumber))
+      app_.ErrorBox(app_.T("Could not write ") + app_.IniPath(), app_.T("ERROR"));
+  }
 
   s.ModelCode = SelectedModel;
   s.PortName = s.PendingPortName;

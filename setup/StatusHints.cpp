@@ -11,12 +11,8 @@ void ShowHint(const App& app, forms::TextBox& statusBar, std::string_view englis
   statusBar.SetText(app.T(english, context));
 }
 
-void WireHints(App& app, forms::TextBox& statusBar, std::initializer_list<Hint> hints) {
-  WireHints(app, statusBar, {}, hints);
-}
-
-void WireHints(App& app, forms::TextBox& statusBar, std::string_view context,
-               std::initializer_list<Hint> hints) {
+void WireHints(App& app, forms::TextBox& statusBar, std::initializer_list<Hint> hints,
+               std::string_view context) {
   for (const Hint& hint : hints) {
     auto show = [&app, &statusBar, text = hint.text, context = std::string(context)] {
       ShowHint(app, statusBar, text, context);

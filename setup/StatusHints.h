@@ -14,12 +14,12 @@ struct Hint {
   const char* text;  // English; shown in the edition's wording
 };
 
-// Shows the text in the status bar, worded for the window the context names (none: any window).
+// Shows the text in the status bar; `context` (the window's name) picks a wording that differs
+// from the other windows'.
 void ShowHint(const App& app, forms::TextBox& statusBar, std::string_view english,
               std::string_view context = {});
 // Wires the GotFocus and MouseMove of each control to show its hint.
-void WireHints(App& app, forms::TextBox& statusBar, std::initializer_list<Hint> hints);
-void WireHints(App& app, forms::TextBox& statusBar, std::string_view context,
-               std::initializer_list<Hint> hints);
+void WireHints(App& app, forms::TextBox& statusBar, std::initializer_list<Hint> hints,
+               std::string_view context = {});
 
 }  // namespace taskhelm

@@ -1,5 +1,6 @@
 #include "sim/Device.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <utility>
 
@@ -11,6 +12,23 @@ namespace {
 
 // The device's command buffer; a longer command is thrown away as a whole.
 constexpr size_t kMaxCommand = 4096;
+
+// A per-command fault names the command by its two letters or by its whole text.
+template <class Container>
+auto ForThisCommand(const Container& faults, const std::string& key, const std::string& text) {
+  auto it = faults.find(text);
+  return it != faults.end() ? it : faults.find(key);
+}
+
+// A reply list cut to its first values (none: nothing before the CR).
+void KeepFirstValues(std::string& text, size_t count) {
+  size_t end = 0;
+  for (size_t kept = 0; kept < count; ++kept) {
+    end = text.find(',', kept == 0 ? 0 : end + 1);
+    if (end == std::string::npos) return;
+  }
+  text.erase(end);
+}
 // The record of received bytes keeps its newest part once it grows past this.
 constexpr size_t kReceivedLimit = size_t{1} << 22;
 // What a garbled reply looks like: nothing a number reader can take.
@@ -109,6 +127,7 @@ void Device::Execute(std::string_view body) {
     ++unknownCommands_;
     return;
   }
+  executing_ = body;
   std::vector<Token> tokens = Tokenize(body);
   if (tokens.empty()) {
     ++unknownCommands_;
@@ -126,6 +145,7 @@ void Device::Execute(std::string_view body) {
 
 Device::Outcome Device::ExecuteToken(const Token& token) {
   if (token.key.empty()) return Outcome::Unknown;
+  commandKey_ = token.key;
   switch (ApplySettingToken(*model_, id_, settings_, token)) {
     case TokenResult::Applied: return Outcome::Done;
     case TokenResult::Rejected: return Outcome::Rejected;
@@ -140,7 +160,12 @@ Device::Outcome Device::ExecuteToken(const Token& token) {
 }
 
 void Device::Reply(std::string text) {
-  if (faults.silent) return;
+  if (faults.silent || ForThisCommand(faults.silentCommands, commandKey_, executing_) !=
+                            faults.silentCommands.end())
+    return;
+  if (auto cut = ForThisCommand(faults.shortReplies, commandKey_, executing_);
+      cut != faults.shortReplies.end())
+    KeepFirstValues(text, cut->second);
   if (faults.garbageReply) text = kGarbage;
   if (faults.overlongReply) {
     size_t at = text.rfind('_');

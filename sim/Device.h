@@ -107,6 +107,9 @@ class Device {
   RawDataHandler plotData_;
   RawDataHandler firmware_;
 
+  // The command being carried out, for the per-command faults: its whole text and its key.
+  std::string executing_;
+  std::string commandKey_;
   std::vector<ReplyPiece> replies_;
   std::string received_;
   int unknownCommands_ = 0;

@@ -18,7 +18,7 @@ bool ParseInt(std::string_view text, int& value) {
 
 const char* FaultNames() {
   return "silent, wrong-model[=ID], short-dump, no-underscore, garbage, nul, overlong, no-cr, "
-         "slow[=MS], split, cts-low";
+         "slow[=MS], split, cts-low, silent-command=CMD, short-reply=CMD:N";
 }
 
 bool SetFault(Faults& faults, std::string_view switchText, int deviceId, std::string& error) {
@@ -64,6 +64,25 @@ bool SetFault(Faults& faults, std::string_view switchText, int deviceId, std::st
       return false;
     }
     faults.slowReplyMs = ms;
+    return true;
+  }
+  if (name == "silent-command") {
+    if (value.empty()) {
+      error = "silent-command needs a command, as in silent-command=OC or silent-command=ZO0";
+      return false;
+    }
+    faults.silentCommands.emplace(value);
+    return true;
+  }
+  if (name == "short-reply") {
+    const size_t colon = value.find(':');
+    int count = 0;
+    if (colon == std::string_view::npos || colon == 0 || !ParseInt(value.substr(colon + 1), count) ||
+        count < 0) {
+      error = "short-reply needs a command and a number of values, as in short-reply=ZO0:5";
+      return false;
+    }
+    faults.shortReplies[std::string(value.substr(0, colon))] = static_cast<size_t>(count);
     return true;
   }
   error = "unknown fault \"" + std::string(name) + "\" (known: " + FaultNames() + ")";

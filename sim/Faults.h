@@ -1,6 +1,8 @@
 #pragma once
 // The misbehaviours a test can switch on in the simulated device. All off by default.
+#include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 
@@ -18,6 +20,11 @@ struct Faults {
   int slowReplyMs = 0;                 // pause before a reply starts
   bool splitReply = false;             // a reply comes in two pieces with a pause between
   bool ctsLow = false;                 // the device holds CTS low: nothing it is sent gets through
+  // Per command, named by its two letters ("OC": every "!OC...@") or by its whole text between "!"
+  // and "@" ("ZO0"): the device leaves it unanswered, or its reply keeps only its first values
+  // (none: the bare CR).
+  std::set<std::string, std::less<>> silentCommands;
+  std::map<std::string, size_t, std::less<>> shortReplies;
 };
 
 // Pause between the two pieces of a split reply.
@@ -26,7 +33,8 @@ inline constexpr int kSplitPauseMs = 40;
 inline constexpr int kOverlongFiller = 1100;
 
 // Switches one fault on by its command-line name ("silent", "wrong-model[=ID]", "short-dump",
-// "no-underscore", "garbage", "nul", "overlong", "no-cr", "slow[=MS]", "split", "cts-low").
+// "no-underscore", "garbage", "nul", "overlong", "no-cr", "slow[=MS]", "split", "cts-low",
+// "silent-command=CMD", "short-reply=CMD:N").
 // False with a message for an unknown name or a bad value. `deviceId` picks the default wrong id.
 bool SetFault(Faults& faults, std::string_view switchText, int deviceId, std::string& error);
 

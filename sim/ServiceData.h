@@ -36,6 +36,7 @@ struct ServiceData {
   std::array<std::array<double, 5>, 2> velocity{{{12, 3, 7, 410, 35}, {14, 3, 8, 395, 38}}};
   std::array<int, 4> watchedRegisters{0, 0, 0, 0};
   std::array<int, 2> rawPwm{0, 0};
+  std::array<int, 3> accelTest{0, 0, 0};  // the last acceleration test: axis code, velocity, acceleration
   int disturbanceTest = 130;  // off
 };
 

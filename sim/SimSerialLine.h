@@ -51,6 +51,8 @@ class SimSerialLine : public platform::SerialLine {
 
   // The port last opened.
   int PortNumber() const { return port_; }
+  // The cable pulled from a port: it no longer opens (a line open now stays open).
+  void Unplug(int port) { options_.ports.erase(port); }
 
  private:
   void Advance();

@@ -47,12 +47,14 @@ void Wire::ClearArrived(int64_t nowUs) {
 
 void Link::Advance(int64_t nowUs) {
   if (lastAdvanceUs_ < 0) lastAdvanceUs_ = nowUs;
-  if (followCts_ && !device_.Cts()) toDevice_.Hold(lastAdvanceUs_, nowUs);
+  // While CTS is low nothing reaches the device, not even what was written this very moment.
+  const bool held = followCts_ && !device_.Cts();
+  if (held) toDevice_.Hold(lastAdvanceUs_, nowUs);
   lastAdvanceUs_ = std::max(lastAdvanceUs_, nowUs);
 
   char c;
   int64_t atUs;
-  while (toDevice_.TakeOne(nowUs, c, atUs)) {
+  while (!held && toDevice_.TakeOne(nowUs, c, atUs)) {
     device_.Receive(std::string_view(&c, 1));
     lastByteUs_ = atUs;
     ScheduleReplies(atUs);

@@ -31,9 +31,10 @@ int16_t DataFiles::OpenDataFile(const std::string& path, int16_t mode) {
     std::error_code ec;
     std::filesystem::path resolved = std::filesystem::weakly_canonical(path, ec);
     file.target = ec ? path : resolved.string();
-    if (std::filesystem::is_directory(file.target, ec)) return 0;
     struct stat old {};
     bool exists = ::stat(file.target.c_str(), &old) == 0;
+    // The rename would replace whatever the name stands for: only a regular file may be replaced.
+    if (exists && !S_ISREG(old.st_mode)) return 0;
     // A file the user may not write stays as it is, as an in-place write would have failed.
     if (exists && ::access(file.target.c_str(), W_OK) != 0) return 0;
     file.tempPath = file.target + ".tmp" + std::to_string(::getpid());
@@ -71,7 +72,10 @@ bool DataFiles::Close(int16_t fileNumber) {
     ok = std::fflush(file.stream) == 0 && ::fsync(::fileno(file.stream)) == 0 && ok;
   ok = std::fclose(file.stream) == 0 && ok;
   if (file.tempPath.empty()) return ok;
-  // Only a completely written file replaces the old one.
+  // Only a completely written file replaces the old one, and only where the target is still a
+  // regular file or absent (it may have been swapped for something else while we wrote).
+  struct stat now {};
+  if (::lstat(file.target.c_str(), &now) == 0 && !S_ISREG(now.st_mode)) ok = false;
   if (ok && std::rename(file.tempPath.c_str(), file.target.c_str()) == 0) return true;
   std::remove(file.tempPath.c_str());
   return false;

@@ -17,7 +17,9 @@ class DataFiles {
   DataFiles& operator=(const DataFiles&) = delete;
 
   // Mode 1 writes text (created or truncated), mode 2 reads bytes from the first. Returns the file
-  // number, 0 when the open fails or the mode is neither.
+  // number, 0 when the open fails or the mode is neither. A write goes only where the target (or
+  // the file its link names) is a regular file or does not exist: a device, a FIFO or a folder
+  // stays as it is.
   int16_t OpenDataFile(const std::string& path, int16_t mode);
   // The open stream of a file number, or nullptr.
   std::FILE* Stream(int16_t fileNumber) const;

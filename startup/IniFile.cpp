@@ -168,13 +168,13 @@ bool ReadIniFile(App& app) {
   return false;
 }
 
-void WriteIniFile(App& app, int16_t model, int16_t com, int16_t) {
+bool WriteIniFile(App& app, int16_t model, int16_t com, int16_t) {
   int16_t number = app.files.OpenDataFile(app.IniPath(), 1);
-  if (number == 0) return;  // a start-up file that cannot be written is skipped
+  if (number == 0) return false;
   std::string line = std::to_string(model) + " " + std::to_string(com) + " " +
                      std::to_string(app.s.LptNumber) + "\r\n";
   std::fwrite(line.data(), 1, line.size(), app.files.Stream(number));
-  app.files.Close(number);
+  return app.files.Close(number);
 }
 
 }  // namespace taskhelm

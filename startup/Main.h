@@ -13,7 +13,8 @@ void Main(App& app);
 
 bool ReadIniFile(App& app);
 // The third argument is not used: the file always receives LptNumber.
-void WriteIniFile(App& app, int16_t model, int16_t com, int16_t lpt);
+// False when the file could not be written (it is then left as it was).
+bool WriteIniFile(App& app, int16_t model, int16_t com, int16_t lpt);
 // Shows Setup modally, then the settings window of ModelCode without modality.
 void ReconfigureAndShowPanel(App& app, int16_t model);
 

@@ -1,8 +1,104 @@
-// Spanish wordings of the servo texts.
+// The servo tuner and the servo test window speak English in the Spanish edition too: their
+// entries keep the English wording, in the windows' own context.
 #include "texts/Sections.h"
 
 namespace texts {
 
-std::span<const Entry> ServoTexts() { return {}; }
+namespace {
+
+constexpr Entry Same(const char* context, const char* text) { return {context, text, text}; }
+
+const Entry kServoTexts[] = {
+    Same("DSPForm", "QUORVANE Servo Tuner"),
+    Same("DSPForm", "X Coefficients"),
+    Same("DSPForm", "Y Coefficients"),
+    Same("DSPForm", "Protection"),
+    Same("DSPForm", "PWM Jam Settings"),
+    Same("DSPForm", "X Velocity Coeff."),
+    Same("DSPForm", "Y Velocity Coeff."),
+    Same("DSPForm", "Send Servo Settings"),
+    Same("DSPForm", "Do Quorvane Servo Tests"),
+    Same("DSPForm", "unused"),
+    Same("DSPForm", "no resp."),
+    Same("DSPForm", "kP"),
+    Same("DSPForm", "kI"),
+    Same("DSPForm", "kD"),
+    Same("DSPForm", "kGVF"),
+    Same("DSPForm", "kGVS"),
+    Same("DSPForm", "kGA"),
+    Same("DSPForm", "Friction"),
+    Same("DSPForm", "\"Fast\" (ips)"),
+    Same("DSPForm", "Jam (mils)"),
+    Same("DSPForm", "PWM Lim(%)"),
+    Same("DSPForm", "+ Friction"),
+    Same("DSPForm", "- Friction"),
+    Same("DSPForm", "x k_ilim"),
+    Same("DSPForm", "x g_ilim"),
+    Same("DSPForm", "x f_trip"),
+    Same("DSPForm", "x f_lim"),
+    Same("DSPForm", "y k_ilim"),
+    Same("DSPForm", "y g_ilim"),
+    Same("DSPForm", "y f_trip"),
+    Same("DSPForm", "y f_lim"),
+    Same("DSPForm", "x IJamLim"),
+    Same("DSPForm", "x IJamThr"),
+    Same("DSPForm", "y IJamLim"),
+    Same("DSPForm", "y IJamThr"),
+    Same("DSPForm", "X VERR (P)"),
+    Same("DSPForm", "X VI       (I)"),
+    Same("DSPForm", "X VD     (D)"),
+    Same("DSPForm", "X VAP"),
+    Same("DSPForm", "X VJAM"),
+    Same("DSPForm", "Y VERR (P)"),
+    Same("DSPForm", "Y VI       (I)"),
+    Same("DSPForm", "Y VD     (D)"),
+    Same("DSPForm", "Y VAP"),
+    Same("DSPForm", "Y VJAM"),
+    Same("DSPTestForm", "Tuning Testing"),
+    Same("DSPTestForm", "Registers to watch"),
+    Same("DSPTestForm", "Read Registers"),
+    Same("DSPTestForm", "Accel Test"),
+    Same("DSPTestForm", "Raw PWM"),
+    Same("DSPTestForm", "Line Test"),
+    Same("DSPTestForm", "Axis"),
+    Same("DSPTestForm", "Pen"),
+    Same("DSPTestForm", "Disturbance Test"),
+    Same("DSPTestForm", "Register                               Min                      Max"),
+    Same("DSPTestForm", "A"),
+    Same("DSPTestForm", "B"),
+    Same("DSPTestForm", "C"),
+    Same("DSPTestForm", "D"),
+    Same("DSPTestForm", "1"),
+    Same("DSPTestForm", "2"),
+    Same("DSPTestForm", "Accel(g/10)"),
+    Same("DSPTestForm", "Max Vel"),
+    Same("DSPTestForm", "X"),
+    Same("DSPTestForm", "Y"),
+    Same("DSPTestForm", "Vel (ips)"),
+    Same("DSPTestForm", "Accel (g/10)"),
+    Same("DSPTestForm", "+Min"),
+    Same("DSPTestForm", "+Max"),
+    Same("DSPTestForm", "+Avg"),
+    Same("DSPTestForm", "-Min"),
+    Same("DSPTestForm", "-Max"),
+    Same("DSPTestForm", "-Avg"),
+    Same("DSPTestForm", "Send Regs to watch"),
+    Same("DSPTestForm", "Get Min and Max"),
+    Same("DSPTestForm", "Go!"),
+    Same("DSPTestForm", "Stop!"),
+    Same("DSPTestForm", "Up"),
+    Same("DSPTestForm", "Down"),
+    Same("DSPTestForm", "XC"),
+    Same("DSPTestForm", "YC"),
+    Same("DSPTestForm", "XO"),
+    Same("DSPTestForm", "YO"),
+    Same("DSPTestForm", "Off"),
+    Same("DSPTestForm", "X Axis"),
+    Same("DSPTestForm", "Y Axis"),
+};
+
+}  // namespace
+
+std::span<const Entry> ServoTexts() { return kServoTexts; }
 
 }  // namespace texts

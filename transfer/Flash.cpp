@@ -49,6 +49,7 @@ Flash::Flash(App& app) : forms::Form(app.host, "Flash"), app_(app) {
   Command2.Click = [this] { Command2_Click(); };
   Command1.MouseMove = [this] { Command1_MouseMove(); };
   Command2.MouseMove = [this] { Command2_MouseMove(); };
+  Command2.duringExchange = forms::DuringExchange::Allowed;  // cancels the installation under way
 
   ApplyLayout(*this, 460, 200, kFlashLayout);
   StatusBar.SetLocked(true);
@@ -126,7 +127,13 @@ void Flash::Command1_Click() {
     return;
   }
   Command1.SetEnabled(false);
-  installed_ = InstallFlashFile(s.BinFileName);
+  const Installation result = InstallFlashFile(s.BinFileName);
+  if (result == Installation::FileRejected) {
+    // The device was not touched: the check's reason stands, and another file may be chosen.
+    Command1.SetEnabled(true);
+    return;
+  }
+  installed_ = result == Installation::Complete;
   SetStatus(installed_ ? app_.T("Installation Complete ")
                        : app_.T("Installation NOT finished, restart machine. "));
   if (installed_) {
@@ -147,24 +154,24 @@ void Flash::Command2_Click() {
   Unload();
 }
 
-bool Flash::InstallFlashFile(const std::string& path) {
+Flash::Installation Flash::InstallFlashFile(const std::string& path) {
   SharedState& s = app_.s;
   s.ReplyBuffer.clear();
   bytesSent_ = 0;
   if (!FileExists(path)) {
     SetStatus(app_.T("Couldn't confirm flash file. "));
-    return false;
+    return Installation::FileRejected;
   }
   CloseImage();
   imageFile_ = app_.files.OpenDataFile(path, 2);
   if (imageFile_ == 0) {
     SetStatus(app_.T("Couldn't open the flash file."));
-    return false;
+    return Installation::FileRejected;
   }
   length_ = FileLength(path);
   if (!CheckFlashFile()) {
     CloseImage();
-    return false;
+    return Installation::FileRejected;
   }
   std::FILE* image = app_.files.Stream(imageFile_);
 
@@ -181,7 +188,7 @@ bool Flash::InstallFlashFile(const std::string& path) {
     labPercent.SetCaption("0 %");
     CloseLptWhenParallel();
     CloseImage();
-    return false;
+    return Installation::NotFinished;
   }
 
   std::string block;
@@ -198,7 +205,7 @@ bool Flash::InstallFlashFile(const std::string& path) {
       app_.port.Delay(0);
       app_.port.ClosePort();
       CloseImage();
-      return false;
+      return Installation::NotFinished;
     }
     address += static_cast<int64_t>(block.size());
     bytesSent_ += static_cast<int64_t>(block.size());
@@ -219,9 +226,9 @@ bool Flash::InstallFlashFile(const std::string& path) {
     }
   }
   // Cancel after the last block still leaves the device without its END: not finished.
-  if (pending || cancelled_) return false;
+  if (pending || cancelled_) return Installation::NotFinished;
   Command2.SetCaption(app_.T("OK"));
-  return true;
+  return Installation::Complete;
 }
 
 bool Flash::CheckFlashFile() {

@@ -34,7 +34,9 @@ class Flash : public forms::Form {
   void Command2_MouseMove();
 
   void SetCaptions();
-  bool InstallFlashFile(const std::string& path);
+  // FileRejected: the file failed its checks and nothing reached the device.
+  enum class Installation { Complete, NotFinished, FileRejected };
+  Installation InstallFlashFile(const std::string& path);
   bool CheckFlashFile();
   bool SendBlock(PacketType type, int64_t address, int64_t length, std::string_view data);
   // The reply byte to the packet, 0 for none.

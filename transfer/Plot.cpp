@@ -31,6 +31,7 @@ Plot::Plot(App& app) : FileBrowserWindow(app, "Plot") {
   PlotOK.Click = [this] { PlotOK_Click(); };
   PlotCancel.Click = [this] { PlotCancel_Click(); };
   PlotAbort.Click = [this] { PlotAbort_Click(); };
+  PlotAbort.duringExchange = forms::DuringExchange::Allowed;  // stops the send it interrupts
 
   PlaceControls(360, kPlotLayout);
 }

@@ -36,6 +36,7 @@ SendCutFiles::SendCutFiles(App& app) : forms::Form(app.host, "SendCutFiles"), ap
   };
   Timer1.Tick = [this] { Timer1_Timer(); };
   btnAbort.Click = [this] { btnAbort_Click(); };
+  btnAbort.duringExchange = forms::DuringExchange::Allowed;  // stops the send it interrupts
 
   ApplyLayout(*this, 420, 170, kSendCutFilesLayout);
   FileListMenu.SetVisible(false);

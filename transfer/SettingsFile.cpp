@@ -7,6 +7,7 @@
 
 #include "cutter/SettingTokens.h"
 #include "link/Integers.h"
+#include "link/SettingLimits.h"
 #include "platform/Numbers.h"
 #include "startup/App.h"
 #include "startup/ModelTable.h"
@@ -65,19 +66,6 @@ double FileValue(std::string_view text) {
   if (result.ec == std::errc::result_out_of_range)
     value = negativeExponent || wholeIsZero ? 0.0 : HUGE_VAL;
   return negative ? -value : value;
-}
-
-// A field of the settings record: an Integer or a Long.
-struct Field {
-  int16_t SharedState::*integer = nullptr;
-  int32_t SharedState::*longValue = nullptr;
-};
-constexpr Field I(int16_t SharedState::*m) { return {m, nullptr}; }
-constexpr Field L(int32_t SharedState::*m) { return {nullptr, m}; }
-
-void Store(SharedState& s, Field field, double value) {
-  if (field.integer) s.*field.integer = ToInteger(value);
-  if (field.longValue) s.*field.longValue = ToLong(value);
 }
 
 struct KeyRow {
@@ -169,14 +157,18 @@ bool ParseSettingToken(SharedState& s, std::string_view token, TokenTable table)
   double second = comma == std::string_view::npos ? 0.0 : FileValue(rest.substr(comma + 1));
 
   if (key == "PV") {
-    s.KeypadSpeed = ToInteger(first / kCmPerInch);
+    s.KeypadSpeed = KeypadSpeedFromCm(first);
     return true;
   }
   const KeyRow* row = FindKey(kCommonKeys, key);
   if (!row) row = table == TokenTable::Plot ? FindKey(kPlotKeys, key) : FindKey(kTangentialKeys, key);
   if (!row) return false;
+  // A file may hold anything: what it sets is kept within the model's limits before it is shown
+  // or sent (the second of a pair after the first, which may bound it).
   Store(s, row->first, first);
+  LimitSetting(s, row->first);
   Store(s, row->second, second);
+  LimitSetting(s, row->second);
   return true;
 }
 

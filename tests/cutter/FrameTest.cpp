@@ -77,9 +77,9 @@ const Twin kTwins[] = {
      .editBox = "Overcut",
      .editText = "21",
      .editedPart = " KV21 ",
-     .fileLine = "!HO0 PT3 LL0,0 UR46000,39300 SS100,100 SF10,700 SD0,0 SA10 KO15 KV10 KA30 RF1 FG0 "
+     .fileLine = "!HO0 PT3 LL0,0 UR46000,39300 SS100,100 SF10,300 SD0,0 SA10 KO15 KV10 KA30 RF1 FG0 "
                  "CO0 CL2000,60 AE0 AL15000 \r\n",
-     .permanentFromFile = "!HO0 RF1 PT3 LL0,0 UR46000,39300 SS100,100 SF10,700 SD0,0 SA10 KO15 "
+     .permanentFromFile = "!HO0 RF1 PT3 LL0,0 UR46000,39300 SS100,100 SF10,300 SD0,0 SA10 KO15 "
                           "KV10 KA30 FG0 CO0 CL2000,60 AE0 AL15000 UD@",
      .exitText = "Latest changes not sent to the MarveskK.\r\n\r\nExit without updating the "
                  "MarveskK?",

@@ -1,6 +1,8 @@
 // The cutter window's menus: device queries, tests, help, files, exit and close.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <sstream>
@@ -215,7 +217,38 @@ TEST(CutterMenus, SettingsFileSavedAndOpenedAgain) {
   EXPECT_EQ(h.f.device.Received(), "");  // a file reaches the device only through the sends
 }
 
-// A loaded file that differs from the device only where no box shows it still goes out whole.
+// A file with values no device would report shows and sends them clamped to the model's limits.
+TEST(CutterMenus, AnOutOfRangeSettingsFileIsClampedBeforeItIsShownOrSent) {
+  CutterHarness h(Cutter(36));
+  auto& w = h.Window();
+  const std::string path = h.f.app.programFolder + "/wild.tkh";
+  std::ofstream(path) << "!HO1 PT3 LL0,0 UR99999999,-5 SS0,99999 SF-1,99999999 SD-9,999999 SA0 "
+                         "KO-1 KV999999 KA-5 \r\n";
+  h.f.host.openFiles = {path};
+  w.FileSendCom[1].Choose();
+  EXPECT_EQ(w.XScale.Text(), "1");
+  EXPECT_EQ(w.HiForce.Text(), "2000");
+  h.f.device.ClearReceived();
+  w.SendSettingTemp.Press();
+  EXPECT_EQ(h.SettingsCommandReceived(), "!HO1 PT3 LL0,0 UR" + std::to_string(h.f.s.PanelMaxX) +
+                                             ",0 SS1,999 SF10,2000 SD0,250 SA1 KO0 KV100 KA0@");
+}
+
+// Saving onto a name that stands for a FIFO refuses and leaves it as it is.
+TEST(CutterMenus, SavingOntoALinkToAFifoLeavesItAlone) {
+  CutterHarness h(Cutter(36));
+  const std::string fifo = h.f.app.programFolder + "/pipe";
+  const std::string link = h.f.app.programFolder + "/pipe.tkh";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  std::filesystem::create_symlink(fifo, link);
+  h.f.host.saveFiles = {link};
+  h.Window().FileSaveCom.Choose();
+  ASSERT_FALSE(h.f.host.boxes.empty());
+  EXPECT_EQ(h.f.host.boxes.back().text, "Could not open " + link);
+  EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+}
+
 TEST(CutterMenus, SavingIntoAFolderThatIsNotThereSaysSo) {
   CutterHarness h(Cutter(36));
   h.f.host.saveFiles = {h.f.app.programFolder + "/no/such/folder/x.tkh"};

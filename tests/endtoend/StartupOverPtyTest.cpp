@@ -7,57 +7,19 @@
 #include <fstream>
 #include <sstream>
 
-#include "platform/PosixSerialLine.h"
 #include "cutter/Dru71Set.h"
 #include "cutter/SettingTokens.h"
+#include "servo/DSPForm.h"
 #include "setup/Config.h"
-#include "sim/PtyDevice.h"
-#include "startup/App.h"
 #include "startup/Main.h"
-#include "tests/support/FakeParlink.h"
-#include "tests/support/TestHost.h"
-#include "tests/support/FileText.h"
+#include "tests/endtoend/ProgramOverPty.h"
 
 namespace taskhelm {
 namespace {
 
-class StartupOverPty : public ::testing::Test {
+class StartupOverPty : public ProgramOverPty {
  protected:
-  explicit StartupOverPty(int model = 32, std::optional<int> id = {}) : device(model, id), pty(device) {}
-
-  void SetUp() override {
-    ASSERT_TRUE(pty.Start()) << pty.Error();
-    setenv("RENDIX_COM1", pty.SlavePath().c_str(), 1);
-    folder = std::filesystem::temp_directory_path() / ("taskhelm-e2e-" + std::to_string(getpid()));
-    std::filesystem::create_directories(folder);
-    std::ofstream(folder + "/Tkh.ini", std::ios::binary) << "32 1 0\r\n";
-    host.realTime = true;
-    app = std::make_unique<App>(
-        Platform{host, host, line, parlink, platform::Regional{}, folder, texts::Edition::English});
-  }
-
-  void TearDown() override {
-    app.reset();
-    pty.Stop();
-    unsetenv("RENDIX_COM1");
-    std::filesystem::remove_all(folder);
-  }
-
-  std::string Received() {
-    std::string text;
-    pty.WithDevice([&](sim::Device& d) { text = d.Received(); });
-    return text;
-  }
-
-  std::string IniText() { return testing_support::FileText(folder + "/Tkh.ini"); }
-
-  sim::Device device;
-  sim::PtyDevice pty;
-  testing_support::TestHost host;
-  platform::PosixSerialLine line;
-  testing_support::FakeParlink parlink;
-  std::string folder;
-  std::unique_ptr<App> app;
+  using ProgramOverPty::ProgramOverPty;
 };
 
 TEST_F(StartupOverPty, IdentifiesAndReadsTheSettings) {
@@ -149,6 +111,45 @@ TEST_F(StartupOverPty, ALineThatVanishesMidReplyIsNoReplyAndTheNextQueryReopens)
   EXPECT_EQ(reply, "32\r");
   app->port.ClosePort();
   replacement.Stop();
+}
+
+// Ctrl+Alt+H from a field of the cutter window opens the servo tuner, which reads the drives; a
+// changed parameter reaches the device, and the next activation shows what the device holds.
+TEST_F(StartupOverPty, TheServoTunerChangesWhatTheDeviceHolds) {
+  ASSERT_TRUE(host.Run([&] { Main(*app); }));
+  Dru71Set& window = app->Window<Dru71Set>();
+  pty.WithDevice([](sim::Device& d) { d.ClearReceived(); });
+  ASSERT_TRUE(host.Run([&] {
+    window.HiForce.SetFocus();
+    window.DispatchKeyDown(&window.HiForce, 'H', forms::CtrlKey | forms::AltKey);
+  }));
+  DSPForm& tuner = app->Window<DSPForm>();
+  EXPECT_TRUE(host.IsShown("DSPForm"));
+  EXPECT_EQ(Received(), "!ZO0@!ZO1@!ZF0@!ZF1@!ZJ@!VT0@!VT1@");
+  EXPECT_EQ(tuner.X_kD.Text(), "4.500");
+
+  ASSERT_TRUE(host.Run([&] {
+    tuner.X_kD.SetFocus();
+    tuner.X_kD.SetText("2");
+    tuner.X_kGVF.SetFocus();
+  }));
+  // The command may still be on its way through the pty.
+  double kD = 0;
+  for (int ms = 0; kD != 2.0 && ms < 5000; ms += 10) {
+    pty.WithDevice([&](sim::Device& d) { kD = d.Service().servo[0][2]; });
+    host.SleepMs(10);
+  }
+  EXPECT_EQ(kD, 2.0);
+
+  // The device changes behind the tuner's back; coming back to the tuner shows it.
+  pty.WithDevice([](sim::Device& d) { d.Service().servo[1][0] = 1.75; });
+  ASSERT_TRUE(host.Run([&] {
+    window.ActivatedByOperator();
+    tuner.ActivatedByOperator();
+  }));
+  EXPECT_EQ(tuner.X_kD.Text(), "2.000");
+  EXPECT_EQ(tuner.Y_kP.Text(), "1.750");
+  EXPECT_TRUE(host.boxes.empty());
 }
 
 }  // namespace

@@ -67,6 +67,34 @@ TEST_F(Lifecycle, ShowingAShownWindowAgainBringsItForwardWithoutAnotherActivate)
   EXPECT_EQ(form.log, (Log{"Form.Load", "Form.Activate"}));
 }
 
+// Two modeless windows side by side: coming back to one runs its Activate, whether the operator
+// brings it forward or the program shows it again; a message box over it closing does not.
+TEST_F(Lifecycle, ReturningToAModelessWindowActivatesItAgain) {
+  form.Show();
+  dialog.Show();
+  form.log.clear();
+  form.ActivatedByOperator();
+  EXPECT_EQ(form.log, (Log{"Form.Activate"}));
+  EXPECT_EQ(host.activeForm, &form);
+
+  form.log.clear();
+  host.MsgBox("over the window", forms::MsgButtons::OK, forms::MsgIcon::None, "");
+  form.ActivatedByOperator();
+  EXPECT_TRUE(form.log.empty()) << "the window kept the activation under the box";
+
+  dialog.ActivatedByOperator();
+  form.Show();
+  EXPECT_EQ(form.log, (Log{"Form.Activate"}));
+
+  // A hidden or unloaded window is not brought forward.
+  dialog.log.clear();
+  dialog.Hide();
+  dialog.ActivatedByOperator();
+  dialog.Unload();
+  dialog.ActivatedByOperator();
+  EXPECT_TRUE(dialog.log.empty());
+}
+
 TEST_F(Lifecycle, QueryUnloadCanKeepTheFormAndTellsWhoClosesIt) {
   std::vector<int> modes;
   int keep = 1;

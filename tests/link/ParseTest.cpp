@@ -38,6 +38,7 @@ TEST(ParseIdentification, ReadsTheLeadingNumberRoundedHalvesToEven) {
   EXPECT_EQ(ParseIdentification("junk\r"), 0);
   EXPECT_EQ(ParseIdentification(std::string("\0\0\r", 3)), 0);
   EXPECT_EQ(ParseIdentification("99999999999\r"), 32767);  // saturates, never wraps
+  EXPECT_EQ(ModelFromDeviceId(ParseIdentification(std::string(1 << 20, '7') + "\r")), -1);
 }
 
 struct DumpCase {
@@ -106,8 +107,39 @@ TEST(ParseDump, GarbageAndNulBytesNeverBreakIt) {
   std::string mixed = Dump(26);
   mixed[5] = '\0';
   mixed.insert(8, "garbage");
-  EXPECT_EQ(ParseDump(32, mixed, p), DumpParse::Ok);
+  EXPECT_EQ(ParseDump(32, mixed, p), DumpParse::NotANumber);
   EXPECT_EQ(ParseDump(32, "", p), DumpParse::TooFewValues);
+}
+
+// The right line structure with values that are not numbers is no read-out: line noise must not
+// pass for settings of 0.
+TEST(ParseDump, ValuesThatAreNotNumbersFailTheDump) {
+  auto noisy = [](std::string text) {
+    std::string out;
+    for (char c : text) out += std::string{c, '\0'};
+    return out;
+  };
+  auto replaced = [](size_t line, const std::string& value) {
+    std::string dump = Dump(26);
+    size_t start = 0;
+    for (size_t i = 0; i < line; ++i) start = dump.find('\n', start) + 1;
+    return dump.replace(start, dump.find_first_of("\n_", start) - start, value);
+  };
+  const std::pair<std::string, DumpParse> cases[] = {
+      {noisy(Dump(26)), DumpParse::NotANumber},
+      {replaced(0, "x"), DumpParse::NotANumber},
+      {replaced(3, ""), DumpParse::NotANumber},
+      {replaced(3, "12abc"), DumpParse::NotANumber},
+      {replaced(3, "-"), DumpParse::NotANumber},
+      {replaced(25, "?"), DumpParse::NotANumber},  // the value before "_"
+      {replaced(3, " -12.5 "), DumpParse::Ok},
+      {replaced(3, "7\r"), DumpParse::Ok},
+      {replaced(25, ".5"), DumpParse::Ok},
+  };
+  for (const auto& [dump, expected] : cases) {
+    DeviceParameterArray p{};
+    EXPECT_EQ(ParseDump(32, dump, p), expected) << dump;
+  }
 }
 
 TEST(StoreRounded, RoundsHalvesToEvenAndSaturates) {

@@ -91,6 +91,8 @@ TEST(ReadOut, FailuresAndTheirMessages) {
       {"silent", [](sim::Faults& x) { x.silent = true; }, "No Response"},
       {"short", [](sim::Faults& x) { x.shortDump = true; }, "Wrong number of parameters returned."},
       {"no end", [](sim::Faults& x) { x.dumpWithoutUnderscore = true; }, nullptr},
+      {"nul bytes in a value", [](sim::Faults& x) { x.nulInReply = true; },
+       "Wrong number of parameters returned."},
   };
   for (const Case& c : cases) {
     AppFixture f;
@@ -155,6 +157,10 @@ TEST(VerifyModel, ComparesAndReports) {
       {32, {}, 36, false, "Wrong Quorvane Model.\r\nPlease try Kelvaro R/V ", 1},
       {32, 20, 32, false, "Wrong Quorvane Model.\r\nPlease try ", 1},
       {39, {}, 32, false, "Wrong Quorvane Model.", 1},  // above 32: no suggestion line
+      // Answers that name no model at all.
+      {32, -1, 32, false, "Wrong Quorvane Model.", 1},
+      {32, 44, 32, false, "Wrong Quorvane Model.", 1},
+      {32, 70000, 32, false, "Wrong Quorvane Model.", 1},
   };
   for (const VerifyCase& c : cases) {
     AppFixture f(c.deviceModel, c.deviceId);

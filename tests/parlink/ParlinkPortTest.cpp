@@ -1,5 +1,6 @@
 // The parallel-port library against a pty standing in for the port. The waits here are the
 // library's own time-outs, set to a few tens of milliseconds.
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -304,6 +305,35 @@ TEST_F(ParlinkPort, AMissingDeviceIsNotReady) {
   EXPECT_EQ(Lib().OpenLPT(2), -2);
   EXPECT_EQ(Lib().LastError(), 21);
   EXPECT_EQ(Lib().WriteLPT("x", 1), -2);
+}
+
+// A port name that is a typo for a document, or a pipe, is not a port: it stays untouched.
+TEST_F(ParlinkPort, WhatIsNotADeviceIsNotReadyAndStaysUntouched) {
+  char pattern[] = "/tmp/parlink-notdevice-XXXXXX";
+  ASSERT_NE(mkdtemp(pattern), nullptr);
+  const std::string folder = pattern;
+  const std::string document = folder + "/letter.txt", pipe = folder + "/pipe";
+  std::FILE* letter = std::fopen(document.c_str(), "wb");
+  ASSERT_NE(letter, nullptr);
+  std::fputs("Dear", letter);
+  std::fclose(letter);
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  for (const std::string& path : {document, pipe}) {
+    SCOPED_TRACE(path);
+    ScopedEnv lpt2("PARLINK_LPT2", path);
+    EXPECT_EQ(Lib().OpenLPT(2), -2);
+    EXPECT_EQ(Lib().LastError(), 21);
+    EXPECT_EQ(Lib().WriteLPT("!IC@", 4), -2);
+  }
+  char text[8] = {};
+  letter = std::fopen(document.c_str(), "rb");
+  ASSERT_NE(letter, nullptr);
+  EXPECT_EQ(std::fread(text, 1, sizeof text, letter), 4u);
+  std::fclose(letter);
+  EXPECT_STREQ(text, "Dear");
+  std::remove(document.c_str());
+  std::remove(pipe.c_str());
+  rmdir(folder.c_str());
 }
 
 TEST_F(ParlinkPort, BytesInBufferCountsWaitingInput) {

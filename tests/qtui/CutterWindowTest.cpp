@@ -6,28 +6,27 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <cstdlib>
 #include <filesystem>
 
 #include "cutter/Dru71Set.h"
-#include "platform/Clock.h"
 #include "qtui/FormWindow.h"
+#include "servo/DSPForm.h"
+#include "servo/DSPTestForm.h"
 #include "setup/DefLangForm.h"
 #include "setup/Serial.h"
 #include "setup/modeForm.h"
-#include "sim/Device.h"
-#include "sim/SimSerialLine.h"
-#include "startup/App.h"
 #include "startup/ModelTable.h"
 #include "startup/ModelWindows.h"
 #include "tests/qtui/QtTestApp.h"
-#include "tests/qtui/WindowChecks.h"
-#include "tests/support/FakeParlink.h"
+#include "tests/qtui/WindowCheck.h"
 
 namespace qtui_tests {
 namespace {
@@ -96,13 +95,9 @@ TEST_P(CutterWindow, ShowsTheModelsCaptionMenusAndFramesWithNothingCutOff) {
   EXPECT_TRUE(shown(form.Frame3D11));
   ExpectNothingCutOff(program.host, form);
 
-  // Pictures go beside the build's programs (ctest names the folder).
-  const char* bin = std::getenv("TASKHELM_BIN");
-  if (c.screenshot && bin) {
-    const std::filesystem::path folder = std::filesystem::path(bin).parent_path() / "screenshots";
-    std::filesystem::create_directories(folder);
+  if (const auto folder = ScreenshotFolder(); c.screenshot && folder) {
     program.host.Enter([&] { form.StatusBar.SetText(" "); });
-    EXPECT_TRUE(program.host.SaveScreenshot(form, (folder / c.screenshot).string() + ".png"));
+    EXPECT_TRUE(program.host.SaveScreenshot(form, (*folder / c.screenshot).string() + ".png"));
   }
 }
 
@@ -150,6 +145,58 @@ TEST_F(CutterMenuWindows, ShowNothingCutOff) {
       program.s.PortTestMode = mode;
       program.host.Enter([&] { program.app.Window<taskhelm::Serial>().Unload(); });
       show(program.app.Window<taskhelm::Serial>());
+    }
+  }
+}
+
+// The servo tuner and its test window with the widest values the device reports, in both
+// editions; the tests save their pictures.
+TEST_F(CutterMenuWindows, ServoWindowsShowNothingCutOff) {
+  for (E edition : {E::English, E::Spanish}) {
+    SCOPED_TRACE(edition == E::Spanish ? "Spanish" : "English");
+    QtProgram program(32, 32, edition);
+    program.host.runMessageBox = [](QMessageBox&) { return QMessageBox::Ok; };
+    const std::string params = "-1234.567,-1234.567,-1234.567,-1234.567,-1234.567,-1234.567,0,"
+                               "-1234.567,-1234.567,-1234.567,-1234.567,-1234.567\r";
+    const std::string four = "-32768.25,-32768.25,-32768.25,-32768.25\r";
+    // The X velocity query goes unanswered: its boxes say so.
+    program.parlink.replies = {params, params, four, four, four, "", "-32768.25,-32768.25,-32768.25,-32768.25,-32768.25\r"};
+    // Ctrl+Alt+H typed into a field of the cutter window opens the tuner beside it.
+    program.s.DeviceSettingsRead = true;
+    program.host.Enter([&] { taskhelm::ShowModelWindow(program.app); });
+    auto& cutter = program.app.Window<taskhelm::Dru71Set>();
+    QWidget* field = program.host.WindowOf(cutter)->WidgetOf(cutter.HiForce);
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_H, Qt::ControlModifier | Qt::AltModifier);
+    auto& tuner = program.app.Window<taskhelm::DSPForm>();
+    ASSERT_TRUE(program.host.WindowOf(tuner) && program.host.WindowOf(tuner)->isVisible());
+    EXPECT_TRUE(program.host.WindowOf(cutter)->isVisible());
+    EXPECT_EQ(tuner.x_vap.Text(), "no resp.");
+    EXPECT_EQ(tuner.X_kP.Text(), "-1234.567");
+    ExpectNothingCutOff(program.host, tuner);
+
+    auto& tests = program.app.Window<taskhelm::DSPTestForm>();
+    program.host.Enter([&] { tuner.ViewTestButton.Press(); });
+    // The widest twelve values that fit the line test's parallel read of 100 characters.
+    const std::string wide = "-1234.5,-1234.5,-1234.5,-1234.5,-1234.5,-1234.5,"
+                             "-1234.5,-1234.5,-1234.5,-1234.5,-1234.5,-1234.5\r";
+    program.parlink.replies = {wide, "-32768,-2147483648\r", wide};
+    program.host.Enter([&] {
+      tests.GetMinAndMax.Press();
+      tests.RegToRead1.SetFocus();
+      tests.DispatchKeyPress(&tests.RegToRead1, forms::Key::Return);
+      tests.Command7.Press();
+    });
+    EXPECT_EQ(tests.HReg2Result.Caption(), "0x80000000");
+    EXPECT_EQ(tests.NegAvgB.Caption(), "-1234.5");
+    ExpectNothingCutOff(program.host, tests);
+
+    const char* bin = std::getenv("TASKHELM_BIN");
+    if (edition == E::English && bin) {
+      const std::filesystem::path folder = std::filesystem::path(bin).parent_path() / "screenshots";
+      std::filesystem::create_directories(folder);
+      EXPECT_TRUE(program.host.SaveScreenshot(tuner, (folder / "servo-tuner.png").string()));
+      EXPECT_TRUE(program.host.SaveScreenshot(tests, (folder / "servo-tests.png").string()));
     }
   }
 }

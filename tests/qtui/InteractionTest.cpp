@@ -62,6 +62,28 @@ TEST_F(Interaction, AClickThroughQtFiresTheModelsClickExactlyOnce) {
   EXPECT_FALSE(qobject_cast<QCheckBox*>(W(form.Units))->isChecked());
 }
 
+// While the device is busy with an exchange, the operator's actions are refused (with a beep)
+// and the widgets keep showing the model; a control marked Allowed still acts.
+TEST_F(Interaction, ActionsDuringAnExchangeAreRefusedUnlessAllowed) {
+  {
+    forms::ExchangeGate::DeviceUse busy(host.exchange);
+    QTest::mouseClick(W(form.Send), Qt::LeftButton);
+    QTest::mouseClick(W(form.Units), Qt::LeftButton);
+    QTest::keyClicks(W(form.Speed), "7");
+    window.ActionOf(form.MetricCom)->trigger();
+    for (const char* event : {"Send.Click", "Units.Click", "Speed.Change", "MetricCom.Click"})
+      EXPECT_EQ(form.count[event], 0) << event;
+    EXPECT_FALSE(qobject_cast<QCheckBox*>(W(form.Units))->isChecked());
+    EXPECT_EQ(qobject_cast<QLineEdit*>(W(form.Speed))->text(), "");
+
+    form.Send.duringExchange = forms::DuringExchange::Allowed;
+    QTest::mouseClick(W(form.Send), Qt::LeftButton);
+    EXPECT_EQ(form.count["Send.Click"], 1);
+  }
+  QTest::mouseClick(W(form.Units), Qt::LeftButton);
+  EXPECT_EQ(form.count["Units.Click"], 1);
+}
+
 TEST_F(Interaction, ADisabledButtonDoesNotClick) {
   form.Send.SetEnabled(false);
   host.DoEvents();

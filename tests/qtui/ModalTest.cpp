@@ -2,6 +2,7 @@
 // stops the code that waited; without an end the program is over when its last window goes.
 #include <QAbstractButton>
 #include <QCoreApplication>
+#include <QMessageBox>
 #include <QTimer>
 
 #include "qtui/FormWindow.h"
@@ -94,6 +95,48 @@ TEST_F(Modal, AWindowPaintsAsItShowsAndWhenADialogOverItCloses) {
   host.Enter([&] { outer.Show(forms::ShowMode::Modal); });
   QCoreApplication::processEvents();
   EXPECT_GT(paints, shown);
+}
+
+// A modeless window brought forward from another window of the program runs its Activate (the
+// servo tuner re-reads the device there); a message box over it closing does not, or a device
+// that never answers would alternate between time-out boxes and new reads.
+TEST_F(Modal, AModelessWindowActivatesWhenBroughtForwardNotWhenABoxOverItCloses) {
+  PlainDialog side{host, "Side"};
+  int activations = 0;
+  main.Activate = [&] { ++activations; };
+  // Activation events, then the handlers they post.
+  auto settle = [] {
+    for (int pass = 0; pass < 3; ++pass) QCoreApplication::processEvents();
+  };
+  host.Enter([&] {
+    main.Show();
+    side.Show();
+  });
+  settle();
+  EXPECT_EQ(activations, 1) << "the show itself activates once";
+
+  qtui::FormWindow& mainWindow = *host.WindowOf(main);
+  mainWindow.activateWindow();
+  settle();
+  EXPECT_EQ(activations, 2);
+
+  host.runMessageBox = [settle](QMessageBox& box) {
+    box.show();
+    box.activateWindow();
+    settle();
+    box.hide();
+    return QMessageBox::Ok;
+  };
+  host.Enter([&] { host.MsgBox("No reply", forms::MsgButtons::OK, forms::MsgIcon::Exclamation, ""); });
+  mainWindow.activateWindow();
+  settle();
+  EXPECT_EQ(activations, 2);
+
+  host.WindowOf(side)->activateWindow();
+  settle();
+  host.Enter([&] { main.Show(); });  // the program brings it forward
+  settle();
+  EXPECT_EQ(activations, 3);
 }
 
 TEST_F(Modal, RunEndsWithTheLastWindowWhenNoProgramEndCame) {

@@ -3,13 +3,10 @@
 // picture of the window for a person to look at.
 #include <QMenuBar>
 
-#include <cstdlib>
-#include <filesystem>
-
 #include "rollfeed/StoogMoa.h"
 #include "startup/ModelWindows.h"
 #include "tests/qtui/QtTestApp.h"
-#include "tests/qtui/WindowChecks.h"
+#include "tests/qtui/WindowCheck.h"
 
 namespace qtui_tests {
 namespace {
@@ -57,15 +54,13 @@ TEST_P(RollFeedWindow, ShowsEveryCaptionValueAndHintWhole) {
     ExpectNothingCutOff(program.host, form);
   }
 
-  const char* bin = std::getenv("TASKHELM_BIN");
-  if (c.screenshot && bin) {
-    const std::filesystem::path folder = std::filesystem::path(bin).parent_path() / "screenshots";
-    std::filesystem::create_directories(folder);
+  const auto folder = ScreenshotFolder();
+  if (c.screenshot && folder) {
     program.host.Enter([&] {
       form.CutButton.SetValue(true);
       form.StatusBar.SetText(" ");
     });
-    EXPECT_TRUE(program.host.SaveScreenshot(form, (folder / c.screenshot).string() + ".png"));
+    EXPECT_TRUE(program.host.SaveScreenshot(form, (*folder / c.screenshot).string() + ".png"));
   }
 }
 

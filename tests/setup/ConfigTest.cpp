@@ -1,6 +1,9 @@
 // The Setup window: model list, present box, port options, OK, Cancel and the close box.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <filesystem>
 #include <functional>
 
 #include "setup/Config.h"
@@ -188,6 +191,36 @@ TEST(ConfigOk, RewritesTheFileOnlyOnTheListedChanges) {
       c.ConfigOK.Press();
     });
     EXPECT_EQ(f.IniText(), test.file);
+  }
+}
+
+TEST(ConfigOk, SaysSoWhenTheFileCannotBeWritten) {
+  struct Case {
+    const char* name;
+    std::function<void(AppFixture&)> spoil;
+  };
+  const Case cases[] = {
+      {"a folder that cannot take files", [](AppFixture& f) { f.app.programFolder += "/gone"; }},
+      {"a FIFO in its place", [](AppFixture& f) {
+         std::filesystem::remove(f.app.IniPath());
+         ASSERT_EQ(::mkfifo(f.app.IniPath().c_str(), 0600), 0);
+       }},
+  };
+  for (const Case& test : cases) {
+    SCOPED_TRACE(test.name);
+    AppFixture f(TwoPorts());
+    test.spoil(f);
+    ShowModal<Config>(f, [](Config& c) {
+      c.Com2.SetValue(true);
+      c.ConfigOK.Press();
+    });
+    const testing_support::ShownBox* box = FindBox(f, "ERROR");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->text, "Could not write " + f.app.IniPath());
+    EXPECT_EQ(f.s.PortName, "COM2");  // the change itself is taken over
+    if (std::filesystem::exists(f.app.IniPath())) {
+      EXPECT_TRUE(std::filesystem::is_fifo(f.app.IniPath()));
+    }
   }
 }
 

@@ -86,6 +86,34 @@ TEST(FaultSwitch, SlowAndSplitRepliesCarryTheirPauses) {
   EXPECT_EQ(pieces[1].delayMs, sim::kSplitPauseMs);
 }
 
+// One command unanswered or cut short; the others answer whole, also within one command line.
+TEST(FaultSwitch, PerCommandSilenceAndShortReplies) {
+  struct Case {
+    std::string silent, shortened;
+    size_t kept;  // values the shortened reply keeps
+    std::string commands, output;
+  };
+  const std::vector<Case> cases = {
+      {"OC", "", 0, "!OC@!IC@", "50\r"},
+      {"", "OC", 3, "!OC@!IC@", "100,12,80\r50\r"},
+      {"", "OS", 0, "!OS@", "\r"},  // nothing left of a one-value reply
+      {"", "SO", 3, "!SO@!RA@", "112,-97,104\r0,0\r"},
+      {"", "SO", 9, "!SO@", "112,-97,104,-88\r"},  // more than it has: whole
+      {"", "SO", 1, "!SO@", "112\r"},
+      {"DD", "", 0, "!MC1.01,1@!DD@!MC@", ""},
+      // By its whole text: only that command goes silent.
+      {"IC", "", 0, "!IC@!OS@", "1\r"},
+      {"ZO0", "", 0, "!ZO0@!IC@", "50\r"},
+  };
+  for (const Case& c : cases) {
+    sim::Device device(32, 50);
+    if (!c.silent.empty()) device.faults.silentCommands.insert(c.silent);
+    if (!c.shortened.empty()) device.faults.shortReplies[c.shortened] = c.kept;
+    device.Receive(c.commands);
+    EXPECT_EQ(device.TakeOutput(), c.output) << c.commands;
+  }
+}
+
 TEST(FaultSwitch, CtsLowAndSilenceAlsoCoverEcho) {
   sim::Device device(32);
   EXPECT_TRUE(device.Cts());
@@ -121,6 +149,13 @@ TEST(FaultNames, SetByName) {
       {"slow", true, [](const sim::Faults& f) { return f.slowReplyMs > 0; }},
       {"split", true, [](const sim::Faults& f) { return f.splitReply; }},
       {"cts-low", true, [](const sim::Faults& f) { return f.ctsLow; }},
+      {"silent-command=OC", true, [](const sim::Faults& f) { return f.silentCommands.contains("OC"); }},
+      {"silent-command=ZO0", true, [](const sim::Faults& f) { return f.silentCommands.contains("ZO0"); }},
+      {"short-reply=SO:2", true, [](const sim::Faults& f) { return f.shortReplies.at("SO") == 2; }},
+      {"short-reply=", false, nullptr},
+      {"short-reply=SO", false, nullptr},
+      {"short-reply=SO:-1", false, nullptr},
+      {"silent-command=", false, nullptr},
       {"slow=-5", false, nullptr},
       {"slow=x", false, nullptr},
       {"silent=1", false, nullptr},

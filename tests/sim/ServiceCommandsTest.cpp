@@ -2,6 +2,7 @@
 // the hooks for raw data.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -104,6 +105,50 @@ TEST(Queries, SetThenReadBack) {
     EXPECT_EQ(Ask(device, c.query), c.reply) << c.set.front();
     EXPECT_EQ(device.UnknownCommands() + device.RejectedTokens(), 0) << c.set.front();
   }
+}
+
+// A servo set that does not carry the program's format is refused and changes nothing.
+TEST(Queries, ServoSetsOutOfFormatAreRefused) {
+  const std::vector<std::string> refused = {
+      "!ZS0,1.25,0.015,4.500,0.850,0.300,0.120,0.000,20.000,250.000,90.000,0.050,0.045@\r",
+      "!ZS0,1,250,0.015,4.500,0.850,0.300,0.120,0.000,20.000,250.000,90.000,0.050,0.045@\r",
+      "!ZS2,1.250,0.015,4.500,0.850,0.300,0.120,0.000,20.000,250.000,90.000,0.050,0.045@\r",
+      "!ZF0,,,,@",
+      "!ZJ1,2,3,4@",
+      "!ZJ1,2,3,4,0,1@",
+      "!ZJ,,,,0,0@",
+      "!ZL5,10,1,1,16,17,18@",
+      "!ZL5,10,2,1,16,,17@",
+      "!TA3,0,10,5@",
+      "!TD5@",
+  };
+  for (const std::string& command : refused) {
+    sim::Device device(32);
+    const sim::ServiceData before = device.Service();
+    EXPECT_EQ(Ask(device, command), "") << command;
+    EXPECT_EQ(device.RejectedTokens(), 1) << command;
+    EXPECT_EQ(device.Service().servo, before.servo) << command;
+    EXPECT_EQ(device.Service().protection, before.protection) << command;
+    EXPECT_EQ(device.Service().jam, before.jam) << command;
+    EXPECT_EQ(device.Service().disturbanceTest, before.disturbanceTest) << command;
+  }
+  sim::Device device(32);
+  device.Receive("!TA1,0,12,5@");
+  EXPECT_EQ(device.Service().accelTest, (std::array<int, 3>{1, 12, 5}));
+}
+
+// One command can be switched silent, or to a reply list cut short, without touching the others.
+TEST(Queries, PerCommandMutingAndShortReplies) {
+  sim::Device device(32);
+  std::string error;
+  ASSERT_TRUE(sim::SetFault(device.faults, "silent-command=ZF1", 32, error)) << error;
+  ASSERT_TRUE(sim::SetFault(device.faults, "short-reply=ZO0:5", 32, error)) << error;
+  EXPECT_EQ(Ask(device, "!ZF1@"), "");
+  EXPECT_EQ(Ask(device, "!ZF0@"), "40,25,120,95\r");
+  EXPECT_EQ(Ask(device, "!ZO0@"), "1.250,0.015,4.500,0.850,0.300\r");
+  EXPECT_EQ(Values(Ask(device, "!ZO1@")), 12u);
+  for (const char* bad : {"silent-command", "short-reply=ZO0", "short-reply=ZO0:x", "short-reply=:3"})
+    EXPECT_FALSE(sim::SetFault(device.faults, bad, 32, error)) << bad;
 }
 
 TEST(Queries, CalibrationFactorsShowInTheDumpAndSurvivePowerCycle) {

@@ -128,6 +128,34 @@ TEST_F(SimLine, CtsLowHoldsTheOutputBack) {
   EXPECT_EQ(ReadReply(100), "32\r");
 }
 
+// Without transmission time a byte would arrive the moment it is written: CTS low holds it too.
+TEST(SimLineWithoutBaud, CtsLowHoldsWhatIsWrittenThisMoment) {
+  FakeClock clock;
+  sim::Device device(32);
+  sim::SimSerialLine line(device, clock, {.baud = 0});
+  ASSERT_TRUE(line.Open(1));
+  device.faults.ctsLow = true;
+  line.Write("!IC@");
+  EXPECT_EQ(line.OutBufferCount(), 4);
+  clock.now += 100;
+  EXPECT_EQ(line.OutBufferCount(), 4);
+  EXPECT_EQ(device.Received(), "");
+  device.faults.ctsLow = false;
+  EXPECT_EQ(line.OutBufferCount(), 0);
+  EXPECT_EQ(device.Received(), "!IC@");
+}
+
+TEST(SimLineWithoutBaud, AnUnpluggedPortNoLongerOpens) {
+  FakeClock clock;
+  sim::Device device(32);
+  sim::SimSerialLine line(device, clock);
+  ASSERT_TRUE(line.Open(1));
+  line.Unplug(1);
+  EXPECT_TRUE(line.IsOpen());
+  line.Close();
+  EXPECT_FALSE(line.Open(1));
+}
+
 TEST_F(SimLine, ClosingDropsTheRepliesInFlight) {
   ASSERT_TRUE(line.Open(1));
   line.Write("!DD@");

@@ -1,6 +1,11 @@
 // The small file helpers every window uses: FileExists and the numbered data files.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -99,6 +104,45 @@ TEST_F(FileHelpers, AWriteKeepsPermissionsAndLinks) {
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
   EXPECT_TRUE(fs::is_symlink(link));
   EXPECT_EQ(Content(target), "new");
+}
+
+// A name that stands for anything but a regular file is never replaced by a write: not through a
+// link, not when it is swapped in while the file is being written.
+TEST_F(FileHelpers, AWriteLeavesDevicesFifosAndFoldersAlone) {
+  namespace fs = std::filesystem;
+  const std::string fifo = folder + "/pipe";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const int terminal = ::posix_openpt(O_RDWR | O_NOCTTY);  // a character device of our own
+  ASSERT_GE(terminal, 0);
+  ASSERT_EQ(::grantpt(terminal), 0);
+  ASSERT_EQ(::unlockpt(terminal), 0);
+  const std::string device = ::ptsname(terminal);
+  fs::create_symlink(fifo, folder + "/fifo-link.tkh");
+  fs::create_symlink(device, folder + "/device-link.ini");
+  fs::create_directory(folder + "/sub");
+  fs::create_symlink(folder + "/sub", folder + "/folder-link.tkh");
+
+  DataFiles files;
+  for (const char* name : {"pipe", "fifo-link.tkh", "device-link.ini", "folder-link.tkh"})
+    EXPECT_EQ(files.OpenDataFile(folder + "/" + name, 1), 0) << name;
+  EXPECT_TRUE(fs::is_fifo(fifo));
+  EXPECT_TRUE(fs::is_character_file(device));
+  EXPECT_TRUE(fs::is_symlink(folder + "/fifo-link.tkh"));
+  EXPECT_TRUE(fs::is_symlink(folder + "/device-link.ini"));
+
+  // Swapped for a FIFO between the open and the close: the write fails and the FIFO stays.
+  const std::string swapped = Make("swapped.tkh", "old");
+  int16_t number = files.OpenDataFile(swapped, 1);
+  ASSERT_NE(number, 0);
+  std::fputs("new", files.Stream(number));
+  fs::remove(swapped);
+  ASSERT_EQ(::mkfifo(swapped.c_str(), 0600), 0);
+  EXPECT_FALSE(files.Close(number));
+  EXPECT_TRUE(fs::is_fifo(swapped));
+
+  // Nothing but what the test made: no temporary file left behind.
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 6);
+  ::close(terminal);
 }
 
 }  // namespace

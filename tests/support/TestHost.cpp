@@ -12,6 +12,7 @@ namespace testing_support {
 forms::MsgAnswer TestHost::MsgBox(const std::string& text, forms::MsgButtons buttons,
                                   forms::MsgIcon icon, const std::string& title) {
   boxes.push_back({text, title, icon, buttons});
+  if (onBox) onBox(boxes.back());
   if (!answers.empty()) {
     forms::MsgAnswer a = answers.front();
     answers.pop_front();
@@ -81,7 +82,9 @@ void TestHost::RunTimers() {
       continue;
     }
     it->second = now_ + timer->Interval();
-    if (timer->Tick) timer->Tick();
+    exchange.Run(*this, forms::EntryKind::Timer, forms::DuringExchange::Allowed, [timer] {
+      if (timer->Tick) timer->Tick();
+    });
   }
 }
 
@@ -158,6 +161,16 @@ bool TestHost::Run(const std::function<void()>& handler) {
     ending = true;
   }
   return !ending;
+}
+
+bool TestHost::Press(forms::CommandButton& button) {
+  return exchange.Run(*this, forms::EntryKind::Operator, button.duringExchange,
+                      [&button] { button.Press(); });
+}
+
+bool TestHost::Choose(forms::MenuItem& item) {
+  return exchange.Run(*this, forms::EntryKind::Operator, item.duringExchange,
+                      [&item] { item.Choose(); });
 }
 
 bool TestHost::IsShown(const std::string& formName) const {

@@ -57,6 +57,11 @@ class TestHost : public forms::Host, public platform::Clock {
   // when the program ended.
   bool Run(const std::function<void()>& handler);
 
+  // The operator presses a button or chooses a menu entry, through the exchange gate as the Qt
+  // host does: false when the gate refused it (with a beep).
+  bool Press(forms::CommandButton& button);
+  bool Choose(forms::MenuItem& item);
+
   // Scripts. Answers are taken in order; with none left a box gets its first button.
   std::deque<forms::MsgAnswer> answers;
   // The operator of a modal window, by form name; runs each time that window is shown modal and
@@ -67,6 +72,8 @@ class TestHost : public forms::Host, public platform::Clock {
 
   // Runs on every pump, for a test that acts while the program waits.
   std::function<void()> onPump;
+  // Runs as each message box is shown, for a test that acts while the operator reads it.
+  std::function<void(const ShownBox&)> onBox;
 
   // Record.
   std::vector<ShownBox> boxes;

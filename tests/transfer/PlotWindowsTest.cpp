@@ -143,9 +143,11 @@ TEST_F(PlotWindow, AbortStopsAParallelSend) {
   w.PltFile.SetText("job.plt");
   // The operator presses Abort once a quarter has gone.
   f.host.onChange = [&](forms::Form& form) {
-    if (&form == &w && w.Gauge1.Value() >= 25 && !f.s.AbortRequested) w.PlotAbort.Press();
+    if (&form == &w && w.Gauge1.Value() >= 25 && !f.s.AbortRequested) {
+      EXPECT_TRUE(f.host.Press(w.PlotAbort));
+    }
   };
-  w.PlotOK.Press();
+  f.host.Press(w.PlotOK);
   f.host.onChange = nullptr;
   EXPECT_EQ(f.parlink.written.size(), 384u);
   ASSERT_EQ(f.host.boxes.size(), 1u);

@@ -116,7 +116,7 @@ TEST_F(Sending, AbortWhileTheLastPieceDrainsStopsAtOnce) {
   f.line.onPoll = [&] {
     if (pressed || f.line.writes.size() != 2 || f.plot.Count() < 1100) return;
     pressed = true;
-    window().btnAbort.Press();
+    EXPECT_TRUE(f.host.Press(window().btnAbort));  // acts while the send waits
   };
   SendFile(PlotData(2048));
   f.line.onPoll = nullptr;
@@ -137,7 +137,7 @@ TEST_F(Sending, ADeviceHoldingCtsLowIsWaitedForUntilAbort) {
     waited = true;
     EXPECT_TRUE(window().Visible());
     EXPECT_TRUE(f.s.SendingFile);
-    window().btnAbort.Press();
+    EXPECT_TRUE(f.host.Press(window().btnAbort));
   };
   SendFile(PlotData(1500));
   EXPECT_TRUE(waited);

@@ -1,6 +1,8 @@
 // The settings file: the line each family writes, reading it back, and the reader's rules.
 #include <gtest/gtest.h>
 
+#include "link/SettingLimits.h"
+#include "startup/ModelTable.h"
 #include "transfer/SendCutFiles.h"
 #include "transfer/SettingsFile.h"
 #include "transfer/SvFile.h"
@@ -49,6 +51,8 @@ struct Field {
   std::function<int64_t(const SharedState&)> get;
 };
 #define FIELD(member) Field{#member, [](const SharedState& s) -> int64_t { return s.member; }}
+// A flag may come back as True (-1) for 1: every sender masks it with 1.
+#define FLAG(member) Field{#member, [](const SharedState& s) -> int64_t { return s.member & 1; }}
 
 const std::vector<Field> kCommon = {FIELD(HpglMode), FIELD(PanelSizeX), FIELD(PanelSizeY),
                                     FIELD(ScaleX), FIELD(ScaleY), FIELD(ForceMin),
@@ -67,6 +71,11 @@ TEST_P(SettingsRoundTrip, ReadingBackRestoresEveryFieldTheBlockHolds) {
   const RoundTrip& c = GetParam();
   TransferFixture f({.model = c.model, .deviceId = c.deviceId});
   FillSettings(f.s);
+  // A running program's record lies within its model's limits (the read-out and the fields
+  // keep it there).
+  taskhelm::ForEachRule(f.s.ModelCode, [&f](const taskhelm::SettingRule& rule) {
+    taskhelm::LimitSetting(f.s, rule.field);
+  });
   std::string path = f.folder.File("round.tkh");
   int16_t n = f.app.files.OpenDataFile(path, 1);
   ASSERT_GT(n, 0);
@@ -79,6 +88,8 @@ TEST_P(SettingsRoundTrip, ReadingBackRestoresEveryFieldTheBlockHolds) {
   // Only the file can bring the values back.
   f.s = SharedState{};
   f.s.ModelCode = written.ModelCode;
+  f.s.DeviceId = written.DeviceId;
+  taskhelm::ApplyModelProfile(f.app);  // the limits the reader keeps the values in
   f.s.FileMenuIndex = 1;
   auto& reader = f.app.Window<taskhelm::SendCutFiles>();
   reader.SetFileName(path);
@@ -92,20 +103,20 @@ INSTANTIATE_TEST_SUITE_P(
     Families, SettingsRoundTrip,
     ::testing::Values(
         RoundTrip{32, 50,
-                  {kBlade[0], kBlade[1], kBlade[2], FIELD(AutoLoopOn), FIELD(LoopSizeSetting),
-                   FIELD(PounceOn), FIELD(TagboardOn), FIELD(CutLengthSetting),
+                  {kBlade[0], kBlade[1], kBlade[2], FLAG(AutoLoopOn), FIELD(LoopSizeSetting),
+                   FLAG(PounceOn), FLAG(TagboardOn), FIELD(CutLengthSetting),
                    FIELD(BlankLengthSetting), FIELD(PounceCutLength), FIELD(PounceBlankLength),
                    FIELD(TangentialEnable), FIELD(TangentialForce), FIELD(TangentialLength)}},
         RoundTrip{39, 0,
-                  {kBlade[0], kBlade[1], kBlade[2], FIELD(AutoLoopOn), FIELD(LoopSizeSetting),
-                   FIELD(PounceOn), FIELD(TagboardOn), FIELD(CutLengthSetting),
+                  {kBlade[0], kBlade[1], kBlade[2], FLAG(AutoLoopOn), FIELD(LoopSizeSetting),
+                   FLAG(PounceOn), FLAG(TagboardOn), FIELD(CutLengthSetting),
                    FIELD(BlankLengthSetting), FIELD(PounceCutLength), FIELD(PounceBlankLength)}},
         RoundTrip{35, 0,
                   {kBlade[0], kBlade[1], kBlade[2], FIELD(RollFeedOn), FIELD(FrameGap),
-                   FIELD(TagboardOn), FIELD(CutLengthSetting), FIELD(BlankLengthSetting),
+                   FLAG(TagboardOn), FIELD(CutLengthSetting), FIELD(BlankLengthSetting),
                    FIELD(AutoLoopOn), FIELD(LoopSizeSetting)}},
         RoundTrip{33, 0,
-                  {FIELD(KeypadSpeed), FIELD(SensorEnabled), FIELD(FrameGap), FIELD(TuSetting)}}));
+                  {FIELD(KeypadSpeed), FLAG(SensorEnabled), FIELD(FrameGap), FIELD(TuSetting)}}));
 
 struct LineCase {
   const char* what;
@@ -244,10 +255,10 @@ TEST_P(SettingsRead, StoresTheTokensItKnows) {
 INSTANTIATE_TEST_SUITE_P(
     Rules, SettingsRead,
     ::testing::Values(
-        ReadCase{"a pair key without a comma clears its second field", "!HO1 SF250 \r\n",
+        ReadCase{"a pair key without a comma clears its second field", "!HO1 SD250 \r\n",
                  [](const SharedState& s) {
-                   EXPECT_EQ(s.ForceMin, 250);
-                   EXPECT_EQ(s.ForceMax, 0);
+                   EXPECT_EQ(s.PenUpDelay, 250);
+                   EXPECT_EQ(s.PenDownDelay, 0);
                  },
                  0},
         ReadCase{"the last token needs its final blank", "!HO0 SA15 SF20,300\r\n",
@@ -285,14 +296,38 @@ INSTANTIATE_TEST_SUITE_P(
                  2},
         ReadCase{"two blanks in a row make an unknown token", "!HO1  SA4 \r\n",
                  [](const SharedState& s) { EXPECT_EQ(s.AccelSetting, 4); }, 1},
-        ReadCase{"values too wide for their field stop at its limit",
+        ReadCase{"values too wide for their field stop at the model's limits",
                  "!HO1 SS99999999,-99999999 UR1e30,-5 AL3e9 \r\n",
                  [](const SharedState& s) {
-                   EXPECT_EQ(s.ScaleX, 32767);
-                   EXPECT_EQ(s.ScaleY, -32768);
-                   EXPECT_EQ(s.PanelSizeX, 2147483647);
-                   EXPECT_EQ(s.PanelSizeY, -5);
-                   EXPECT_EQ(s.LoopSizeSetting, 2147483647);
+                   EXPECT_EQ(s.ScaleX, 999);
+                   EXPECT_EQ(s.ScaleY, 1);
+                   EXPECT_EQ(s.PanelSizeX, s.PanelMaxX);
+                   EXPECT_EQ(s.PanelSizeY, 0);
+                   EXPECT_EQ(s.LoopSizeSetting, 838000);
+                 },
+                 0},
+        ReadCase{"out-of-range values are clamped as a read-out clamps them",
+                 "!HO1 PT3 LL0,0 UR99999999,-5 SS0,99999 SF-1,99999999 SD-9,999999 SA0 KO-1 "
+                 "KV999999 KA-5 CL1,99999 PL0,99999 AE7 HO9 \r\n",
+                 [](const SharedState& s) {
+                   EXPECT_EQ(s.PanelSizeX, s.PanelMaxX);
+                   EXPECT_EQ(s.PanelSizeY, 0);
+                   EXPECT_EQ(s.ScaleX, 1);
+                   EXPECT_EQ(s.ScaleY, 999);
+                   EXPECT_EQ(s.ForceMin, s.ForceLimitLow);
+                   EXPECT_EQ(s.ForceMax, s.ForceLimitHigh);
+                   EXPECT_EQ(s.PenUpDelay, 0);
+                   EXPECT_EQ(s.PenDownDelay, 250);
+                   EXPECT_EQ(s.AccelSetting, 1);
+                   EXPECT_EQ(s.BladeOffset, 0);
+                   EXPECT_EQ(s.OvercutSetting, 100);
+                   EXPECT_EQ(s.MinAngle, 0);
+                   EXPECT_EQ(s.CutLengthSetting, 50);
+                   EXPECT_EQ(s.BlankLengthSetting, 5000);
+                   EXPECT_EQ(s.PounceCutLength, 40);
+                   EXPECT_EQ(s.PounceBlankLength, 4000);
+                   EXPECT_EQ(s.AutoLoopOn, -1);  // a flag, as the read-out stores it
+                   EXPECT_EQ(s.HpglMode, 1);
                  },
                  0},
         ReadCase{"numbers: halves to even, exponents, what follows a number, none as 0",

@@ -1,6 +1,6 @@
 #pragma once
-// What the Qt tests of the settings windows share: the program on the Qt host, and the check
-// that nothing a window shows is cut off or lies over another control.
+// What the Qt tests of the program's windows share: the program on the Qt host, and the check that
+// a window shows every caption, value and hint whole with no control lying over another.
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -8,8 +8,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
-
 #include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <string>
 
 #include "platform/Clock.h"
 #include "qtui/FormWindow.h"
@@ -105,6 +109,16 @@ inline void ExpectNothingCutOff(qtui::QtHost& host, forms::Form& form) {
             << control->Name() << "'s hint in " << box->Name();
       }
     }
+}
+
+// The folder beside the build's programs where the tests save pictures (ctest names it), or
+// nothing when the test runs without it.
+inline std::optional<std::filesystem::path> ScreenshotFolder() {
+  const char* bin = std::getenv("TASKHELM_BIN");
+  if (!bin) return std::nullopt;
+  const std::filesystem::path folder = std::filesystem::path(bin).parent_path() / "screenshots";
+  std::filesystem::create_directories(folder);
+  return folder;
 }
 
 }  // namespace qtui_tests

@@ -1,0 +1,153 @@
+#include "link/SettingLimits.h"
+
+#include <array>
+
+#include "link/Identify.h"
+#include "link/Integers.h"
+#include "startup/ModelTable.h"
+
+namespace taskhelm {
+
+namespace {
+
+template <int Low, int High>
+Bounds Fixed(const SharedState&) {
+  return {Low, High};
+}
+Bounds PanelX(const SharedState& s) { return {0, static_cast<double>(s.PanelMaxX)}; }
+Bounds PanelY(const SharedState& s) { return {0, static_cast<double>(s.PanelMaxY)}; }
+Bounds Force(const SharedState& s) { return {double(s.ForceLimitLow), double(s.ForceLimitHigh)}; }
+Bounds CutterForceMax(const SharedState& s) {
+  const int16_t m = s.ModelCode;
+  const bool heavy = m == 36 || m == 39 || m == 42 || m == 47;
+  return {double(s.ForceMin), heavy ? 2000.0 : double(s.ForceLimitHigh)};
+}
+// The light pen plotters: a lower force ceiling, and the sensor.
+bool LightPen(int16_t model) { return model == 33 || model == 40; }
+
+Bounds PenForceMax(const SharedState& s) {
+  return {double(s.ForceLimitLow), LightPen(s.ModelCode) ? 275.0 : double(s.ForceLimitHigh)};
+}
+Bounds BladeOffset(const SharedState& s) { return {0, s.ModelCode == 39 ? 60.0 : 100.0}; }
+
+using S = SharedState;
+constexpr RuleKind B = RuleKind::Bounded;
+
+// dump index, field, rule, bounds
+constexpr std::array<SettingRule, 8> kFirstEight{{
+    {0, I(&S::HpglMode), B, Fixed<0, 1>},
+    {1, L(&S::PanelSizeX), B, PanelX},
+    {2, L(&S::PanelSizeY), B, PanelY},
+    {3, I(&S::ScaleX), B, Fixed<1, 999>},
+    {4, I(&S::ScaleY), B, Fixed<1, 999>},
+    {5, I(&S::PenUpDelay), B, Fixed<0, 250>},
+    {6, I(&S::PenDownDelay), B, Fixed<0, 250>},
+    {7, I(&S::AccelSetting), B, Fixed<1, 20>},
+}};
+
+// The force pair and the blade: the rest of the common part of the cutters and the roll-feed.
+constexpr std::array<SettingRule, 5> kBladeRows{{
+    {8, I(&S::ForceMin), B, Force},
+    {9, I(&S::ForceMax), B, CutterForceMax},
+    {10, I(&S::BladeOffset), B, BladeOffset},
+    {11, I(&S::OvercutSetting), B, Fixed<0, 100>},
+    {12, I(&S::MinAngle), B, Fixed<0, 180>},
+}};
+
+constexpr std::array<SettingRule, 8> kCutterRows{{
+    {17, I(&S::AutoLoopOn), RuleKind::Flag},
+    {18, L(&S::LoopSizeSetting), B, Fixed<1000, 838000>},
+    {19, I(&S::PounceOn), RuleKind::Flag},
+    {20, I(&S::TagboardOn), RuleKind::Flag},
+    {21, I(&S::CutLengthSetting), B, Fixed<50, 5000>},
+    {22, I(&S::BlankLengthSetting), B, Fixed<50, 5000>},
+    {23, I(&S::PounceCutLength), B, Fixed<40, 4000>},
+    {24, I(&S::PounceBlankLength), B, Fixed<40, 4000>},
+}};
+// The model 39 reports its cornering mode where the others report their width.
+constexpr SettingRule kCornering39{25, I(&S::CorneringMode), B, Fixed<1, 13>};
+
+constexpr std::array<SettingRule, 7> kRollFeedRows{{
+    {17, I(&S::RollFeedOn), RuleKind::ZeroOne},
+    {18, I(&S::FrameGap), B, Fixed<-1000, 1000>},
+    {19, I(&S::TagboardOn), RuleKind::Flag},
+    {20, I(&S::CutLengthSetting), B, Fixed<50, 5000>},
+    {21, I(&S::BlankLengthSetting), B, Fixed<50, 5000>},
+    {22, I(&S::AutoLoopOn), RuleKind::ZeroOne},
+    {23, L(&S::LoopSizeSetting), B, Fixed<1000, 838000>},
+}};
+
+constexpr std::array<SettingRule, 3> kPenPlotterRows{{
+    {9, I(&S::ForceMin), B, Force},
+    {10, I(&S::ForceMax), B, PenForceMax},
+    {12, I(&S::FrameGap), B, Fixed<-1000, 1000>},
+}};
+
+}  // namespace
+
+void Store(SharedState& s, Field field, double value) {
+  if (field.integer) s.*field.integer = ToInteger(value);
+  if (field.longValue) s.*field.longValue = ToLong(value);
+}
+
+double Load(const SharedState& s, Field field) {
+  if (field.integer) return s.*field.integer;
+  if (field.longValue) return s.*field.longValue;
+  return 0;
+}
+
+void ForEachRule(int16_t model, const std::function<void(const SettingRule&)>& apply) {
+  auto each = [&apply](const auto& rows) {
+    for (const SettingRule& rule : rows) apply(rule);
+  };
+  switch (FamilyOf(model)) {
+    case ModelFamily::Cutter:
+      each(kFirstEight);
+      each(kBladeRows);
+      each(kCutterRows);
+      if (model == 39) apply(kCornering39);
+      return;
+    case ModelFamily::RollFeed:
+      each(kFirstEight);
+      each(kBladeRows);
+      each(kRollFeedRows);
+      return;
+    case ModelFamily::PenPlotter:
+      each(kFirstEight);
+      each(kPenPlotterRows);
+      return;
+    case ModelFamily::None: return;
+  }
+}
+
+int16_t KeypadSpeedFromCm(double cmPerSecond) {
+  if (cmPerSecond > 76.2) return 30;
+  if (cmPerSecond < 1) return 1;
+  return ToInteger(cmPerSecond / 2.54);
+}
+
+int16_t SensorSwitch(int16_t model, double value) {
+  return LightPen(model) && value != 0 ? -1 : 0;
+}
+
+float Limited(const SharedState& s, const SettingRule& rule, float value) {
+  switch (rule.kind) {
+    case RuleKind::Flag: return value != 0 ? -1.0f : 0.0f;
+    case RuleKind::ZeroOne: return value != 0 ? 1.0f : 0.0f;
+    case RuleKind::Bounded: break;
+  }
+  const Bounds b = rule.bounds(s);
+  return LimitValue(value, static_cast<float>(b.low), static_cast<float>(b.high));
+}
+
+void LimitSetting(SharedState& s, Field field) {
+  ForEachRule(s.ModelCode, [&s, field](const SettingRule& rule) {
+    if (rule.field.integer == field.integer && rule.field.longValue == field.longValue)
+      Store(s, field, Limited(s, rule, static_cast<float>(Load(s, field))));
+  });
+  if (field.integer == &SharedState::SensorEnabled &&
+      FamilyOf(s.ModelCode) == ModelFamily::PenPlotter)
+    s.SensorEnabled = SensorSwitch(s.ModelCode, s.SensorEnabled);
+}
+
+}  // namespace taskhelm

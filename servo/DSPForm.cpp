@@ -1,0 +1,196 @@
+// The servo tuner's behaviour: its load and activation reads, the parse of the device's reply
+// lists, and the sends of each group.
+#include "servo/DSPForm.h"
+
+#include <algorithm>
+
+#include "link/ReplyList.h"
+#include "platform/Numbers.h"
+#include "servo/DSPTestForm.h"
+#include "servo/ServoNumbers.h"
+#include "startup/App.h"
+#include "startup/Main.h"
+
+namespace taskhelm {
+
+namespace {
+
+constexpr int kFrictionIndex = 6;  // read and sent like the others, never shown
+constexpr const char* kParamPattern = "0.000";
+
+}  // namespace
+
+DSPForm::DSPForm(App& app) : forms::Form(app.host, "DSPForm"), app_(app) {
+  Layout();
+  Load = [this] { DSPForm_Load(); };
+  Activate = [this] { DSPForm_Activate(); };
+  for (int axis = 0; axis < kAxes; ++axis) {
+    for (int index = 0; index < servo::kParamCount; ++index) {
+      forms::TextBox& box = *paramBoxes_[axis][index];
+      box.KeyUp = [this, axis, index, &box](int& keyCode, int) {
+        CommitServoParam(keyCode, axis, index, box);
+      };
+      // Leaving the box counts as Enter: the axis goes out on every focus change.
+      box.LostFocus = [this, axis, index, &box] {
+        CommitServoParam(forms::Key::Return, axis, index, box);
+      };
+    }
+    for (forms::TextBox* box : protectionBoxes_[axis])
+      box->KeyUp = [this](int& keyCode, int) {
+        if (keyCode != forms::Key::Return) return;
+        app_.SetPointer(forms::Pointer::Hourglass);
+        SendProtection();
+        app_.SetPointer(forms::Pointer::Default);
+      };
+  }
+  for (forms::TextBox* box : jamBoxes_) {
+    box->KeyUp = [this](int& keyCode, int) {
+      if (keyCode != forms::Key::Tab && keyCode != forms::Key::Return) return;
+      app_.SetPointer(forms::Pointer::Hourglass);
+      SendJamSettings();
+      app_.SetPointer(forms::Pointer::Default);
+    };
+    box->LostFocus = [this] { SendJamSettings(); };
+  }
+  Command1.Click = [this] { Command1_Click(); };
+  ViewTestButton.Click = [this] { ViewTestButton_Click(); };
+}
+
+void DSPForm::DSPForm_Load() {
+  // A window loaded again starts afresh, as a new one.
+  ServoParams = {};
+  ReplyValues = {};
+  paramsRead_ = {};
+  protectionRead_ = {};
+  jamRead_ = false;
+  for (forms::Control* control : Controls())
+    if (control->Kind() == forms::ControlKind::TextBox)
+      static_cast<forms::TextBox*>(control)->SetText("");
+  X_Friction.SetText(Text("unused"));
+  Y_Friction.SetText(Text("unused"));
+  ShowCaptions();
+
+  SharedState& s = app_.s;
+  app_.port.CloseLptPort();
+  // The parallel path takes the firmware timing from here on; only the firmware window clears it.
+  s.FlashMode = true;
+  app_.SetPointer(forms::Pointer::Hourglass);
+  app_.port.OpenPort();
+  s.SendingFile = false;
+}
+
+void DSPForm::DSPForm_Activate() {
+  app_.SetPointer(forms::Pointer::Hourglass);
+  GetXCoefficients();
+  GetYCoefficients();
+  DisplayServoParams();
+  ReadProtection();
+  ReadJamSettings();
+  GetXVelCoeffs();
+  ReadYVelocityCoeffs();
+  app_.SetPointer(forms::Pointer::Default);
+}
+
+int16_t DSPForm::ParseParams(std::string_view reply) { return ParseReplyList(reply, ReplyValues); }
+
+bool DSPForm::QueryValues(const std::string& command, servo::Exchange exchange) {
+  std::string reply;
+  if (!app_.port.Query(command, reply, servo::kReplyTerminator, exchange.timeoutMs,
+                       exchange.lptReplyLength))
+    return false;
+  ParseParams(reply);
+  return true;
+}
+
+void DSPForm::ShowReplyValues(std::span<forms::TextBox* const> boxes) {
+  for (size_t i = 0; i < boxes.size(); ++i)
+    boxes[i]->SetText(servo::PlainNumber(app_, ReplyValues[i]));
+}
+
+std::string DSPForm::WireText(const forms::TextBox& box) const {
+  return ToPointDecimal(app_, box.Text());
+}
+
+bool DSPForm::ReadServoParams(int axis) {
+  if (!QueryValues(servo::ReadServoParamsCommand(axis), servo::kParamsRead)) return false;
+  std::copy_n(ReplyValues.begin(), servo::kParamCount, ServoParams[axis].begin());
+  paramsRead_[axis] = true;
+  return true;
+}
+
+void DSPForm::DisplayServoParams() {
+  for (int axis = 0; axis < kAxes; ++axis)
+    for (int p = 0; p < servo::kParamCount; ++p)
+      if (p != kFrictionIndex)
+        paramBoxes_[axis][p]->SetText(
+            platform::FormatNumber(ServoParams[axis][p], kParamPattern, app_.regional.sDecimal));
+  X_Friction.SetEnabled(false);
+  Y_Friction.SetEnabled(false);
+}
+
+void DSPForm::ReadProtection() {
+  for (int axis = 0; axis < kAxes; ++axis) {
+    // Without the X values the Y values are not asked for either.
+    if (!QueryValues(servo::ReadProtectionCommand(axis), servo::kProtectionRead)) return;
+    ShowReplyValues(protectionBoxes_[axis]);
+    protectionRead_[axis] = true;
+  }
+}
+
+void DSPForm::ReadJamSettings() {
+  if (!QueryValues(servo::kReadJamCommand, servo::kJamRead)) return;
+  ShowReplyValues(jamBoxes_);
+  jamRead_ = true;
+}
+
+void DSPForm::ReadVelocityCoeffs(int axis) {
+  if (QueryValues(servo::VelocityCoeffsCommand(axis), servo::kVelocityRead)) {
+    ShowReplyValues(velocityBoxes_[axis]);
+    return;
+  }
+  for (forms::TextBox* box : velocityBoxes_[axis]) box->SetText(Text("no resp."));
+}
+
+void DSPForm::SendServoParams(int axis) {
+  if (!paramsRead_[axis]) return;
+  app_.port.SendString(servo::SetServoParamsCommand(axis, ServoParams[axis]), servo::kSendTimeoutMs);
+}
+
+void DSPForm::SendProtection() {
+  for (int axis = 0; axis < kAxes; ++axis) {
+    if (!protectionRead_[axis]) continue;
+    std::array<std::string, 4> texts;
+    for (size_t i = 0; i < texts.size(); ++i) texts[i] = WireText(*protectionBoxes_[axis][i]);
+    app_.port.SendString(servo::SetProtectionCommand(axis, texts), servo::kSendTimeoutMs);
+  }
+  ReadProtection();
+}
+
+void DSPForm::SendJamSettings() {
+  if (jamRead_) {
+    std::array<std::string, 4> texts;
+    for (size_t i = 0; i < texts.size(); ++i) texts[i] = WireText(*jamBoxes_[i]);
+    app_.port.SendString(servo::SetJamCommand(texts), servo::kSendTimeoutMs);
+  }
+  ReadJamSettings();
+}
+
+void DSPForm::CommitServoParam(int keyCode, int axis, int index, forms::TextBox& box) {
+  if (keyCode != forms::Key::Return) return;
+  ServoParams[axis][index] = static_cast<float>(servo::TypedNumber(app_, box.Text()));
+  SendServoParams(axis);
+  box.SetText(platform::FormatNumber(ServoParams[axis][index], kParamPattern, app_.regional.sDecimal));
+}
+
+void DSPForm::Command1_Click() {
+  app_.SetPointer(forms::Pointer::Hourglass);
+  SendServoParams(0);
+  SendServoParams(1);
+  SendProtection();
+  SendJamSettings();
+  app_.SetPointer(forms::Pointer::Default);
+}
+
+void DSPForm::ViewTestButton_Click() { app_.Window<DSPTestForm>().Show(forms::ShowMode::Modeless); }
+
+}  // namespace taskhelm

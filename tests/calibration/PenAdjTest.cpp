@@ -1,0 +1,136 @@
+// The pen-down adjustment: the profile read at activation, Test!, the pulse force in grams, the
+// pen DAC with its Set and Cycle.
+#include <gtest/gtest.h>
+
+#include "calibration/PenAdj.h"
+#include "tests/calibration/CalibrationHarness.h"
+
+namespace calibration_tests {
+namespace {
+
+using taskhelm::PenAdj;
+
+std::string Boxes(const PenAdj& w) {
+  std::string shown;
+  for (const forms::TextBox* box : {&w.PF, &w.PD, &w.CF, &w.CD, &w.LF, &w.LD, &w.INF, &w.ID,
+                                    &w.PFgrams, &w.PenD})
+    shown += (shown.empty() ? "" : " ") + box->Text();
+  return shown;
+}
+
+TEST(PenAdjRead, ProfileAndPulseGramsAtEveryActivation) {
+  CalibrationHarness h({.model = 33});
+  h.f.device.Receive("!PC120,8,60,12,40,6,20,4@");
+  h.Show<PenAdj>([&](PenAdj& w) {
+    EXPECT_EQ(w.Caption(), "Pen Down Adjustments");
+    EXPECT_EQ(Boxes(w), "120 8 60 12 40 6 20 4 55 0");
+  });
+  EXPECT_EQ(h.Received(), "!PC120,8,60,12,40,6,20,4@!OP@!OC@");
+}
+
+// Values a short reply lacks keep the last reply's; on the first read that is 0. A silent device
+// leaves the boxes as they were.
+TEST(PenAdjRead, ShortAndMissingReplies) {
+  CalibrationHarness h({.model = 33});
+  h.f.device.faults.shortReplies["OP"] = 7;
+  h.Show<PenAdj>([&](PenAdj& w) {
+    EXPECT_EQ(Boxes(w), "180 8 60 10 40 12 20 0 55 0");
+    h.f.device.faults.shortReplies.clear();
+    h.f.device.Receive("!PC1,2,3,4,5,6,7,9@");
+    h.f.device.faults.shortReplies["OP"] = 7;
+    w.Activate();
+    EXPECT_EQ(Boxes(w), "1 2 3 4 5 6 7 0 55 0");
+    h.f.device.faults.silent = true;
+    w.PF.SetText("77");
+    w.Activate();
+    EXPECT_EQ(w.PF.Text(), "77");
+  });
+}
+
+TEST(PenAdjTest, SendsTheProfileLowersWaitsAndRaises) {
+  CalibrationHarness h({.model = 33});
+  h.f.device.Receive("!PC120,8,60,10,40,6,20,4@");
+  int64_t took = 0;
+  h.Show<PenAdj>([&](PenAdj& w) {
+    CalibrationHarness::Type(w.CD, "12.4", w.Command1);  // sent whole
+    h.f.device.ClearReceived();
+    took = h.Timed([&] { w.Command1.Press(); });
+    EXPECT_EQ(w.CD.Text(), "12");
+  });
+  EXPECT_EQ(h.Received(), "!PC120,8,60,12,40,6,20,4@!DP@!UP@!OP@!OC@");
+  EXPECT_GE(took, 2000);
+  EXPECT_LT(took, 4000);
+  EXPECT_FALSE(h.f.device.Service().penDown);
+}
+
+TEST(PenAdjFields, SpinsStopAtZeroAndSendNothing) {
+  CalibrationHarness h({.model = 33});
+  h.Show<PenAdj>([&](PenAdj& w) {
+    CalibrationHarness::Type(w.PF, "0", w.PD);
+    h.f.device.ClearReceived();
+    w.SpinButton1.Down();
+    EXPECT_EQ(w.PF.Text(), "0");
+    for (int i = 0; i < 3; ++i) w.SpinButton1.Up();
+    EXPECT_EQ(w.PF.Text(), "3");
+    EXPECT_EQ(w.Profile[PenAdj::kPF], 3);
+  });
+  EXPECT_EQ(h.Received(), "");
+}
+
+// Half the coast delay may have a fraction: it goes with "." whatever the locale.
+TEST(PenAdjGrams, CarriageCommandWithHalfTheCoastDelay) {
+  for (char decimal : {'.', ','}) {
+    CalibrationHarness h({.model = 33, .decimal = decimal});
+    h.f.device.Receive("!PC120,8,60,5,40,6,20,4@");
+    h.Show<PenAdj>([&](PenAdj& w) {
+      h.f.device.ClearReceived();
+      CalibrationHarness::Type(w.PFgrams, "70", w.PenD);
+    });
+    EXPECT_EQ(h.Received().substr(0, 15), "!CC70,8,60,2.5@") << decimal;
+  }
+}
+
+TEST(PenAdjDac, LeavingSetAndSpinning) {
+  CalibrationHarness h({.model = 33});
+  h.Show<PenAdj>([&](PenAdj& w) {
+    h.f.device.ClearReceived();
+    // Leaving the box sends what was typed; Set holds it to the DAC's range and shows it.
+    CalibrationHarness::Type(w.PenD, "300", w.Command3);
+    w.Command3.Press();
+    EXPECT_EQ(w.PenD.Text(), "255");
+    EXPECT_EQ(w.PenDac, 300);
+    w.PenD.SetText("-4");
+    w.Command3.Press();
+    EXPECT_EQ(w.PenD.Text(), "0");
+    // Every spin click sends.
+    w.PenDac = 254;
+    w.SpinButton7.Up();
+    w.SpinButton7.Up();
+    EXPECT_EQ(w.PenD.Text(), "255");
+    w.PenDac = 0;
+    w.SpinButton7.Down();
+    // Enter released in the box sends too.
+    w.PenD.SetText("17");
+    w.DispatchKeyUp(&w.PenD, forms::Key::Return, 0);
+  });
+  EXPECT_EQ(h.Received(), "!PF300@!PF255@!PF0@!PF255@!PF255@!PF0@!PF17@");
+}
+
+TEST(PenAdjDac, CycleSweepsToTheTopThenReturns) {
+  CalibrationHarness h({.model = 33});
+  int64_t took = 0;
+  h.Show<PenAdj>([&](PenAdj& w) {
+    w.PenD.SetText("250");
+    h.f.device.ClearReceived();
+    took = h.Timed([&] { w.Command2.Press(); });
+    EXPECT_EQ(w.PenD.Text(), "250");
+    EXPECT_EQ(w.PenDac, 250);
+  });
+  EXPECT_EQ(h.Received(), "!PF250@!PF251@!PF252@!PF253@!PF254@!PF255@!PF0@");
+  EXPECT_GE(took, 6 * 110);
+  EXPECT_LT(took, 7 * 110 + 200);  // the sends take a moment of their own
+  EXPECT_EQ(h.f.device.Service().penDac, 0);
+}
+
+}  // namespace
+}  // namespace calibration_tests

@@ -1,0 +1,101 @@
+// The exchange gate: which entries run while the device is busy, and where a busy spell ends.
+#include <gtest/gtest.h>
+
+#include "forms/ExchangeGate.h"
+#include "tests/forms/SampleForm.h"
+#include "tests/support/TestHost.h"
+
+namespace forms_tests {
+namespace {
+
+using forms::DuringExchange;
+using forms::EntryKind;
+using forms::ExchangeGate;
+
+class Gate : public ::testing::Test {
+ protected:
+  // An operator action that uses the device, then waits (pumps) like a reply wait does.
+  void ExchangeThatPumps(const std::function<void()>& duringTheWait) {
+    ExchangeGate::DeviceUse use(gate());
+    duringTheWait();
+  }
+  bool Operate(DuringExchange mark, bool* ran = nullptr) {
+    return gate().Run(host, EntryKind::Operator, mark, [ran] {
+      if (ran) *ran = true;
+    });
+  }
+  ExchangeGate& gate() { return host.exchange; }
+  testing_support::TestHost host;
+};
+
+TEST_F(Gate, WhatRunsWhileAnExchangeWaits) {
+  struct Case {
+    const char* name;
+    EntryKind kind;
+    DuringExchange mark;
+    bool runs;
+  };
+  for (const Case& c : {Case{"a click", EntryKind::Operator, DuringExchange::Refused, false},
+                        Case{"abort", EntryKind::Operator, DuringExchange::Allowed, true},
+                        Case{"a timer tick", EntryKind::Timer, DuringExchange::Refused, true}}) {
+    SCOPED_TRACE(c.name);
+    bool ran = false, admitted = false;
+    int beeps = host.beeps;
+    Operate(DuringExchange::Refused);  // idle: everything runs
+    gate().Run(host, EntryKind::Operator, DuringExchange::Refused, [&] {
+      ExchangeThatPumps([&] {
+        admitted = gate().Run(host, c.kind, c.mark, [&] { ran = true; });
+      });
+    });
+    EXPECT_EQ(ran, c.runs);
+    EXPECT_EQ(admitted, c.runs);
+    EXPECT_EQ(host.beeps, beeps + (c.runs ? 0 : 1));
+    EXPECT_FALSE(gate().ExchangeUnderWay());
+  }
+}
+
+TEST_F(Gate, TheDeviceStaysHeldUntilTheActionThatUsedItReturns) {
+  bool refusedBetweenCalls = false;
+  gate().Run(host, EntryKind::Operator, DuringExchange::Refused, [&] {
+    ExchangeThatPumps([] {});
+    // A pause between the send and the read-back still belongs to the exchange.
+    refusedBetweenCalls = !Operate(DuringExchange::Refused);
+    ExchangeThatPumps([] {});
+  });
+  EXPECT_TRUE(refusedBetweenCalls);
+  EXPECT_FALSE(gate().ExchangeUnderWay());
+  EXPECT_TRUE(Operate(DuringExchange::Refused));
+}
+
+TEST_F(Gate, AModalWindowShownAfterAnExchangeTakesClicksButNotDuringItsOwnExchange) {
+  SampleForm dialog(host, "Dialog");
+  bool clickInDialog = false, clickDuringDialogExchange = true, clickAfterDialog = true;
+  host.modalOperators["Dialog"] = [&](forms::Form& form) {
+    clickInDialog = Operate(DuringExchange::Refused);
+    gate().Run(host, EntryKind::Operator, DuringExchange::Refused, [&] {
+      ExchangeThatPumps([&] { clickDuringDialogExchange = Operate(DuringExchange::Refused); });
+    });
+    form.Hide();
+  };
+  gate().Run(host, EntryKind::Operator, DuringExchange::Refused, [&] {
+    ExchangeThatPumps([] {});
+    dialog.Show(forms::ShowMode::Modal);
+    // Back in the action that used the device before the dialog: still held.
+    clickAfterDialog = Operate(DuringExchange::Refused);
+  });
+  EXPECT_TRUE(clickInDialog);
+  EXPECT_FALSE(clickDuringDialogExchange);
+  EXPECT_FALSE(clickAfterDialog);
+}
+
+TEST_F(Gate, AProgramEndUnwindingThroughAnExchangeLeavesTheGateOpen) {
+  EXPECT_FALSE(host.Run([&] {
+    gate().Run(host, EntryKind::Operator, DuringExchange::Refused, [&] {
+      ExchangeThatPumps([&] { host.EndProgram(); });
+    });
+  }));
+  EXPECT_FALSE(gate().ExchangeUnderWay());
+}
+
+}  // namespace
+}  // namespace forms_tests

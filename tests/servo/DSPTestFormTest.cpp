@@ -1,0 +1,210 @@
+// The servo test window: each button and box sends its test byte-exact, the results land in
+// their labels, and a disturbance choice has the tuner read the servo parameters again.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "tests/servo/ServoHarness.h"
+
+namespace servo_tests {
+namespace {
+
+using taskhelm::DSPTestForm;
+
+TEST(TestWindow, EachTestSendsItsCommandByteExact) {
+  struct Case {
+    const char* what;
+    std::function<void(ServoHarness&, DSPTestForm&)> act;
+    std::string sent;
+  };
+  const Case cases[] = {
+      {"watch, initial boxes", [](auto& h, auto& w) { h.f.host.Run([&] { w.Command1.Press(); }); },
+       "!ZR-1,-1,-1,-1@"},
+      {"watch, hexadecimal typed",
+       [](auto& h, auto& w) {
+         w.RegB.SetText("&H10");
+         w.RegC.SetText("300.5");
+         w.RegD.SetText("&H12345");
+         h.PressEnter(w.RegA);
+       },
+       "!ZR-1,16,300,4660@"},
+      {"watch, beyond 16 bits",
+       [](auto& h, auto& w) {
+         w.RegA.SetText("99999");
+         w.RegB.SetText("-40000");
+         h.PressEnter(w.RegA);
+       },
+       "!ZR32767,-32768,-1,-1@"},
+      {"min and max", [](auto& h, auto& w) { h.f.host.Run([&] { w.GetMinAndMax.Press(); }); }, "!ZD0@"},
+      {"register read",
+       [](auto& h, auto& w) {
+         w.RegToRead1.SetText("&H10");
+         h.PressEnter(w.RegToRead1);
+       },
+       "!ZD16,0@"},
+      {"accel, neither axis",
+       [](auto& h, auto& w) {
+         w.PWAccTxt.SetText("4.5");
+         w.PWPerTxt.SetText("20.4");
+         h.f.host.Run([&] { w.Command2.Press(); });
+       },
+       "!TA0,0,20,5@"},
+      {"accel, Y only",
+       [](auto& h, auto& w) {
+         w.YAxisCheck.SetValue(1);
+         h.f.host.Run([&] { w.Command2.Press(); });
+       },
+       "!TA1,0,0,0@"},
+      {"accel, X only",
+       [](auto& h, auto& w) {
+         w.XAxisCheck.SetValue(1);
+         h.f.host.Run([&] { w.Command2.Press(); });
+       },
+       "!TA0,0,0,0@"},
+      {"accel, both",
+       [](auto& h, auto& w) {
+         w.XAxisCheck.SetValue(1);
+         w.YAxisCheck.SetValue(1);
+         h.f.host.Run([&] { w.Command2.Press(); });
+       },
+       "!TA2,0,0,0@"},
+      {"raw PWM",
+       [](auto& h, auto& w) {
+         w.XPWMTxt.SetText("100");
+         w.YPWMTxt.SetText("-2.5");
+         h.f.host.Run([&] { w.Command6.Press(); });
+       },
+       "!ZP100,-2@"},
+      {"stop", [](auto& h, auto& w) { h.f.host.Run([&] { w.Command3.Press(); }); }, "!ZP0,0"},
+      {"line test, Y and pen up",
+       [](auto& h, auto& w) {
+         w.LTVel.SetText("10");
+         w.LTAccel.SetText("5");
+         w.LRegA.SetText("&H10");
+         w.LRegB.SetText("17");
+         w.Option2.SetValue(true);
+         w.Option3.SetValue(true);
+         h.f.host.Run([&] { w.Command7.Press(); });
+       },
+       "!ZL5,10,1,1,16,,17@"},
+      {"line test, as created",
+       [](auto& h, auto& w) { h.f.host.Run([&] { w.Command7.Press(); }); }, "!ZL0,0,0,0,0,,0@"},
+  };
+  for (const Case& c : cases) {
+    ServoHarness h;
+    h.OpenTuner();
+    h.OpenTests();
+    c.act(h, h.Tests());
+    EXPECT_EQ(h.Received(), c.sent) << c.what;
+    EXPECT_EQ(h.f.device.RejectedTokens() + h.f.device.UnknownCommands(), 0) << c.what;
+  }
+}
+
+TEST(TestWindow, EveryFocusLossOfAWatchedRegisterSendsTheFour) {
+  ServoHarness h;
+  h.OpenTuner();
+  h.OpenTests();
+  DSPTestForm& w = h.Tests();
+  h.f.host.Run([&] { w.RegA.SetFocus(); });
+  h.f.device.ClearReceived();
+  h.f.host.Run([&] {
+    w.RegB.SetFocus();
+    w.RegC.SetFocus();
+    w.RegD.SetFocus();
+    w.RegToRead1.SetFocus();
+  });
+  EXPECT_EQ(h.Received(), "!ZR-1,-1,-1,-1@!ZR-1,-1,-1,-1@!ZR-1,-1,-1,-1@!ZR-1,-1,-1,-1@");
+}
+
+TEST(TestWindow, ResultsLandInTheirLabelsAndAFailedReadChangesNothing) {
+  ServoHarness h;
+  h.OpenTuner();
+  h.OpenTests();
+  DSPTestForm& w = h.Tests();
+  EXPECT_EQ(w.Caption(), "Tuning Testing");
+
+  // Registers 16 and 0 hold 2113 and 17; watched register -1 sits near -114.
+  h.f.host.Run([&] { w.Command1.Press(); });
+  h.f.host.Run([&] { w.GetMinAndMax.Press(); });
+  for (forms::Label* label : {&w.RegAMin, &w.RegBMin, &w.RegCMin, &w.RegDMin}) EXPECT_EQ(label->Caption(), "-154");
+  for (forms::Label* label : {&w.RegAMax, &w.RegBMax, &w.RegCMax, &w.RegDMax}) EXPECT_EQ(label->Caption(), "-74");
+  w.RegToRead1.SetText("&H10");
+  w.RegToRead2.SetText("-1");
+  h.PressEnter(w.RegToRead1);
+  EXPECT_EQ(w.Reg1Result.Caption(), "2113");
+  EXPECT_EQ(w.HReg1Result.Caption(), "0x841");
+  EXPECT_EQ(w.Reg2Result.Caption(), "-114");
+  EXPECT_EQ(w.HReg2Result.Caption(), "0xFF8E");
+
+  w.LTVel.SetText("10");
+  w.LTAccel.SetText("5");
+  h.f.host.Run([&] { w.Command7.Press(); });
+  const char* expected[] = {"9.6", "10.4", "10", "-10.4", "-9.6", "-10", "4.5", "5.5", "5", "-5.5", "-4.5", "-5"};
+  forms::Label* results[] = {&w.PosMinA, &w.PosMaxA, &w.PosAvgA, &w.NegMinA, &w.NegMaxA, &w.NegAvgA,
+                             &w.PosMinB, &w.PosMaxB, &w.PosAvgB, &w.NegMinB, &w.NegMaxB, &w.NegAvgB};
+  for (size_t i = 0; i < std::size(results); ++i) EXPECT_EQ(results[i]->Caption(), expected[i]) << i;
+
+  h.f.device.faults.silent = true;
+  const size_t boxes = h.f.host.boxes.size();
+  h.f.host.Run([&] { w.GetMinAndMax.Press(); });
+  h.PressEnter(w.RegToRead1);
+  h.f.host.Run([&] { w.Command7.Press(); });
+  EXPECT_EQ(h.f.host.boxes.size(), boxes + 3) << "each failure is reported";
+  EXPECT_EQ(w.RegAMin.Caption(), "-154");
+  EXPECT_EQ(w.Reg1Result.Caption(), "2113");
+  EXPECT_EQ(w.NegAvgB.Caption(), "-5");
+
+  // Closed and opened again, the window starts over.
+  w.Option2.SetValue(true);
+  h.f.host.Run([&] { w.Close(); });
+  h.f.host.Run([&] { h.Tuner().ViewTestButton.Press(); });
+  EXPECT_TRUE(h.f.host.IsShown("DSPTestForm"));
+  EXPECT_EQ(w.RegToRead1.Text(), "&H0000");
+  EXPECT_EQ(w.RegAMin.Caption(), "");
+  EXPECT_EQ(w.NegAvgB.Caption(), "");
+  EXPECT_EQ(w.LineTestAxis, 0);
+  EXPECT_TRUE(w.Option1.Value());
+}
+
+TEST(TestWindow, ADisturbanceChoiceHasTheTunerReadTheParametersAgain) {
+  const std::pair<const char*, const char*> choices[] = {
+      {"Option5", "!TD1@"}, {"Option6", "!TD2@"}, {"Option7", "!TD0@"}, {"Option8", "!TD129@"},
+      {"Option9", "!TD130@"}};
+  ServoHarness h;
+  h.OpenTuner();
+  h.OpenTests();
+  for (const auto& [option, command] : choices) {
+    h.f.device.ClearReceived();
+    h.f.device.Service().servo[0][0] = 3.25;
+    h.f.host.Run([&] { static_cast<forms::OptionButton*>(h.Tests().FindControl(option))->SetValue(true); });
+    EXPECT_EQ(h.Received(), std::string(command) + "!ZO0@!ZO1@") << option;
+    EXPECT_EQ(h.Tuner().X_kP.Text(), "3.250") << option;
+    h.Tuner().X_kP.SetText("");
+  }
+  EXPECT_EQ(h.f.device.Service().disturbanceTest, 130);
+
+  // With the tuner closed, the choice works on a new tuner that is not shown.
+  h.f.host.Run([&] { h.Tuner().Close(); });
+  h.f.device.ClearReceived();
+  h.f.host.Run([&] { h.Tests().Option7.SetValue(true); });
+  EXPECT_EQ(h.Received(), "!TD0@!ZO0@!ZO1@");
+  ASSERT_NE(h.f.app.LoadedWindow<taskhelm::DSPForm>(), nullptr);
+  EXPECT_FALSE(h.f.host.IsShown("DSPForm"));
+  EXPECT_EQ(h.Tuner().X_kP.Text(), "3.250");
+}
+
+// Both windows keep their English texts in the Spanish edition, by entries of their own.
+TEST(TestWindow, BothWindowsShowTheirEnglishTextsInTheSpanishEdition) {
+  ServoHarness h(Cutter(32, {}, texts::Edition::Spanish));
+  h.f.device.faults.silent = true;  // "no resp." too
+  h.OpenTuner();
+  h.OpenTests();
+  EXPECT_EQ(h.Tuner().Caption(), "QUORVANE Servo Tuner");
+  EXPECT_EQ(h.Tuner().x_vd.Text(), "no resp.");
+  EXPECT_EQ(h.Tests().Command3.Caption(), "Stop!");
+  EXPECT_EQ(h.Tests().Option4.Caption(), "Down");
+  for (const std::string& missing : h.f.app.T.Missing()) ADD_FAILURE() << "no Spanish for: " << missing;
+}
+
+}  // namespace
+}  // namespace servo_tests
