@@ -88,6 +88,21 @@ TEST(RollFeedMenus, AReadOutWithoutAnswerSaysNoResponse) {
   EXPECT_EQ(h.f.host.pointer, forms::Pointer::Default);
 }
 
+TEST(RollFeedMenus, CalibrateGoesOnOnlyWithTheSettingsSent) {
+  struct Case {
+    forms::MsgAnswer answer;
+    bool opened;
+  };
+  for (const Case& c : {Case{forms::MsgAnswer::No, false}, Case{forms::MsgAnswer::Yes, true}}) {
+    RollFeedHarness h;
+    h.f.s.SettingsSent = false;
+    h.f.host.answers = {c.answer};
+    h.f.host.Run([&] { h.Window().CalPltrCom.Choose(); });
+    EXPECT_EQ(h.f.host.boxes.at(0).title, "Update MarveskK ");
+    EXPECT_EQ(h.f.host.IsShown("Calib") || h.f.host.shownForms.back() == "Calib", c.opened);
+  }
+}
+
 TEST(RollFeedMenus, DevicePortTestGivesTheModelsInstructions) {
   RollFeedHarness h;
   h.Window().TstPortCom.Choose();
