@@ -3,6 +3,7 @@
 #include <string>
 
 #include "cutter/CutterFields.h"
+#include "cutter/KnifeControls.h"
 #include "cutter/SettingsField.h"
 #include "cutter/SettingsWindow.h"
 
@@ -10,7 +11,8 @@ namespace taskhelm {
 
 class App;
 
-class Dru71Set : public SettingsWindow {
+// The fields it shares with the roll-feed window are KnifeControls'.
+class Dru71Set : public SettingsWindow, public KnifeControls {
  public:
   explicit Dru71Set(App& app);
 
@@ -28,55 +30,9 @@ class Dru71Set : public SettingsWindow {
   forms::Frame Frame1{this, "Frame1"};        // Tangential Cutting
   forms::Frame Frame3D11{this, "Frame3D11"};  // send buttons
 
-  // Numeric fields: box, spin, caption label.
-  forms::TextBox PanelX{this, "PanelX"};
-  forms::SpinButton PanelXSpin{this, "PanelXSpin"};
-  forms::Label PanelXLab{this, "PanelXLab"};
-  forms::TextBox PanelY{this, "PanelY"};
-  forms::SpinButton PanelYSpin{this, "PanelYSpin"};
-  forms::Label PanelYLab{this, "PanelYLab"};
-  forms::TextBox XScale{this, "XScale"};
-  forms::SpinButton ScaleXSpin{this, "ScaleXSpin"};
-  forms::Label ScaleXLab{this, "ScaleXLab"};
-  forms::TextBox YScale{this, "YScale"};
-  forms::SpinButton ScaleYSpin{this, "ScaleYSpin"};
-  forms::Label ScaleYLab{this, "ScaleYLab"};
-  forms::TextBox Accel{this, "Accel"};
-  forms::SpinButton AccelSpin{this, "AccelSpin"};
-  forms::Label AccelLabel{this, "AccelLabel"};
-  forms::TextBox UpDelay{this, "UpDelay"};
-  forms::SpinButton UpDelaySpin{this, "UpDelaySpin"};
-  forms::Label UpDelLabel{this, "UpDelLabel"};
-  forms::TextBox DnDelay{this, "DnDelay"};
-  forms::SpinButton DnDelaySpin{this, "DnDelaySpin"};
-  forms::Label DownDelLab{this, "DownDelLab"};
-  forms::TextBox LoForce{this, "LoForce"};
-  forms::SpinButton LoForceSpin{this, "LoForceSpin"};
-  forms::Label LoForceLab{this, "LoForceLab"};
-  forms::TextBox HiForce{this, "HiForce"};
-  forms::SpinButton HiForceSpin{this, "HiForceSpin"};
-  forms::Label HiForceLab{this, "HiForceLab"};
-  forms::TextBox Offset{this, "Offset"};
-  forms::SpinButton OffsetSpin{this, "OffsetSpin"};
-  forms::Label OffsetLab{this, "OffsetLab"};
-  forms::TextBox MinAng{this, "MinAng"};
-  forms::SpinButton MinAngSpin{this, "MinAngSpin"};
-  forms::Label MinAngLab{this, "MinAngLab"};
-  forms::TextBox Overcut{this, "Overcut"};
-  forms::SpinButton OvercutSpin{this, "OvercutSpin"};
-  forms::Label OvercutLab{this, "OvercutLab"};
+  // Feature boxes and the tangential knife's fields.
   forms::CheckBox PounceEnable{this, "PounceEnable"};
-  forms::CheckBox CutEnable{this, "CutEnable"};
-  forms::TextBox CutLength{this, "CutLength"};
-  forms::SpinButton CutLengthSpin{this, "CutLengthSpin"};
-  forms::Label CutLengthLab{this, "CutLengthLab"};
-  forms::TextBox BlankLength{this, "BlankLength"};
-  forms::SpinButton BlankLengthSpin{this, "BlankLengthSpin"};
-  forms::Label BlankLengthLab{this, "BlankLengthLab"};
   forms::CheckBox LoopEnable{this, "LoopEnable"};
-  forms::TextBox LoopSize{this, "LoopSize"};
-  forms::SpinButton LoopSizeSpin{this, "LoopSizeSpin"};
-  forms::Label LoopSizeLab{this, "LoopSizeLab"};
   forms::CheckBox TanEnable{this, "TanEnable"};
   forms::TextBox TanLength{this, "TanLength"};
   forms::SpinButton TanLengthSpin{this, "TanLengthSpin"};
@@ -84,13 +40,9 @@ class Dru71Set : public SettingsWindow {
   forms::TextBox TanForce{this, "TanForce"};
   forms::SpinButton TanForceSpin{this, "TanForceSpin"};
   forms::Label Label2{this, "Label2"};
-  forms::CommandButton UpdateDisplay{this, "UpdateDisplay"};
 
-  // The cutter's own menu items (the shared ones are the frame's).
-  forms::MenuItem DsplyKnifeCom{this, "DsplyKnifeCom", &DsplyMenu};
+  // The cutter's own menu items.
   forms::MenuItem DsplyMotorVoltsCom{this, "DsplyMotorVoltsCom", &DsplyMenu};
-  forms::MenuItem DisplayFilter{this, "DisplayFilter", &OptionMenu};
-  forms::MenuItem DisplayLang{this, "DisplayLang", &OptionMenu};
   forms::MenuItem CornerDisp{this, "CornerDisp", &OptionMenu};
   forms::MenuItem OptSep1{this, "OptSep1", &OptionMenu};
   forms::MenuItem UpdateFlash{this, "UpdateFlash", &OptionMenu};
@@ -109,18 +61,18 @@ class Dru71Set : public SettingsWindow {
   void ShowSettings() override { ShowParam(); }
   FieldSet& Fields() override { return fields_; }
   std::string HelpFileName() const override;
+  std::span<const UnitLabelRow> UnitLabels() const override;
 
  private:
+  // The send buttons sit below the feature frames, or at the top when those are hidden.
+  enum class SendFramePlace { BelowFeatures, Top };
+
   void Form_Load();
   void Form_Activate();
-  void Form_Paint();
   void PlaceControls();
-  void PlaceSendFrame(bool standard);
-  void ShowUnitLabels();
+  void PlaceSendFrame(SendFramePlace place);
   void ShowCorneringMode();
 
-  void EnglishButton_Click();
-  void MetricButton_Click();
   void CutEnable_Click();
   void PounceEnable_Click();
   void LoopEnable_Click();

@@ -80,4 +80,10 @@ void AddCutterFeatures(TokenLine& line, const SharedState& s, TokenTarget target
 //   36/39/42/47:         HO PT LL UR SS SF SD SA KO KV KA, "@" or "UD@"
 std::string CutterSettingsCommand(const SharedState& s, SendMode mode);
 
+// The roll-feed window's settings command:
+//   HO RF PT LL UR SS SF SD SA KO KV KA [FG] [CO CL AE AL], then "@" or " UD@"
+// RF carries the paneled roll feed's lowest bit; FG only with paneled roll feed; the tag-board
+// and loop tokens only for model 35.
+std::string RollFeedSettingsCommand(const SharedState& s, SendMode mode);
+
 }  // namespace taskhelm

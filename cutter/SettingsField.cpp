@@ -1,8 +1,10 @@
 #include "cutter/SettingsField.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "platform/Numbers.h"
+#include "setup/StatusHints.h"
 #include "startup/App.h"
 #include "startup/Main.h"
 
@@ -65,7 +67,8 @@ const UnitView& SettingsField::View() const {
 
 double SettingsField::Reading() const {
   const App& app = Application();
-  if (spec_.reader == Reader::Regional)
+  if (spec_.reader == Reader::Regional ||
+      (spec_.reader == Reader::RegionalInMetric && app.s.MetricUnits))
     return platform::LeadingNumber(ToPointDecimal(app, box_.Text()));
   return platform::LeadingNumber(box_.Text());
 }
@@ -86,15 +89,22 @@ void SettingsField::Validate() {
   const double x =
       box_.Text() == Format(ToShown(stored), View().pattern) ? stored : ToDevice(Reading());
   const int64_t low = Low(), high = High();
-  // Clamping before rounding keeps huge entries in range; with whole-number bounds it gives what
-  // rounding first and clamping then would.
   int64_t v;
-  if (!(x >= static_cast<double>(low)))
+  if (spec_.beforeClamp) {
+    // The hook sees the rounded value itself; far outside every bound, a huge entry is held at
+    // a size that still rounds.
+    constexpr double kFar = 1e15;
+    const int64_t rounded = platform::RoundHalfEven(x >= -kFar ? std::min(x, kFar) : -kFar);
+    v = std::clamp(spec_.beforeClamp(*this, rounded), low, high);
+  } else if (!(x >= static_cast<double>(low))) {
+    // Clamping before rounding keeps huge entries in range; with whole-number bounds it gives
+    // what rounding first and clamping then would.
     v = low;
-  else if (x > static_cast<double>(high))
+  } else if (x > static_cast<double>(high)) {
     v = high;
-  else
+  } else {
     v = platform::RoundHalfEven(x);
+  }
   target.Set(v);
   if (spec_.afterStore) spec_.afterStore(*this);
   if (spec_.rewrite == Rewrite::Yes) Show();
@@ -118,12 +128,40 @@ void SettingsField::Write(double shown, std::string_view pattern) {
   box_.SetText(Format(shown, pattern));
 }
 
+void SettingsField::SwitchUnits() {
+  const bool metric = Application().s.MetricUnits;
+  const UnitSwitch rule = spec_.units;
+  if (rule == UnitSwitch::ConvertText || (rule == UnitSwitch::MetricConvertsText && metric)) {
+    // Only the view changes: old shown -> new shown without the detour through device units.
+    const UnitView& from = metric ? spec_.english : spec_.metric;
+    const UnitView& to = View();
+    double shown = Reading();
+    if (from.mul != to.mul) shown = shown * from.mul / to.mul;
+    Write(shown * to.div / from.div, to.pattern);
+  } else if (rule != UnitSwitch::Keep) {
+    const SettingRef shown = spec_.shows ? spec_.shows(Application().s) : Target();
+    if (shown) ShowValue(static_cast<double>(shown.Get()));
+  }
+}
+
 void SettingsField::Step(int direction) {
-  Write(Reading() + direction * View().step, View().spinPattern);
+  const double shown = Reading();
+  if (spec_.spinStop == SpinStop::AtBounds) {
+    const double device = ToDevice(shown);
+    const int64_t bound = direction < 0 ? Low() : High();
+    if (direction < 0 ? device <= static_cast<double>(bound) : device >= static_cast<double>(bound)) {
+      ShowValue(static_cast<double>(bound), View().spinPattern);
+      Validate();
+      return;
+    }
+  }
+  Write(shown + direction * View().step, View().spinPattern);
   Validate();
 }
 
-void SettingsField::ShowHint() { taskhelm::ShowHint(Application(), set_.statusBar, spec_.hint); }
+void SettingsField::ShowHint() {
+  taskhelm::ShowHint(Application(), set_.statusBar, spec_.hint, set_.form.Name());
+}
 
 void SettingsField::EnterPressed() {
   for (const char* name : spec_.next) {
@@ -151,17 +189,26 @@ SettingsField& FieldSet::operator[](std::string_view box) const {
   throw std::out_of_range("no settings field " + std::string(box));
 }
 
-void FieldSet::CommitFocused() {
+void FieldSet::CommitFocused(SendCause cause) {
   const forms::Control* active = form.ActiveControl();
-  for (const auto& f : fields_)
-    if (&f->Box() == active && f->Spec().commit == CommitOnSend::Yes) {
+  for (const auto& f : fields_) {
+    if (&f->Box() != active) continue;
+    const CommitOnSend commit = f->Spec().commit;
+    if (commit == CommitOnSend::Yes ||
+        (commit == CommitOnSend::WhenAskedFirst && cause == SendCause::UpdateFirst))
       f->Validate();
-      return;
-    }
+    return;
+  }
 }
 
-void ShowHint(const App& app, forms::TextBox& statusBar, std::string_view english) {
-  statusBar.SetText(app.T(english));
+void FieldSet::ShowCaptions() {
+  for (const auto& f : fields_)
+    if (f->Caption() && f->Spec().caption)
+      f->Caption()->SetCaption(app.T(f->Spec().caption, form.Name()));
+}
+
+void FieldSet::SwitchUnits() {
+  for (const auto& f : fields_) f->SwitchUnits();
 }
 
 bool CanTakeFocus(const forms::Control& control) {

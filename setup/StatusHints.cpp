@@ -1,17 +1,20 @@
 #include "setup/StatusHints.h"
 
+#include <string>
+
 #include "startup/App.h"
 
 namespace taskhelm {
 
-void ShowHint(App& app, forms::TextBox& statusBar, const char* text, const char* context) {
-  statusBar.SetText(app.T(text, context));
+void ShowHint(const App& app, forms::TextBox& statusBar, std::string_view english,
+              std::string_view context) {
+  statusBar.SetText(app.T(english, context));
 }
 
 void WireHints(App& app, forms::TextBox& statusBar, std::initializer_list<Hint> hints,
-               const char* context) {
+               std::string_view context) {
   for (const Hint& hint : hints) {
-    auto show = [&app, &statusBar, text = hint.text, context] {
+    auto show = [&app, &statusBar, text = hint.text, context = std::string(context)] {
       ShowHint(app, statusBar, text, context);
     };
     hint.control->GotFocus = show;

@@ -1,6 +1,7 @@
 #pragma once
 // The hints a window writes to its status bar when a control gets the focus or the pointer.
 #include <initializer_list>
+#include <string_view>
 
 #include "forms/Controls.h"
 
@@ -15,9 +16,10 @@ struct Hint {
 
 // Shows the text in the status bar; `context` (the window's name) picks a wording that differs
 // from the other windows'.
-void ShowHint(App& app, forms::TextBox& statusBar, const char* text, const char* context = "");
+void ShowHint(const App& app, forms::TextBox& statusBar, std::string_view english,
+              std::string_view context = {});
 // Wires the GotFocus and MouseMove of each control to show its hint.
 void WireHints(App& app, forms::TextBox& statusBar, std::initializer_list<Hint> hints,
-               const char* context = "");
+               std::string_view context = {});
 
 }  // namespace taskhelm

@@ -11,6 +11,9 @@ namespace taskhelm {
 
 bool ConnectDevice(App& app, bool quiet) {
   SharedState& s = app.s;
+  // What an earlier display forced concerns settings read before: the model's window decides
+  // afresh whether the settings read now are the device's.
+  s.SettingsForced = false;
   ApplyModelProfile(app);
   bool result;
   if (!s.PlotterPresent) {

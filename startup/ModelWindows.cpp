@@ -1,6 +1,7 @@
 #include "startup/ModelWindows.h"
 
 #include "cutter/Dru71Set.h"
+#include "rollfeed/StoogMoa.h"
 #include "startup/App.h"
 #include "setup/Config.h"
 
@@ -8,7 +9,7 @@ namespace taskhelm {
 
 bool HasModelWindow(int16_t model) {
   switch (model) {
-    case 32: case 36: case 39: case 42: case 47: return true;
+    case 32: case 35: case 36: case 39: case 42: case 47: return true;
     default: return false;
   }
 }
@@ -31,6 +32,7 @@ void ShowModelWindow(App& app) {
       window.Show();
       break;
     }
+    case 35: app.Window<StoogMoa>().Show(); break;
     default:
       // No settings window serves this model: say so and let the operator choose another once.
       app.MsgBox(app.T("There is no settings window for this model. Please choose another model."),
@@ -45,6 +47,7 @@ void ShowModelWindow(App& app) {
 
 void AdjustModelWindow(App& app) {
   if (app.s.ModelCode == 32) app.Window<Dru71Set>().CornerDisp.SetVisible(false);
+  if (app.s.ModelCode == 35) app.Window<StoogMoa>().CutEnable.SetEnabled(true);
 }
 
 void SelectDefaultMarkOption(App& app) {

@@ -20,7 +20,11 @@ const SettingsWindowRules kRollFeedRules{
     .errorTitle = "Plotter Error",
     .errorPort = &SharedState::PortName,
     .permanentReadBackDelayMs = 0,
-    .plotterWording = false,
+    .temporarySettleMs = 4000,
+    .wording = taskhelm::DeviceWording::Cutter,
+    .versionBox = taskhelm::VersionBox::BothAnswered,
+    .memoryReplyKept = 8,
+    .bladeHolderReplyLength = 4,
     .unsentCalibration = taskhelm::UnsentCalibration::Refused,
 };
 
@@ -28,7 +32,11 @@ const SettingsWindowRules kPenPlotterRules{
     .errorTitle = "Plotter Error",
     .errorPort = &SharedState::PortName,
     .permanentReadBackDelayMs = 0,
-    .plotterWording = true,
+    .temporarySettleMs = 0,
+    .wording = taskhelm::DeviceWording::Plotter,
+    .versionBox = taskhelm::VersionBox::SoftwareAnswered,
+    .memoryReplyKept = 10,
+    .bladeHolderReplyLength = 2,
     .calibrateOpenPort = &SharedState::PortName,
 };
 
@@ -44,6 +52,7 @@ class StandInTwin : public taskhelm::SettingsWindow {
   void ShowSettings() override {}
   taskhelm::FieldSet& Fields() override { return fields_; }
   std::string HelpFileName() const override { return {}; }
+  std::span<const taskhelm::UnitLabelRow> UnitLabels() const override { return {}; }
 
  private:
   taskhelm::FieldSet fields_{app, *this, StatusBar, {}};

@@ -49,13 +49,7 @@ class ParallelQuery : public ::testing::TestWithParam<ParallelQueryCase> {};
 TEST_P(ParallelQuery, ShowsWhatTheRepliesMean) {
   const ParallelQueryCase& c = GetParam();
   CutterHarness h(Cutter(c.model));
-  h.f.UseParallelPort(1);
-  h.f.parlink.replies = c.replies;
-  (h.Window().*c.item).Choose();
-  std::string shown;
-  for (const auto& box : h.f.host.boxes)
-    if (box.icon == MsgIcon::None) shown = box.text;
-  EXPECT_EQ(shown, c.text);
+  EXPECT_EQ(h.ShownOnParallel(h.Window().*c.item, c.replies), c.text);
 }
 
 using taskhelm::Dru71Set;
@@ -223,24 +217,6 @@ TEST(CutterMenus, SettingsFileSavedAndOpenedAgain) {
   EXPECT_EQ(h.f.device.Received(), "");  // a file reaches the device only through the sends
 }
 
-// A loaded file that differs from the device only where no box shows it still goes out whole.
-TEST(CutterMenus, LoadedSettingsCountAsUnsent) {
-  CutterHarness h(Cutter(36));
-  auto& w = h.Window();
-  w.SendSettingTemp.Press();
-  ASSERT_TRUE(h.f.s.SettingsSent);
-  const std::string path = h.f.app.programFolder + "/origin.tkh";
-  std::ofstream(path) << "!HO0 PT3 LL0,0 UR18250,30250 SS100,100 SF10,700 SD0,0 SA10 KO94 KV20 "
-                         "KA15 \r\n";
-  h.f.host.openFiles = {path};
-  w.FileSendCom[1].Choose();
-  EXPECT_FALSE(h.f.s.SettingsSent);
-  h.f.device.ClearReceived();
-  w.SendDefault.Press();
-  EXPECT_EQ(h.SettingsCommandReceived(),
-            "!HO0 PT3 LL0,0 UR18250,30250 SS100,100 SF10,700 SD0,0 SA10 KO94 KV20 KA15UD@");
-}
-
 // A file with values no device would report shows and sends them clamped to the model's limits.
 TEST(CutterMenus, AnOutOfRangeSettingsFileIsClampedBeforeItIsShownOrSent) {
   CutterHarness h(Cutter(36));
@@ -311,48 +287,6 @@ TEST(CutterMenus, AFailedUpdateFirstStopsTheFileCommand) {
   h.Window().FileSendCom[0].Choose();
   EXPECT_EQ(h.f.host.boxes.at(0).title, "Update cutter ");
   EXPECT_TRUE(h.f.host.fileDialogs.empty());
-}
-
-struct ExitCase {
-  bool present, sent;
-  std::deque<MsgAnswer> answers;
-  bool question, ends;
-};
-
-TEST(CutterMenus, ExitAsksOnlyWhenUnsentChangesWouldBeLost) {
-  for (const ExitCase& c : {ExitCase{true, false, {MsgAnswer::No}, true, false},
-                            ExitCase{true, false, {MsgAnswer::Yes}, true, true},
-                            ExitCase{false, false, {}, false, true},
-                            ExitCase{true, true, {}, false, true}}) {
-    CutterHarness h(Cutter(36));
-    h.f.s.PlotterPresent = c.present;
-    h.f.s.SettingsSent = c.sent;
-    h.f.host.answers = c.answers;
-    const bool running = h.f.host.Run([&] { h.Window().ExitCom.Choose(); });
-    EXPECT_EQ(!running, c.ends);
-    EXPECT_EQ(h.f.host.boxes.size(), c.question ? 1u : 0u);
-    if (c.question) {
-      EXPECT_EQ(h.f.host.boxes[0].title, "Exit Taskhelm");
-      EXPECT_EQ(h.f.host.boxes[0].text,
-                "Latest changes not sent to the cutter.\r\n\r\nExit without updating the cutter?");
-      EXPECT_EQ(h.f.host.boxes[0].icon, MsgIcon::Question);
-    }
-  }
-}
-
-TEST(CutterMenus, ClosingAsksThenClosesThePortAndEnds) {
-  CutterHarness h(Cutter(36));
-  auto& w = h.Window();
-  h.f.s.SettingsSent = false;
-  h.f.host.answers = {MsgAnswer::No};
-  EXPECT_FALSE(w.Close());
-  EXPECT_EQ(h.f.host.boxes.back().text,
-            "Latest settings have not been sent.\r\nAre you sure you want to exit?");
-  EXPECT_TRUE(h.f.line.IsOpen());
-
-  h.f.host.answers = {MsgAnswer::Yes};
-  EXPECT_FALSE(h.f.host.Run([&] { w.Close(); }));
-  EXPECT_FALSE(h.f.line.IsOpen());
 }
 
 }  // namespace

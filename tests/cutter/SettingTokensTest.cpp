@@ -1,4 +1,5 @@
-// The token language and the cutter's settings commands, byte for byte.
+// The token language and the settings commands of the cutter and the roll-feed windows, byte for
+// byte.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -12,6 +13,7 @@ namespace {
 
 using taskhelm::CommandEnd;
 using taskhelm::CutterSettingsCommand;
+using taskhelm::RollFeedSettingsCommand;
 using taskhelm::SendMode;
 using taskhelm::SharedState;
 
@@ -53,25 +55,38 @@ SharedState Code32Defaults(int16_t deviceId) {
   return s;
 }
 
+// The roll-feed cutter's factory settings with paneled roll feed chosen.
+SharedState Code35Paneled() {
+  SharedState s = Code32Defaults(35);
+  s.ModelCode = 35;
+  s.PanelSizeX = 46000;
+  s.PanelSizeY = 39300;
+  s.ForceMax = 700;
+  s.LoopSizeSetting = 15000;
+  s.RollFeedOn = 1;
+  return s;
+}
+
 struct CommandCase {
   const char* name;
   std::function<SharedState()> state;
   SendMode mode;
   std::string expected;
+  std::string (*build)(const SharedState&, SendMode) = CutterSettingsCommand;
 };
 
-class CutterCommand : public ::testing::TestWithParam<CommandCase> {};
+class SettingsCommand : public ::testing::TestWithParam<CommandCase> {};
 
-TEST_P(CutterCommand, IsBuiltByteForByte) {
+TEST_P(SettingsCommand, IsBuiltByteForByte) {
   const CommandCase& c = GetParam();
-  EXPECT_EQ(CutterSettingsCommand(c.state(), c.mode), c.expected);
+  EXPECT_EQ(c.build(c.state(), c.mode), c.expected);
 }
 
 const std::string k36 = "!HO1 PT3 LL0,0 UR18250,30250 SS100,100 SF10,700 SD0,0 SA10 KO94 KV20 KA15";
 const std::string k32Head = "!HO1 PT3 LL0,0 SS100,100 SF10,200 SD0,0 SA10 KO15 KV10 KA30 ";
 
 INSTANTIATE_TEST_SUITE_P(
-    Cutters, CutterCommand,
+    Cutters, SettingsCommand,
     ::testing::Values(
         CommandCase{"Code36Temporary", Code36Defaults, SendMode::Temporary, k36 + "@"},
         CommandCase{"Code36PermanentJoinsUD", Code36Defaults, SendMode::Permanent, k36 + "UD@"},
@@ -135,6 +150,58 @@ INSTANTIATE_TEST_SUITE_P(
                       return s;
                     },
                     SendMode::Temporary, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+const std::string k35Head = "!HO1 RF1 PT3 LL0,0 UR46000,39300 SS100,100 SF10,700 SD0,0 SA10 KO15 "
+                            "KV10 KA30";
+
+INSTANTIATE_TEST_SUITE_P(
+    RollFeed, SettingsCommand,
+    ::testing::Values(
+        CommandCase{"PaneledTemporary", Code35Paneled, SendMode::Temporary,
+                    k35Head + " FG0 CO0 CL2000,60 AE0 AL15000@", RollFeedSettingsCommand},
+        CommandCase{"SheetHasNoFrameGap",
+                    [] {
+                      SharedState s = Code35Paneled();
+                      s.RollFeedOn = 0;
+                      s.PanelSizeX = 838000;
+                      s.FrameGap = 250;
+                      return s;
+                    },
+                    SendMode::Temporary,
+                    "!HO1 RF0 PT3 LL0,0 UR838000,39300 SS100,100 SF10,700 SD0,0 SA10 KO15 KV10 KA30 "
+                    "CO0 CL2000,60 AE0 AL15000@",
+                    RollFeedSettingsCommand},
+        CommandCase{"UnpaneledLoopsWithFlagsAsLowestBits",
+                    [] {
+                      SharedState s = Code35Paneled();
+                      s.RollFeedOn = 0;
+                      s.AutoLoopOn = -1;
+                      s.TagboardOn = -1;
+                      s.PanelSizeX = 838000;
+                      s.LoopSizeSetting = 30000;
+                      return s;
+                    },
+                    SendMode::Temporary,
+                    "!HO1 RF0 PT3 LL0,0 UR838000,39300 SS100,100 SF10,700 SD0,0 SA10 KO15 KV10 KA30 "
+                    "CO1 CL2000,60 AE1 AL30000@",
+                    RollFeedSettingsCommand},
+        CommandCase{"PermanentEndsWithBlankUDAndSendsRollFeedsLowestBit",
+                    [] {
+                      SharedState s = Code35Paneled();
+                      s.RollFeedOn = -1;  // as a check box may leave a flag
+                      s.FrameGap = -40;
+                      return s;
+                    },
+                    SendMode::Permanent, k35Head + " FG-40 CO0 CL2000,60 AE0 AL15000 UD@",
+                    RollFeedSettingsCommand},
+        CommandCase{"OtherCodeEndsAfterTheBladeAndGap",
+                    [] {
+                      SharedState s = Code35Paneled();
+                      s.ModelCode = 37;
+                      return s;
+                    },
+                    SendMode::Temporary, k35Head + " FG0@", RollFeedSettingsCommand}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TokenLine, EndsAsCommandOrAsFileLine) {
