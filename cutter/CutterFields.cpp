@@ -2,19 +2,14 @@
 
 #include <array>
 
-#include "platform/Numbers.h"
+#include "cutter/FieldCouplings.h"
 #include "startup/App.h"
 
 namespace taskhelm {
 namespace {
 
-using forms::MsgButtons;
-using forms::MsgIcon;
-
 // ---- bounds -------------------------------------------------------------------------------
 
-int64_t ForceLow(const SharedState& s) { return s.ForceLimitLow; }
-int64_t ForceHigh(const SharedState& s) { return s.ForceLimitHigh; }
 // The 36, 39, 42 and 47 cutters take a maximum force up to 2000 g.
 int64_t MaxForceHigh(const SharedState& s) {
   switch (s.ModelCode) {
@@ -22,8 +17,6 @@ int64_t MaxForceHigh(const SharedState& s) {
     default: return s.ForceLimitHigh;
   }
 }
-int64_t PanelMaxX(const SharedState& s) { return s.PanelMaxX; }
-int64_t PanelMaxY(const SharedState& s) { return s.PanelMaxY; }
 int64_t OffsetHigh(const SharedState& s) { return s.ModelCode == 39 ? 60 : 100; }
 int64_t CutBlankLow(const SharedState& s) { return s.TagboardOn != 0 ? 50 : 40; }
 int64_t CutBlankHigh(const SharedState& s) { return s.TagboardOn != 0 ? 5000 : 4000; }
@@ -41,26 +34,15 @@ SettingRef BlankTarget(SharedState& s) {
   if (s.PounceOn != 0) return SettingRef(s.PounceBlankLength);
   return {};
 }
+// The boxes show the pounce pair also while they store nothing.
+SettingRef CutShown(SharedState& s) {
+  return SettingRef(s.TagboardOn != 0 ? s.CutLengthSetting : s.PounceCutLength);
+}
+SettingRef BlankShown(SharedState& s) {
+  return SettingRef(s.TagboardOn != 0 ? s.BlankLengthSetting : s.PounceBlankLength);
+}
 
 // ---- force pair ---------------------------------------------------------------------------
-
-void Warn(App& app, std::string_view text) {
-  app.MsgBox(app.T(text), MsgButtons::OK, MsgIcon::None, app.T("WARNING"));
-}
-
-void ForceMinCoupling(SettingsField& f) {
-  App& app = f.Application();
-  if (app.s.ForceMin <= app.s.ForceMax) return;
-  app.s.ForceMin = app.s.ForceMax;
-  Warn(app, "Minimum force set above Maximum, Minimum force decreased to Maximum value.");
-}
-
-void ForceMaxCoupling(SettingsField& f) {
-  App& app = f.Application();
-  if (app.s.ForceMax >= app.s.ForceMin) return;
-  app.s.ForceMax = app.s.ForceMin;
-  Warn(app, "Maximum force set below Minimum, Maximum force increased to Minimum value.");
-}
 
 // At or below the lowest force the arrow writes that force rather than stepping past it.
 void HiForceSpinDown(SettingsField& f) {
@@ -70,59 +52,7 @@ void HiForceSpinDown(SettingsField& f) {
   f.Validate();
 }
 
-// ---- blade offset and minimum angle -------------------------------------------------------
-
-// A large offset steers with small angles only; a small one needs the window's angle floor.
-void OffsetCoupling(SettingsField& f) {
-  SharedState& s = f.Application().s;
-  if (s.BladeOffset >= 30 && s.MinAngle > 15) {
-    s.MinAngle = 15;
-  } else if (s.BladeOffset < 30 && s.MinAngle < f.Set().MinAngleFloor) {
-    s.MinAngle = f.Set().MinAngleFloor;
-  } else {
-    return;
-  }
-  f.Set()["MinAng"].Show();
-}
-
-// ---- whole-inch spins of the panel and loop sizes -----------------------------------------
-
-struct InchReading {
-  double shown;    // the box's number in the unit shown
-  int64_t inches;  // the shown size in whole inches
-  double mils;     // the exact shown size in mils
-};
-
-InchReading ReadInches(const SettingsField& f) {
-  const double v = f.Reading();
-  const double inches = f.Application().s.MetricUnits ? v / 2.54 : v;
-  return {v, platform::RoundHalfEven(inches), inches * 1000};
-}
-
-// One click: the bound when reached; otherwise 1 cm from the exact size in metric, and in
-// English 1 inch from the whole-inch size (or from the exact one where asked).
-void InchStep(SettingsField& f, const InchReading& r, int direction, bool atBound,
-              int64_t boundMils, bool fromExactInches) {
-  const char* pattern = f.View().spinPattern;
-  if (atBound)
-    f.Write(f.ToShown(static_cast<double>(boundMils)), pattern);
-  else if (f.Application().s.MetricUnits || fromExactInches)
-    f.Write(r.shown + direction, pattern);
-  else
-    f.Write(static_cast<double>(r.inches + direction), pattern);
-  f.Validate();
-}
-
-void PanelSpinDown(SettingsField& f) {
-  const InchReading r = ReadInches(f);
-  InchStep(f, r, -1, r.inches < 1, 0, false);
-}
-
-void PanelXSpinUp(SettingsField& f) {
-  const InchReading r = ReadInches(f);
-  const int64_t max = f.Application().s.PanelMaxX;
-  InchStep(f, r, +1, r.inches * 1000 >= max || r.mils >= static_cast<double>(max), max, false);
-}
+// ---- whole-inch spins --------------------------------------------------------------------
 
 // The Y size keeps its fraction in English and stops an inch short of the maximum.
 void PanelYSpinUp(SettingsField& f) {
@@ -131,19 +61,7 @@ void PanelYSpinUp(SettingsField& f) {
   const int64_t nearMax = int64_t{s.PanelMaxY} - 1000;
   const bool atBound = r.inches * 1000 >= nearMax ||
                        (!s.MetricUnits && r.mils >= static_cast<double>(nearMax));
-  InchStep(f, r, +1, atBound, s.PanelMaxY, true);
-}
-
-constexpr int64_t kLoopMin = 1000, kLoopMax = 838000;
-
-void LoopSizeSpinDown(SettingsField& f) {
-  const InchReading r = ReadInches(f);
-  InchStep(f, r, -1, r.inches <= 1, kLoopMin, false);
-}
-
-void LoopSizeSpinUp(SettingsField& f) {
-  const InchReading r = ReadInches(f);
-  InchStep(f, r, +1, r.inches * 1000 >= kLoopMax, kLoopMax, false);
+  InchStep(f, r, +1, atBound, s.PanelMaxY, InchBase::Exact);
 }
 
 // ---- tangential knife ---------------------------------------------------------------------
@@ -160,9 +78,6 @@ void TanSpinUp(SettingsField& f) {
 // ---- the table ----------------------------------------------------------------------------
 
 //                          mul    div     pattern   step  spin pattern
-constexpr UnitView kPlain{1, 1, "", 1, ""};
-// Acceleration in g, held in tenths.
-constexpr UnitView kAccel{10, 1, "0.0", 0.1, "##0.0"};
 constexpr UnitView kPanelIn{1000, 1, "##0.00", 1, "##0.00"};
 constexpr UnitView kPanelCm{1000, 2.54, "##0.00", 1, "##0.00"};
 constexpr UnitView kLoopIn{1000, 1, "#0.0", 1, "##0.0"};
@@ -202,16 +117,17 @@ const std::array<FieldSpec, 17> kCutterFields{{
     {.box = "PanelX", .label = "PanelXLab", .spin = "PanelXSpin", .setting = &S::PanelSizeX,
      .low = 0, .high = PanelMaxX, .reader = Reader::Regional, .english = kPanelIn,
      .metric = kPanelCm, .hint = "Maximum width of a cut in the X axis.", .next = {"PanelY"},
-     .spinDown = PanelSpinDown, .spinUp = PanelXSpinUp},
+     .spinDown = PanelSpinDown, .spinUp = PanelXSpinUp, .units = UnitSwitch::ConvertText},
     {.box = "PanelY", .label = "PanelYLab", .spin = "PanelYSpin", .setting = &S::PanelSizeY,
      .low = 0, .high = PanelMaxY, .reader = Reader::Regional, .english = kPanelIn,
      .metric = kPanelCm, .hint = "Maximum height of a cut in the Y axis.",
-     .next = {"LoopSize", "Offset"}, .spinDown = PanelSpinDown, .spinUp = PanelYSpinUp},
+     .next = {"LoopSize", "Offset"}, .spinDown = PanelSpinDown, .spinUp = PanelYSpinUp,
+     .units = UnitSwitch::ConvertText},
     {.box = "LoopSize", .label = "LoopSizeLab", .spin = "LoopSizeSpin",
      .setting = &S::LoopSizeSetting, .low = kLoopMin, .high = kLoopMax,
      .reader = Reader::Regional, .english = kLoopIn, .metric = kLoopCm,
      .hint = "Size of service loop to create automatically.", .next = {"Offset"},
-     .spinDown = LoopSizeSpinDown, .spinUp = LoopSizeSpinUp},
+     .spinDown = LoopSizeSpinDown, .spinUp = LoopSizeSpinUp, .units = UnitSwitch::ConvertText},
     {.box = "Offset", .label = "OffsetLab", .spin = "OffsetSpin", .setting = &S::BladeOffset,
      .low = 0, .high = OffsetHigh, .reader = Reader::Plain, .english = kPlain, .metric = kPlain,
      .hint = "Center to tip distance (Get from blade package).", .next = {"Overcut"},
@@ -226,11 +142,12 @@ const std::array<FieldSpec, 17> kCutterFields{{
      .hint = "Offset is ignored for turns less than this.", .next = {"SendSettingTemp"}},
     {.box = "CutLength", .label = "CutLengthLab", .spin = "CutLengthSpin", .setting = CutTarget,
      .low = CutBlankLow, .high = CutBlankHigh, .reader = Reader::Regional,
-     .english = kLengthMils, .metric = kLengthMm, .hint = "Length of Tag Board or Pouncing cut."},
+     .english = kLengthMils, .metric = kLengthMm, .hint = "Length of Tag Board or Pouncing cut.",
+     .units = UnitSwitch::MetricConvertsText, .shows = CutShown},
     {.box = "BlankLength", .label = "BlankLengthLab", .spin = "BlankLengthSpin",
      .setting = BlankTarget, .low = CutBlankLow, .high = CutBlankHigh,
      .reader = Reader::Regional, .english = kLengthMils, .metric = kLengthMm,
-     .hint = "Space between cuts."},
+     .hint = "Space between cuts.", .units = UnitSwitch::MetricConvertsText, .shows = BlankShown},
     // The tangential values have no bounds of their own beyond their 16 bits, keep the typed
     // text, and are not committed by a send.
     {.box = "TanLength", .label = "Label1", .spin = "TanLengthSpin",

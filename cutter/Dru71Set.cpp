@@ -2,6 +2,7 @@
 
 #include "calibration/Openers.h"
 #include "servo/Openers.h"
+#include "setup/StatusHints.h"
 #include "startup/App.h"
 
 namespace taskhelm {
@@ -14,7 +15,11 @@ const SettingsWindowRules kCutterRules{
     .errorTitle = "Cutter Error",
     .errorPort = &SharedState::OpenPortName,
     .permanentReadBackDelayMs = 1400,
-    .plotterWording = false,
+    .temporarySettleMs = 0,
+    .wording = DeviceWording::Cutter,
+    .versionBox = VersionBox::SoftwareAnswered,
+    .memoryReplyKept = 10,
+    .bladeHolderReplyLength = 2,
 };
 
 // Caption and send label of each cutter line.
@@ -44,14 +49,10 @@ Dru71Set::Dru71Set(App& app) : SettingsWindow(app, "Dru71Set", kCutterRules) {
 
   Load = [this] { Form_Load(); };
   Activate = [this] { Form_Activate(); };
-  Paint = [this] { Form_Paint(); };
-  MouseMove = [this] { StatusBar.SetText(" "); };
   KeyDown = [this](int& keyCode, int shift) { HandleHotKeys(keyCode, shift); };
   HiForce.KeyDown = [this](int& keyCode, int shift) { HandleHotKeys(keyCode, shift); };
   UpdateDisplay.KeyDown = [this](int& keyCode, int shift) { HandleHotKeys(keyCode, shift); };
 
-  EnglishButton.Click = [this] { EnglishButton_Click(); };
-  MetricButton.Click = [this] { MetricButton_Click(); };
   UpdateDisplay.Click = [this] { DsplyPltrCom_Click(); };
   CutEnable.Click = [this] { CutEnable_Click(); };
   PounceEnable.Click = [this] { PounceEnable_Click(); };
@@ -67,19 +68,12 @@ Dru71Set::Dru71Set(App& app) : SettingsWindow(app, "Dru71Set", kCutterRules) {
   Servotuner.Click = [this] { ShowServoTuner(this->app); };
   PenAdjust.Click = [this] { ShowPenAdjustment(this->app); };
 
-  // Hints of the window's own controls (the fields show theirs).
-  auto hint = [this](forms::Control& control, const char* text) {
-    control.GotFocus = [this, text] { Hint(text); };
-    control.MouseMove = [this, text] { Hint(text); };
-  };
-  hint(EnglishButton, "Set cutter options in inches and mils.");
-  hint(MetricButton, "Set cutter options in centimeters and millimeters.");
-  hint(SendDefault, "Cutter will use these settings until they are changed.");
-  hint(SendSettingTemp, "Cutter will use these settings until it is turned off.");
-  hint(UpdateDisplay, "Click here to see current settings.");
-  hint(CutEnable, "Turn on Tag Board Cutout Mode.");
-  hint(LoopEnable, "Automatically create a service loop of media when cutting a sign.");
-  hint(TanEnable, "Enable or disable tangential cutting.");
+  // Hints of the window's own controls (the frame and the fields show theirs).
+  WireHints(app, StatusBar,
+            {{&UpdateDisplay, "Click here to see current settings."},
+             {&CutEnable, "Turn on Tag Board Cutout Mode."},
+             {&LoopEnable, "Automatically create a service loop of media when cutting a sign."},
+             {&TanEnable, "Enable or disable tangential cutting."}});
   auto pounceHint = [this] {
     Hint(this->app.s.ModelCode == 32 ? "Turn on Pounce Mode.  Follow instructions in your user guide."
                                : "Turn on Pounce Mode.  Follow instructions in your pounce kit.");
@@ -89,6 +83,17 @@ Dru71Set::Dru71Set(App& app) : SettingsWindow(app, "Dru71Set", kCutterRules) {
 }
 
 std::string Dru71Set::SettingsCommand(SendMode mode) { return CutterSettingsCommand(app.s, mode); }
+
+std::span<const UnitLabelRow> Dru71Set::UnitLabels() const {
+  static constexpr UnitLabelRow kRows[] = {
+      {"PanelXLab", "X-Axis ", UnitScale::Length},
+      {"PanelYLab", "Y-Axis ", UnitScale::Length},
+      {"LoopSizeLab", "Loop Size ", UnitScale::Length},
+      {"CutLengthLab", "Cut ", UnitScale::Small},
+      {"BlankLengthLab", "Blank ", UnitScale::Small},
+  };
+  return kRows;
+}
 
 std::string Dru71Set::HelpFileName() const {
   switch (app.s.ModelCode) {
@@ -116,7 +121,7 @@ void Dru71Set::Form_Activate() {
   Servotuner.SetVisible(false);
   PenAdjust.SetVisible(false);
   MinAngleFloor = 45;
-  PlaceSendFrame(true);
+  PlaceSendFrame(SendFramePlace::BelowFeatures);
   OptSep1.SetVisible(false);
   UpdateFlash.SetVisible(false);
   // Also lifts the maximum-force lock of Alt+U.
@@ -138,7 +143,7 @@ void Dru71Set::Form_Activate() {
       SetEnabled({&LoopEnable, &PounceEnable, &CutEnable}, true);
     } else {
       // Without the feature frames the send buttons move up.
-      PlaceSendFrame(false);
+      PlaceSendFrame(SendFramePlace::Top);
       UpdateDisplay.SetVisible(true);
     }
     DisplayFilter.SetVisible(true);
@@ -149,19 +154,6 @@ void Dru71Set::Form_Activate() {
     MinAngleFloor = 30;
   }
   FocusUnitButton();
-}
-
-void Dru71Set::Form_Paint() {
-  if (app.s.DeviceSettingsRead) {
-    ShowParam();
-    app.s.SettingsSent = true;
-    app.s.DeviceSettingsRead = false;
-  }
-  if (app.s.FileSettingsLoaded) {
-    ShowParam();
-    app.s.FileSettingsLoaded = false;
-  }
-  app.SetPointer(forms::Pointer::Default);
 }
 
 }  // namespace taskhelm

@@ -109,18 +109,18 @@ class Dru71Set : public SettingsWindow {
   void ShowSettings() override { ShowParam(); }
   FieldSet& Fields() override { return fields_; }
   std::string HelpFileName() const override;
+  std::span<const UnitLabelRow> UnitLabels() const override;
 
  private:
+  // The send buttons sit below the feature frames, or at the top when those are hidden.
+  enum class SendFramePlace { BelowFeatures, Top };
+
   void Form_Load();
   void Form_Activate();
-  void Form_Paint();
   void PlaceControls();
-  void PlaceSendFrame(bool standard);
-  void ShowUnitLabels();
+  void PlaceSendFrame(SendFramePlace place);
   void ShowCorneringMode();
 
-  void EnglishButton_Click();
-  void MetricButton_Click();
   void CutEnable_Click();
   void PounceEnable_Click();
   void LoopEnable_Click();

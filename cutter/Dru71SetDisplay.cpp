@@ -1,4 +1,4 @@
-// Showing the settings in the cutter window, and the switch between English and metric units.
+// Showing the settings in the cutter window.
 #include "cutter/Dru71Set.h"
 #include "setup/DefLangForm.h"
 #include "startup/App.h"
@@ -57,47 +57,6 @@ void Dru71Set::ShowParam() {
 // Default makes the mode 13; the display applies the same rule until that window exists.
 void Dru71Set::ShowCorneringMode() {
   if (app.s.CorneringMode != 4) app.s.CorneringMode = 13;
-}
-
-void Dru71Set::ShowUnitLabels() {
-  const bool metric = app.s.MetricUnits;
-  const std::string length = app.T(metric ? "(cm)" : "(in)");
-  const std::string small = app.T(metric ? "(mm)" : "(mils)");
-  PanelXLab.SetCaption(app.T("X-Axis ") + length);
-  PanelYLab.SetCaption(app.T("Y-Axis ") + length);
-  LoopSizeLab.SetCaption(app.T("Loop Size ") + length);
-  CutLengthLab.SetCaption(app.T("Cut ") + small);
-  BlankLengthLab.SetCaption(app.T("Blank ") + small);
-}
-
-// The switch rewrites the boxes, which is not an edit: the sent state survives it.
-void Dru71Set::EnglishButton_Click() {
-  const bool sent = app.s.SettingsSent;
-  app.s.MetricUnits = false;
-  ShowUnitLabels();
-  for (const char* box : {"PanelX", "PanelY", "LoopSize"}) {
-    SettingsField& f = fields_[box];
-    f.Write(f.Reading() / 2.54, f.View().pattern);
-  }
-  const CutBlankLengths lengths = ShownCutBlank(app.s);
-  fields_["CutLength"].ShowValue(lengths.cut);
-  fields_["BlankLength"].ShowValue(lengths.blank);
-  app.s.SettingsSent = sent;
-}
-
-void Dru71Set::MetricButton_Click() {
-  const bool sent = app.s.SettingsSent;
-  app.s.MetricUnits = true;
-  ShowUnitLabels();
-  for (const char* box : {"PanelX", "PanelY", "LoopSize"}) {
-    SettingsField& f = fields_[box];
-    f.Write(f.Reading() * 2.54, f.View().pattern);
-  }
-  for (const char* box : {"CutLength", "BlankLength"}) {
-    SettingsField& f = fields_[box];
-    f.Write(f.Reading() * 0.0254, f.View().pattern);
-  }
-  app.s.SettingsSent = sent;
 }
 
 }  // namespace taskhelm

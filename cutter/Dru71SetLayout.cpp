@@ -3,138 +3,107 @@
 //   Units  Panel  Scale  Acceleration  [Tangential]  |  Delays  Force  Blade  |
 //   Special Features  Auto Loop  send buttons (these move to the top when the two feature frames
 //   are hidden).
+// The focusable controls stand in their tab order: the Enter chain of the fields, then the
+// buttons and boxes.
 #include "cutter/Dru71Set.h"
+#include "setup/FormLayout.h"
 
 namespace taskhelm {
 
 namespace {
 
-struct Place {
-  forms::Control* control;
-  forms::Control* container;
-  forms::Rect at;
+constexpr forms::Rect kSendFrameBelowFeatures{498, 242, 260, 124};
+constexpr forms::Rect kSendFrameTop{498, 8, 260, 124};
+
+constexpr Placement kCutterLayout[] = {
+    // Frames: first column, second column, third column.
+    {"Frame3D1", 8, 8, 226, 56},
+    {"Frame3D2", 8, 72, 226, 80},
+    {"Frame3D4", 8, 160, 226, 80},
+    {"Frame3D5", 8, 248, 226, 56},
+    {"Frame1", 8, 312, 226, 108},  // below the panel and scale frames, never over them
+    {"Frame3D6", 242, 8, 248, 80},
+    {"Frame3D7", 242, 96, 248, 80},
+    {"Frame3D8", 242, 184, 248, 152},
+    {"Panel3D1", 8, 20, 232, 84, "Frame3D8"},
+    {"Frame3D9", 498, 8, 260, 138},
+    {"Frame3D10", 498, 154, 260, 80},
+    {"Frame3D11", 498, 242, 260, 124},
+
+    // Caption, box and spin of each field; the second column's captions are longer.
+    {"AccelLabel", 84, 26, 100, 20, "Frame3D5"},
+    {"Accel", 8, 24, 50, 22, "Frame3D5"},
+    {"AccelSpin", 60, 24, 18, 22, "Frame3D5"},
+    {"ScaleXLab", 8, 22, 120, 22, "Frame3D4"},
+    {"XScale", 132, 22, 64, 22, "Frame3D4"},
+    {"ScaleXSpin", 198, 22, 18, 22, "Frame3D4"},
+    {"ScaleYLab", 8, 50, 120, 22, "Frame3D4"},
+    {"YScale", 132, 50, 64, 22, "Frame3D4"},
+    {"ScaleYSpin", 198, 50, 18, 22, "Frame3D4"},
+    {"UpDelLabel", 8, 22, 156, 22, "Frame3D6"},
+    {"UpDelay", 168, 22, 50, 22, "Frame3D6"},
+    {"UpDelaySpin", 220, 22, 18, 22, "Frame3D6"},
+    {"DownDelLab", 8, 50, 156, 22, "Frame3D6"},
+    {"DnDelay", 168, 50, 50, 22, "Frame3D6"},
+    {"DnDelaySpin", 220, 50, 18, 22, "Frame3D6"},
+    {"LoForceLab", 8, 22, 156, 22, "Frame3D7"},
+    {"LoForce", 168, 22, 50, 22, "Frame3D7"},
+    {"LoForceSpin", 220, 22, 18, 22, "Frame3D7"},
+    {"HiForceLab", 8, 50, 156, 22, "Frame3D7"},
+    {"HiForce", 168, 50, 50, 22, "Frame3D7"},
+    {"HiForceSpin", 220, 50, 18, 22, "Frame3D7"},
+    {"PanelXLab", 8, 22, 120, 22, "Frame3D2"},
+    {"PanelX", 132, 22, 64, 22, "Frame3D2"},
+    {"PanelXSpin", 198, 22, 18, 22, "Frame3D2"},
+    {"PanelYLab", 8, 50, 120, 22, "Frame3D2"},
+    {"PanelY", 132, 50, 64, 22, "Frame3D2"},
+    {"PanelYSpin", 198, 50, 18, 22, "Frame3D2"},
+    {"LoopSizeLab", 8, 50, 120, 22, "Frame3D10"},
+    {"LoopSize", 132, 50, 64, 22, "Frame3D10"},
+    {"LoopSizeSpin", 198, 50, 18, 22, "Frame3D10"},
+    // The steering arc sits 8 pixels into the blade frame: its boxes line up with the others.
+    {"OffsetLab", 8, 22, 150, 22, "Panel3D1"},
+    {"Offset", 160, 22, 50, 22, "Panel3D1"},
+    {"OffsetSpin", 212, 22, 18, 22, "Panel3D1"},
+    {"OvercutLab", 8, 116, 156, 22, "Frame3D8"},
+    {"Overcut", 168, 116, 50, 22, "Frame3D8"},
+    {"OvercutSpin", 220, 116, 18, 22, "Frame3D8"},
+    {"MinAngLab", 8, 50, 150, 22, "Panel3D1"},
+    {"MinAng", 160, 50, 50, 22, "Panel3D1"},
+    {"MinAngSpin", 212, 50, 18, 22, "Panel3D1"},
+
+    {"SendSettingLab", 8, 16, 244, 20, "Frame3D11"},
+    {"SendSettingTemp", 8, 44, 120, 28, "Frame3D11"},
+    {"SendDefault", 132, 44, 120, 28, "Frame3D11"},
+    {"UpdateDisplay", 8, 84, 244, 28, "Frame3D11"},
+    {"EnglishButton", 8, 24, 100, 24, "Frame3D1"},
+    {"MetricButton", 112, 24, 100, 24, "Frame3D1"},
+    {"PounceEnable", 8, 22, 240, 22, "Frame3D9"},
+    {"CutEnable", 8, 46, 240, 22, "Frame3D9"},
+    {"CutLengthLab", 8, 78, 120, 22, "Frame3D9"},
+    {"CutLength", 132, 78, 64, 22, "Frame3D9"},
+    {"CutLengthSpin", 198, 78, 18, 22, "Frame3D9"},
+    {"BlankLengthLab", 8, 106, 120, 22, "Frame3D9"},
+    {"BlankLength", 132, 106, 64, 22, "Frame3D9"},
+    {"BlankLengthSpin", 198, 106, 18, 22, "Frame3D9"},
+    {"LoopEnable", 8, 22, 240, 22, "Frame3D10"},
+    {"TanEnable", 8, 22, 180, 22, "Frame1"},
+    {"Label1", 8, 50, 120, 22, "Frame1"},
+    {"TanLength", 132, 50, 64, 22, "Frame1"},
+    {"TanLengthSpin", 198, 50, 18, 22, "Frame1"},
+    {"Label2", 8, 78, 120, 22, "Frame1"},
+    {"TanForce", 132, 78, 64, 22, "Frame1"},
+    {"TanForceSpin", 198, 78, 18, 22, "Frame1"},
+    {"StatusBar", 8, 436, 750, 24},
 };
-
-constexpr forms::Rect kSendFrameStandard{498, 242, 260, 124};
-constexpr forms::Rect kSendFrameRaised{498, 8, 260, 124};
-
-// A caption, box and spin in one row of a frame: the first and third columns' rows, and the
-// second column's, whose captions are longer.
-constexpr forms::Rect Lab(int y) { return {8, y, 120, 22}; }
-constexpr forms::Rect Box(int y) { return {132, y, 64, 22}; }
-constexpr forms::Rect Spin(int y) { return {198, y, 18, 22}; }
-constexpr forms::Rect WideLab(int y) { return {8, y, 156, 22}; }
-constexpr forms::Rect NarrowBox(int y) { return {168, y, 50, 22}; }
-constexpr forms::Rect NarrowSpin(int y) { return {220, y, 18, 22}; }
 
 }  // namespace
 
-void Dru71Set::PlaceControls() {
-  Resize(766, 470);
-  const Place places[] = {
-      // Frames of the first column.
-      {&Frame3D1, nullptr, {8, 8, 226, 56}},
-      {&Frame3D2, nullptr, {8, 72, 226, 80}},
-      {&Frame3D4, nullptr, {8, 160, 226, 80}},
-      {&Frame3D5, nullptr, {8, 248, 226, 56}},
-      // Below the panel and scale frames, never over them.
-      {&Frame1, nullptr, {8, 312, 226, 108}},
-      // Second column.
-      {&Frame3D6, nullptr, {242, 8, 248, 80}},
-      {&Frame3D7, nullptr, {242, 96, 248, 80}},
-      {&Frame3D8, nullptr, {242, 184, 248, 152}},
-      {&Panel3D1, &Frame3D8, {8, 20, 232, 84}},
-      // Third column.
-      {&Frame3D9, nullptr, {498, 8, 260, 138}},
-      {&Frame3D10, nullptr, {498, 154, 260, 80}},
-      {&Frame3D11, nullptr, kSendFrameStandard},
-      {&StatusBar, nullptr, {8, 436, 750, 24}},
+void Dru71Set::PlaceControls() { ApplyLayout(*this, 766, 470, kCutterLayout); }
 
-      {&EnglishButton, &Frame3D1, {8, 24, 100, 24}},
-      {&MetricButton, &Frame3D1, {112, 24, 100, 24}},
-      {&PanelXLab, &Frame3D2, Lab(22)},
-      {&PanelX, &Frame3D2, Box(22)},
-      {&PanelXSpin, &Frame3D2, Spin(22)},
-      {&PanelYLab, &Frame3D2, Lab(50)},
-      {&PanelY, &Frame3D2, Box(50)},
-      {&PanelYSpin, &Frame3D2, Spin(50)},
-      {&ScaleXLab, &Frame3D4, Lab(22)},
-      {&XScale, &Frame3D4, Box(22)},
-      {&ScaleXSpin, &Frame3D4, Spin(22)},
-      {&ScaleYLab, &Frame3D4, Lab(50)},
-      {&YScale, &Frame3D4, Box(50)},
-      {&ScaleYSpin, &Frame3D4, Spin(50)},
-      {&Accel, &Frame3D5, {8, 24, 50, 22}},
-      {&AccelSpin, &Frame3D5, {60, 24, 18, 22}},
-      {&AccelLabel, &Frame3D5, {84, 26, 100, 20}},
-      {&TanEnable, &Frame1, {8, 22, 180, 22}},
-      {&Label1, &Frame1, Lab(50)},
-      {&TanLength, &Frame1, Box(50)},
-      {&TanLengthSpin, &Frame1, Spin(50)},
-      {&Label2, &Frame1, Lab(78)},
-      {&TanForce, &Frame1, Box(78)},
-      {&TanForceSpin, &Frame1, Spin(78)},
-
-      {&UpDelLabel, &Frame3D6, WideLab(22)},
-      {&UpDelay, &Frame3D6, NarrowBox(22)},
-      {&UpDelaySpin, &Frame3D6, NarrowSpin(22)},
-      {&DownDelLab, &Frame3D6, WideLab(50)},
-      {&DnDelay, &Frame3D6, NarrowBox(50)},
-      {&DnDelaySpin, &Frame3D6, NarrowSpin(50)},
-      {&LoForceLab, &Frame3D7, WideLab(22)},
-      {&LoForce, &Frame3D7, NarrowBox(22)},
-      {&LoForceSpin, &Frame3D7, NarrowSpin(22)},
-      {&HiForceLab, &Frame3D7, WideLab(50)},
-      {&HiForce, &Frame3D7, NarrowBox(50)},
-      {&HiForceSpin, &Frame3D7, NarrowSpin(50)},
-      // The steering arc sits 8 pixels into the blade frame: its boxes line up with the others.
-      {&OffsetLab, &Panel3D1, {8, 22, 150, 22}},
-      {&Offset, &Panel3D1, {160, 22, 50, 22}},
-      {&OffsetSpin, &Panel3D1, {212, 22, 18, 22}},
-      {&MinAngLab, &Panel3D1, {8, 50, 150, 22}},
-      {&MinAng, &Panel3D1, {160, 50, 50, 22}},
-      {&MinAngSpin, &Panel3D1, {212, 50, 18, 22}},
-      {&OvercutLab, &Frame3D8, WideLab(116)},
-      {&Overcut, &Frame3D8, NarrowBox(116)},
-      {&OvercutSpin, &Frame3D8, NarrowSpin(116)},
-
-      {&PounceEnable, &Frame3D9, {8, 22, 240, 22}},
-      {&CutEnable, &Frame3D9, {8, 46, 240, 22}},
-      {&CutLengthLab, &Frame3D9, Lab(78)},
-      {&CutLength, &Frame3D9, Box(78)},
-      {&CutLengthSpin, &Frame3D9, Spin(78)},
-      {&BlankLengthLab, &Frame3D9, Lab(106)},
-      {&BlankLength, &Frame3D9, Box(106)},
-      {&BlankLengthSpin, &Frame3D9, Spin(106)},
-      {&LoopEnable, &Frame3D10, {8, 22, 240, 22}},
-      {&LoopSizeLab, &Frame3D10, Lab(50)},
-      {&LoopSize, &Frame3D10, Box(50)},
-      {&LoopSizeSpin, &Frame3D10, Spin(50)},
-      {&SendSettingLab, &Frame3D11, {8, 16, 244, 20}},
-      {&SendSettingTemp, &Frame3D11, {8, 44, 120, 28}},
-      {&SendDefault, &Frame3D11, {132, 44, 120, 28}},
-      {&UpdateDisplay, &Frame3D11, {8, 84, 244, 28}},
-  };
-  for (const Place& p : places) {
-    p.control->SetContainer(p.container);
-    p.control->Move(p.at.Left, p.at.Top, p.at.Width, p.at.Height);
-  }
-
-  // Tab order follows the Enter chain of the fields, then the buttons and boxes.
-  forms::Control* const tabOrder[] = {
-      &Accel,        &XScale,       &YScale,         &UpDelay,       &DnDelay,
-      &LoForce,      &HiForce,      &PanelX,         &PanelY,        &LoopSize,
-      &Offset,       &Overcut,      &MinAng,         &SendSettingTemp, &SendDefault,
-      &UpdateDisplay, &EnglishButton, &MetricButton, &PounceEnable,  &CutEnable,
-      &CutLength,    &BlankLength,  &LoopEnable,     &TanEnable,     &TanLength,
-      &TanForce,     &StatusBar,
-  };
-  int index = 0;
-  for (forms::Control* c : tabOrder) c->SetTabIndex(index++);
-}
-
-void Dru71Set::PlaceSendFrame(bool standard) {
-  const forms::Rect& at = standard ? kSendFrameStandard : kSendFrameRaised;
+void Dru71Set::PlaceSendFrame(SendFramePlace place) {
+  const forms::Rect& at = place == SendFramePlace::BelowFeatures ? kSendFrameBelowFeatures
+                                                                 : kSendFrameTop;
   Frame3D11.Move(at.Left, at.Top, at.Width, at.Height);
 }
 

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "platform/Numbers.h"
+#include "setup/StatusHints.h"
 #include "startup/App.h"
 #include "startup/Main.h"
 
@@ -65,7 +66,8 @@ const UnitView& SettingsField::View() const {
 
 double SettingsField::Reading() const {
   const App& app = Application();
-  if (spec_.reader == Reader::Regional)
+  if (spec_.reader == Reader::Regional ||
+      (spec_.reader == Reader::RegionalInMetric && app.s.MetricUnits))
     return platform::LeadingNumber(ToPointDecimal(app, box_.Text()));
   return platform::LeadingNumber(box_.Text());
 }
@@ -118,12 +120,30 @@ void SettingsField::Write(double shown, std::string_view pattern) {
   box_.SetText(Format(shown, pattern));
 }
 
+void SettingsField::SwitchUnits() {
+  const bool metric = Application().s.MetricUnits;
+  const UnitSwitch rule = spec_.units;
+  if (rule == UnitSwitch::ConvertText || (rule == UnitSwitch::MetricConvertsText && metric)) {
+    // Only the view changes: old shown -> new shown without the detour through device units.
+    const UnitView& from = metric ? spec_.english : spec_.metric;
+    const UnitView& to = View();
+    double shown = Reading();
+    if (from.mul != to.mul) shown = shown * from.mul / to.mul;
+    Write(shown * to.div / from.div, to.pattern);
+  } else if (rule != UnitSwitch::Keep) {
+    const SettingRef shown = spec_.shows ? spec_.shows(Application().s) : Target();
+    if (shown) ShowValue(static_cast<double>(shown.Get()));
+  }
+}
+
 void SettingsField::Step(int direction) {
   Write(Reading() + direction * View().step, View().spinPattern);
   Validate();
 }
 
-void SettingsField::ShowHint() { taskhelm::ShowHint(Application(), set_.statusBar, spec_.hint); }
+void SettingsField::ShowHint() {
+  taskhelm::ShowHint(Application(), set_.statusBar, spec_.hint, set_.form.Name());
+}
 
 void SettingsField::EnterPressed() {
   for (const char* name : spec_.next) {
@@ -151,17 +171,20 @@ SettingsField& FieldSet::operator[](std::string_view box) const {
   throw std::out_of_range("no settings field " + std::string(box));
 }
 
-void FieldSet::CommitFocused() {
+void FieldSet::CommitFocused(SendCause cause) {
   const forms::Control* active = form.ActiveControl();
-  for (const auto& f : fields_)
-    if (&f->Box() == active && f->Spec().commit == CommitOnSend::Yes) {
+  for (const auto& f : fields_) {
+    if (&f->Box() != active) continue;
+    const CommitOnSend commit = f->Spec().commit;
+    if (commit == CommitOnSend::Yes ||
+        (commit == CommitOnSend::WhenAskedFirst && cause == SendCause::UpdateFirst))
       f->Validate();
-      return;
-    }
+    return;
+  }
 }
 
-void ShowHint(const App& app, forms::TextBox& statusBar, std::string_view english) {
-  statusBar.SetText(app.T(english));
+void FieldSet::SwitchUnits() {
+  for (const auto& f : fields_) f->SwitchUnits();
 }
 
 bool CanTakeFocus(const forms::Control& control) {

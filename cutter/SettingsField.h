@@ -58,8 +58,8 @@ struct Bound {
 };
 
 // How a box text is read: the leading number as it stands, or after the regional decimal
-// separator has become ".".
-enum class Reader { Plain, Regional };
+// separator has become "." (always, or in metric units only).
+enum class Reader { Plain, Regional, RegionalInMetric };
 
 // A field in one unit system: device = shown * mul / div, shown = device / mul * div; the display
 // pattern ("" is the plain number); the spin step in the shown unit and the pattern the spin writes.
@@ -73,8 +73,16 @@ struct UnitView {
 
 // Whether the validation writes the stored value back into the box.
 enum class Rewrite { Yes, No };
-// Whether a window's send validates this field first when it holds the focus.
-enum class CommitOnSend { Yes, No };
+// Whether a window's send validates this field first when it holds the focus: always, never, or
+// only when the send answers the question whether unsent changes go first (a file send or a
+// calibration would otherwise lose a value still being typed).
+enum class CommitOnSend { Yes, No, WhenAskedFirst };
+// What started a send.
+enum class SendCause { Button, UpdateFirst };
+// What the unit switch writes into the box: nothing (it reads the same in both systems), the
+// shown number converted, the setting in the new unit, or the first in metric and the second
+// in English.
+enum class UnitSwitch { Keep, ConvertText, ShowSetting, MetricConvertsText };
 
 class SettingsField;
 using FieldHook = void (*)(SettingsField&);
@@ -97,6 +105,9 @@ struct FieldSpec {
   FieldHook spinUp = nullptr;
   Rewrite rewrite = Rewrite::Yes;
   CommitOnSend commit = CommitOnSend::Yes;
+  UnitSwitch units = UnitSwitch::Keep;
+  // What the box shows where that differs from what it stores (none: the setting).
+  SettingRef (*shows)(SharedState&) = nullptr;
 };
 
 class FieldSet;
@@ -134,6 +145,9 @@ class SettingsField {
   void Write(double shown, std::string_view pattern);
   std::string Format(double shown, std::string_view pattern) const;
 
+  // The units have just switched: rewrite the box as the row's UnitSwitch says.
+  void SwitchUnits();
+
   // The plain spin step: reading -/+ step, written in the spin pattern, then validated.
   void Step(int direction);
   void ShowHint();
@@ -161,15 +175,15 @@ class FieldSet {
   int16_t MinAngleFloor = 45;
 
   SettingsField& operator[](std::string_view box) const;
-  // Validates the field whose box has the focus, when it is one a send commits.
-  void CommitFocused();
+  // Validates the field whose box has the focus, when it is one this send commits.
+  void CommitFocused(SendCause cause);
+  // The units have just switched: every field rewrites its box.
+  void SwitchUnits();
 
  private:
   std::vector<std::unique_ptr<SettingsField>> fields_;
 };
 
-// Writes a hint into a window's StatusBar.
-void ShowHint(const App& app, forms::TextBox& statusBar, std::string_view english);
 // Whether a control can take the focus now: it and every frame around it shown and enabled.
 bool CanTakeFocus(const forms::Control& control);
 

@@ -1,8 +1,10 @@
 #include "cutter/SettingsWindow.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "link/Identify.h"
+#include "setup/StatusHints.h"
 #include "startup/App.h"
 
 namespace taskhelm {
@@ -34,6 +36,10 @@ std::string ReplyText(const std::string& reply) {
 
 SettingsWindow::SettingsWindow(App& app, std::string name, const SettingsWindowRules& rules)
     : forms::Form(app.host, std::move(name)), app(app), rules_(rules) {
+  Paint = [this] { Form_Paint(); };
+  MouseMove = [this] { StatusBar.SetText(" "); };
+  EnglishButton.Click = [this] { UnitButton_Click(); };
+  MetricButton.Click = [this] { UnitButton_Click(); };
   SendSettingTemp.Click = [this] { SendSettingTemp_Click(); };
   SendDefault.Click = [this] { SendDefault_Click(); };
   DsplyPltrCom.Click = [this] { DsplyPltrCom_Click(); };
@@ -52,28 +58,58 @@ SettingsWindow::SettingsWindow(App& app, std::string name, const SettingsWindowR
   FileSaveCom.Click = [this] { FileSaveCom_Click(); };
   QueryUnload = [this](int& cancel, int) { Form_QueryUnload(cancel); };
   UnloadEvent = [this](int&) { Form_Unload(); };
+
+  if (rules.wording == DeviceWording::Plotter)
+    WireHints(app, StatusBar, Name(),
+              {{&EnglishButton, "Set plotter options in inches and mils."},
+               {&MetricButton, "Set plotter options in centimeters and millimeters."},
+               {&SendSettingTemp, "Plotter will use these settings until it is turned off."},
+               {&SendDefault, "Plotter will use these settings until they are changed."}});
+  else
+    WireHints(app, StatusBar, Name(),
+              {{&EnglishButton, "Set cutter options in inches and mils."},
+               {&MetricButton, "Set cutter options in centimeters and millimeters."},
+               {&SendSettingTemp, "Cutter will use these settings until it is turned off."},
+               {&SendDefault, "Cutter will use these settings until they are changed."}});
+}
+
+void SettingsWindow::Hint(std::string_view english) { StatusBar.SetText(T(english)); }
+
+std::string SettingsWindow::T(std::string_view english, std::string_view role) const {
+  const std::string ownRole = role.empty() ? std::string() : Name() + ":" + std::string(role);
+  return app.T(english, {ownRole, Name(), role});
 }
 
 void SettingsWindow::SendSettingTemp_Click() {
   if (!VerifyModel(app, app.s.ModelCode)) return;
-  if (app.MsgBox(Wording.TempSendPrompt, MsgButtons::OKCancel, MsgIcon::None,
+  if (app.MsgBox(TemporaryPrompt(), MsgButtons::OKCancel, MsgIcon::None,
                  SendSettingTemp.Caption()) == MsgAnswer::OK)
     SendTemporary();
 }
 
-void SettingsWindow::SendTemporary() {
+void SettingsWindow::SendTemporary(SendCause cause) {
   // A value still being typed counts: the focused field is stored before the command is built.
-  Fields().CommitFocused();
+  Fields().CommitFocused(cause);
   const std::string command = SettingsCommand(SendMode::Temporary);
   const bool sent = app.port.SendString(command, kSendTimeoutMs);
   // The device needs the time to take the command in, whether the send went through or not.
   app.port.Delay(TemporarySendWaitMs(command));
+  if (sent && rules_.temporarySettleMs > 0) {
+    app.SetPointer(Pointer::Hourglass);
+    app.port.Delay(rules_.temporarySettleMs);
+    app.SetPointer(Pointer::Default);
+  }
   if (!sent || !ReadDeviceSettings(app)) {
     ReportSendFailure();
     return;
   }
+  app.s.SettingsForced = false;
+  ShowReadSettings();
+}
+
+void SettingsWindow::ShowReadSettings() {
   ShowSettings();
-  app.s.SettingsSent = true;
+  app.s.SettingsSent = !app.s.SettingsForced;
 }
 
 void SettingsWindow::SendDefault_Click() {
@@ -97,24 +133,60 @@ void SettingsWindow::SendDefault_Click() {
     ReportSendFailure();
     return;
   }
-  ShowSettings();
-  app.s.SettingsSent = true;
+  app.s.SettingsForced = false;
+  ShowReadSettings();
 }
 
 void SettingsWindow::ReportSendFailure() {
-  app.ErrorBox(app.T(app.s.NotConnectedText) + app.s.*rules_.errorPort,
-               app.T(rules_.errorTitle));
+  app.ErrorBox(T(app.s.NotConnectedText) + app.s.*rules_.errorPort,
+               T(rules_.errorTitle));
 }
 
 void SettingsWindow::DsplyPltrCom_Click() {
   if (!VerifyModel(app, app.s.ModelCode)) return;
   app.SetPointer(Pointer::Hourglass);
   if (ReadDeviceSettings(app)) {
-    ShowSettings();
-    app.s.SettingsSent = true;
+    // What an earlier display forced is gone: the device's settings are shown afresh.
+    app.s.SettingsForced = false;
+    ShowReadSettings();
     FocusUnitButton();
   }
   app.SetPointer(Pointer::Default);
+}
+
+// The repaint shows what another window read from the device or a settings file brought.
+void SettingsWindow::Form_Paint() {
+  if (app.s.DeviceSettingsRead) {
+    ShowReadSettings();
+    app.s.DeviceSettingsRead = false;
+  }
+  if (app.s.FileSettingsLoaded) {
+    ShowSettings();
+    app.s.FileSettingsLoaded = false;
+  }
+  app.SetPointer(Pointer::Default);
+}
+
+// The switch rewrites the boxes, which is not an edit: the sent state survives it.
+void SettingsWindow::UnitButton_Click() {
+  const bool sent = app.s.SettingsSent;
+  app.s.MetricUnits = MetricButton.Value();
+  ShowUnitLabels();
+  Fields().SwitchUnits();
+  app.s.SettingsSent = sent;
+}
+
+void SettingsWindow::ShowUnitLabels() {
+  const bool metric = app.s.MetricUnits;
+  for (const UnitLabelRow& row : UnitLabels()) {
+    const char* unit = row.scale == UnitScale::Length ? (metric ? "(cm)" : "(in)")
+                                                      : (metric ? "(mm)" : "(mils)");
+    const std::string name = *row.name ? T(row.name) : std::string();
+    forms::Control* label = FindControl(row.label);
+    if (!label || label->Kind() != forms::ControlKind::Label)
+      throw std::logic_error("unit labels of " + Name() + " name no label " + row.label);
+    static_cast<forms::Label*>(label)->SetCaption(name + T(unit));
+  }
 }
 
 void SettingsWindow::FocusUnitButton() {
@@ -127,7 +199,7 @@ void SettingsWindow::FocusUnitButton() {
 void SettingsWindow::ExitCom_Click() {
   if (app.s.PlotterPresent && !app.s.SettingsSent &&
       app.MsgBox(Wording.NotSentText + "\r\n\r\n" + Wording.ExitQuestion, MsgButtons::YesNo,
-                 MsgIcon::Question, app.T("Exit Taskhelm", "ExitCom")) != MsgAnswer::Yes)
+                 MsgIcon::Question, T("Exit Taskhelm", "ExitCom")) != MsgAnswer::Yes)
     return;
   app.SetPointer(Pointer::Hourglass);
   app.host.EndProgram();
@@ -135,10 +207,10 @@ void SettingsWindow::ExitCom_Click() {
 
 void SettingsWindow::Form_QueryUnload(int& cancel) {
   if (app.s.SettingsSent || !app.s.PlotterPresent) return;
-  if (app.MsgBox(app.T("Latest settings have not been sent.") + "\r\n" +
-                     app.T("Are you sure you want to exit?"),
+  if (app.MsgBox(T("Latest settings have not been sent.") + "\r\n" +
+                     T("Are you sure you want to exit?"),
                  MsgButtons::YesNo, MsgIcon::Question,
-                 app.T("Exit Taskhelm", "close")) == MsgAnswer::No)
+                 T("Exit Taskhelm", "close")) == MsgAnswer::No)
     cancel = 1;
 }
 

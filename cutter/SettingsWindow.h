@@ -1,28 +1,56 @@
 #pragma once
-// What the three settings windows (cutter, roll-feed, pen plotter) share: the unit buttons, the
-// send buttons, the menus every twin has, the Temporary/Permanent/Update Display sends, the
+// What the three settings windows (cutter, roll-feed, pen plotter) share: the unit buttons and
+// their switch, the send buttons, the hint line and the hints of these controls, the menus every
+// twin has and their captions, the Temporary/Permanent/Update Display sends, the repaint, the
 // device queries, the exit and close questions. Each twin supplies its command, its display, its
-// fields and a few rules.
+// fields, its captions and unit labels as rows, and a few rules.
 #include <array>
 #include <initializer_list>
+#include <span>
 #include <string>
 
 #include "cutter/ModelWording.h"
 #include "cutter/SettingTokens.h"
 #include "cutter/SettingsField.h"
 #include "forms/Form.h"
+#include "setup/PortTest.h"
 #include "startup/SharedState.h"
 
 namespace taskhelm {
 
 class App;
 
+// When the version box shows: once the software query answered (a silent ROM query leaves its
+// line empty), or only when both queries answered.
+enum class VersionBox { SoftwareAnswered, BothAnswered };
+
 // The rules in which the twins differ on the shared paths.
 struct SettingsWindowRules {
   const char* errorTitle;                 // title of send and read-back failures
   std::string SharedState::*errorPort;    // the port those failures name
   int permanentReadBackDelayMs;           // wait after a permanent send before reading back
-  bool plotterWording;                    // wording of the port and communication tests
+  int temporarySettleMs;                  // more wait, under the hourglass, after a temporary
+                                          // send went through, before reading back
+  DeviceWording wording;                  // the family that the hints of the unit and send
+                                          // buttons and the port tests name
+  VersionBox versionBox;
+  int memoryReplyKept;                    // leading characters of the memory reply read
+  int bladeHolderReplyLength;             // length of the blade-holder reply on the parallel port
+};
+
+// A caption a twin sets: its control or menu item by name, the English text ("-": separator).
+struct CaptionRow {
+  const char* control;
+  const char* english;
+};
+
+// A caption naming a unit: its name part, then "(in)"/"(cm)" or "(mils)"/"(mm)" as the units
+// are English or metric.
+enum class UnitScale { Length, Small };
+struct UnitLabelRow {
+  const char* label;
+  const char* name;  // English, with its trailing blank; "" for a label of the unit alone
+  UnitScale scale;
 };
 
 class SettingsWindow : public forms::Form {
@@ -73,7 +101,7 @@ class SettingsWindow : public forms::Form {
 
   // The temporary send: commits the focused field, sends the command, waits, reads the settings
   // back and shows them.
-  void SendTemporary();
+  void SendTemporary(SendCause cause = SendCause::Button);
 
   // Ctrl+Alt+H opens the servo tuner, Ctrl+Alt+M the pen-down adjustment; other keys do nothing.
   void HandleServiceHotkeys(int keyCode, int shift);
@@ -86,6 +114,18 @@ class SettingsWindow : public forms::Form {
   virtual void ShowSettings() = 0;
   virtual FieldSet& Fields() = 0;
   virtual std::string HelpFileName() const = 0;
+  virtual std::span<const UnitLabelRow> UnitLabels() const = 0;
+  // The text of the Temporary button's question.
+  virtual std::string TemporaryPrompt() const { return Wording.TempSendPrompt; }
+
+  // Captions the frame's controls and menu items, then the twin's rows (a row naming no control
+  // or item of the window is a fault of the table and throws std::logic_error).
+  void ShowCaptions(std::span<const CaptionRow> own);
+  // The unit labels of the twin's rows in the units shown.
+  void ShowUnitLabels();
+  // Settings read from the device are shown; they count as sent unless the display had to
+  // force a value the device does not hold.
+  void ShowReadSettings();
 
   // Shared handlers.
   void SendSettingTemp_Click();
@@ -105,6 +145,7 @@ class SettingsWindow : public forms::Form {
   void FileSendCom_Click(int index);
   void FileSaveCom_Click();
   void UpdateFlash_Click();
+  void Form_Paint();
   void Form_QueryUnload(int& cancel);
   void Form_Unload();
 
@@ -112,11 +153,17 @@ class SettingsWindow : public forms::Form {
   // the command must stop (the operator chose to update and the send failed).
   bool UpdateFirst();
   void FocusUnitButton();
-  void Hint(std::string_view english) { ShowHint(app, StatusBar, english); }
+  void Hint(std::string_view english);
+  // A text of this window in the edition's wording. The window's own entries come first (for
+  // the role, with the context "<window>:<role>", then for any role), then the role's, then the
+  // entry for any window: a twin whose edition keeps a text apart from its siblings says so in
+  // its own entries.
+  std::string T(std::string_view english, std::string_view role = {}) const;
 
   App& app;
 
  private:
+  void UnitButton_Click();
   void ReportSendFailure();
   const SettingsWindowRules rules_;
 };

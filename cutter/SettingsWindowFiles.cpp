@@ -32,7 +32,7 @@ bool SettingsWindow::UpdateFirst() {
   if (app.MsgBox(Wording.NotSentText + "\r\n" + Wording.UpdateQuestion, MsgButtons::YesNo,
                  MsgIcon::Question, Wording.UpdateTitle) != MsgAnswer::Yes)
     return true;
-  SendTemporary();
+  SendTemporary(SendCause::UpdateFirst);
   return app.s.SettingsSent;
 }
 
@@ -43,8 +43,8 @@ void SettingsWindow::FileSendCom_Click(int index) {
   dlgPlotFileOpen.FileName.clear();
   if (index == 0) {
     if (!VerifyModel(app, s.ModelCode) || !UpdateFirst()) return;
-    dlgPlotFileOpen.DialogTitle = app.T("Select files to send to Cutter");
-    dlgPlotFileOpen.Filter = app.T("Plot (*.plt.*.plx)|*.plt;*.plx; | All Files (*.*)|*.*");
+    dlgPlotFileOpen.DialogTitle = T("Select files to send to Cutter");
+    dlgPlotFileOpen.Filter = T("Plot (*.plt.*.plx)|*.plt;*.plx; | All Files (*.*)|*.*");
     // File after file, until the operator cancels the dialog.
     while (app.host.ShowOpen(dlgPlotFileOpen) && !dlgPlotFileOpen.FileName.empty()) {
       SendCutFiles& sender = app.Window<SendCutFiles>();
@@ -55,8 +55,8 @@ void SettingsWindow::FileSendCom_Click(int index) {
     }
     return;
   }
-  dlgPlotFileOpen.DialogTitle = app.T("Open Settings File", "FileSendCom");
-  dlgPlotFileOpen.Filter = app.T("Settings (*.tkh)|*.tkh");
+  dlgPlotFileOpen.DialogTitle = T("Open Settings File", "FileSendCom");
+  dlgPlotFileOpen.Filter = T("Settings (*.tkh)|*.tkh");
   if (!app.host.ShowOpen(dlgPlotFileOpen) || dlgPlotFileOpen.FileName.empty()) return;
   SendCutFiles& reader = app.Window<SendCutFiles>();
   reader.SetFileName(dlgPlotFileOpen.FileName);
@@ -71,19 +71,19 @@ void SettingsWindow::FileSendCom_Click(int index) {
 }
 
 void SettingsWindow::FileSaveCom_Click() {
-  FileDialog.DialogTitle = app.T("Save Settings As");
+  FileDialog.DialogTitle = T("Save Settings As");
   FileDialog.Flags = kSaveFlags;
-  FileDialog.Filter = app.T("(*.tkh)|*.tkh");
+  FileDialog.Filter = T("(*.tkh)|*.tkh");
   if (!app.host.ShowSave(FileDialog) || FileDialog.FileName.empty()) return;
   const std::string& name = FileDialog.FileName;
   const int16_t file = app.files.OpenDataFile(name, 1);
   // A settings file that could not be written must not pass for saved.
   if (file <= 0) {
-    app.ErrorBox(app.T("Could not open ") + name, app.T("ERROR"));
+    app.ErrorBox(T("Could not open ") + name, T("ERROR"));
     return;
   }
   app.Window<SvFile>().WriteSet(file);
-  if (!app.files.Close(file)) app.ErrorBox(app.T("Could not write ") + name, app.T("ERROR"));
+  if (!app.files.Close(file)) app.ErrorBox(T("Could not write ") + name, T("ERROR"));
 }
 
 void SettingsWindow::UpdateFlash_Click() { app.Window<Flash>().Show(ShowMode::Modal); }

@@ -51,28 +51,29 @@ void SettingsWindow::DsplyFactCom_Click() {
   ShowSettings();
   app.s.SettingsSent = false;
   app.SetPointer(Pointer::Default);
-  app.MsgBox(app.T("Factory Defaults displayed. To send these settings click the Temporary or "
+  app.MsgBox(T("Factory Defaults displayed. To send these settings click the Temporary or "
                    "Permanent button.  To view current settings click the Update Display button. "),
-             MsgButtons::OK, MsgIcon::None, app.T("Factory Settings"));
+             MsgButtons::OK, MsgIcon::None, T("Factory Settings"));
 }
 
 void SettingsWindow::DsplyRomCom_Click() {
   if (!VerifyModel(app, app.s.ModelCode)) return;
   std::string rom, software;
-  app.port.Query("!RV@", rom, 13, 5000, 20);  // a silent ROM query leaves its line empty
+  const bool romAnswered = app.port.Query("!RV@", rom, 13, 5000, 20);
   if (!app.port.Query("!VR@", software, 13, 5000, 6)) return;
-  app.MsgBox(Fit(ReplyText(rom), 18) + kCrLf + app.T("SOFTWARE: ") + Fit(ReplyText(software), 18),
-             MsgButtons::OK, MsgIcon::None, app.T("Version: "));
+  if (!romAnswered && rules_.versionBox == VersionBox::BothAnswered) return;
+  app.MsgBox(Fit(ReplyText(rom), 18) + kCrLf + T("SOFTWARE: ") + Fit(ReplyText(software), 18),
+             MsgButtons::OK, MsgIcon::None, T("Version: "));
 }
 
 void SettingsWindow::DsplyMemCom_Click() {
   if (!VerifyModel(app, app.s.ModelCode)) return;
   std::string reply;
   if (!app.port.Query("!MF0@", reply, 13, 5000, 10)) return;
-  double bytes = platform::LeadingNumber(reply.substr(0, 10));
+  double bytes = platform::LeadingNumber(reply.substr(0, rules_.memoryReplyKept));
   // Devices that do not report their buffer have the standard 12K.
   if (bytes == 0) bytes = 12288;
-  const std::string title = app.T("Memory Buffer");
+  const std::string title = T("Memory Buffer");
   app.MsgBox(title + " = " + platform::FormatNumber(bytes / 1024, "0", app.regional.sDecimal) + "K",
              MsgButtons::OK, MsgIcon::None, title);
 }
@@ -80,23 +81,23 @@ void SettingsWindow::DsplyMemCom_Click() {
 void SettingsWindow::DsplyKnifeCom_Click() {
   if (!VerifyModel(app, app.s.ModelCode)) return;
   std::string reply;
-  if (!app.port.Query("!OK@", reply, 13, 5000, 2)) return;
-  const bool installed = platform::LeadingNumber(reply) == 1;
-  app.MsgBox(app.T(installed ? "Blade Holder is installed" : "Blade Holder is not installed"),
-             MsgButtons::OK, MsgIcon::None, app.T("Blade Holder Status"));
+  if (!app.port.Query("!OK@", reply, 13, 5000, rules_.bladeHolderReplyLength)) return;
+  const bool installed = platform::LeadingNumber(reply.substr(0, 2)) == 1;
+  app.MsgBox(T(installed ? "Blade Holder is installed" : "Blade Holder is not installed"),
+             MsgButtons::OK, MsgIcon::None, T("Blade Holder Status"));
 }
 
 void SettingsWindow::TstSerialCom_Click(int index) {
-  StartPortTest(app, static_cast<int16_t>(index), rules_.plotterWording);
+  StartPortTest(app, static_cast<int16_t>(index), rules_.wording);
 }
 
 void SettingsWindow::TstPortCom_Click() {
   const ModelWording& w = Wording;
   const std::string text = w.PortTestTitle + kCrLf + kCrLf + w.PortTestStep1 + kCrLf +
                            w.PortTestStep2 + kCrLf +
-                           app.T("     key until it beeps and light flashes three times.") + kCrLf +
-                           app.T("3. Press any arrow key to send and receive a character.") +
-                           kCrLf + app.T("     Verify it beeps and flashes the Green light.") +
+                           T("     key until it beeps and light flashes three times.") + kCrLf +
+                           T("3. Press any arrow key to send and receive a character.") +
+                           kCrLf + T("     Verify it beeps and flashes the Green light.") +
                            kCrLf + w.PortTestStep4 + kCrLf + kCrLf;
   app.MsgBox(text, MsgButtons::OK, MsgIcon::None, w.PortTestTitle);
 }
@@ -107,8 +108,8 @@ void SettingsWindow::HelpCom_Click() {
   // Help command 3: the file's contents.
   if (!FileExists(path) || !app.host.ShowHelp(path, 3)) {
     app.SetPointer(Pointer::Default);
-    app.MsgBox(app.T("The help file could not be opened: ") + path, MsgButtons::OK,
-               MsgIcon::Exclamation, app.T("Help"));
+    app.MsgBox(T("The help file could not be opened: ") + path, MsgButtons::OK,
+               MsgIcon::Exclamation, T("Help"));
   }
   app.SetPointer(Pointer::Default);
 }

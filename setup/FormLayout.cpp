@@ -12,6 +12,12 @@ void ApplyLayout(forms::Form& form, int width, int height, std::span<const Place
     forms::Control* control = form.FindControl(row.control);
     if (!control)
       throw std::logic_error("layout of " + form.Name() + " names no control " + row.control);
+    if (row.container) {
+      forms::Control* frame = form.FindControl(row.container);
+      if (!frame)
+        throw std::logic_error("layout of " + form.Name() + " names no frame " + row.container);
+      control->SetContainer(frame);
+    }
     control->Move(row.left, row.top, row.width, row.height);
     control->SetTabIndex(tabIndex++);
   }

@@ -1,6 +1,6 @@
 #pragma once
 // A window's layout as data: its size, then one row per control. Positions are in pixels,
-// relative to the control's container (the window, or the frame that holds it). The rows also
+// relative to the control's container (the window, or the frame a row names). The rows also
 // give the tab order: focusable controls take the focus in the order of their rows.
 #include <span>
 
@@ -11,6 +11,7 @@ namespace taskhelm {
 struct Placement {
   const char* control;  // the control's name
   int left, top, width, height;
+  const char* container = nullptr;  // the frame that holds the control; none: the window
 };
 
 // Sizes the window and places its controls. A row naming no control of the window is a fault of

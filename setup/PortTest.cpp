@@ -13,13 +13,14 @@ struct Instructions {
   std::string title, text;
 };
 
-Instructions InstructionsFor(App& app, int16_t mode, bool isPlotter) {
+Instructions InstructionsFor(App& app, int16_t mode, DeviceWording wording) {
+  const bool plotter = wording == DeviceWording::Plotter;
   if (mode == 1)
     return {app.T("Computer Port Test"),
-            app.T(isPlotter ? "Disconnect the Plotter and connect the Diagnostic Module"
+            app.T(plotter ? "Disconnect the Plotter and connect the Diagnostic Module"
                             : "Disconnect the cutter and connect the serial Diagnostic Module") +
                 "\r\n" + app.T("to the computer serial port.")};
-  if (isPlotter) {
+  if (plotter) {
     // The pen plotters enter their echo mode with Set Gap, the other models with Sensor Test.
     bool penPlotter = FamilyOf(app.s.ModelCode) == ModelFamily::PenPlotter;
     return {app.T("Communication Test"),
@@ -34,9 +35,9 @@ Instructions InstructionsFor(App& app, int16_t mode, bool isPlotter) {
 
 }  // namespace
 
-bool StartPortTest(App& app, int16_t mode, bool isPlotter) {
+bool StartPortTest(App& app, int16_t mode, DeviceWording wording) {
   app.s.PortTestMode = mode;
-  Instructions instructions = InstructionsFor(app, mode, isPlotter);
+  Instructions instructions = InstructionsFor(app, mode, wording);
   if (app.MsgBox(instructions.text, forms::MsgButtons::OKCancel, forms::MsgIcon::None,
                  instructions.title) != forms::MsgAnswer::OK)
     return false;

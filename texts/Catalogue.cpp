@@ -20,9 +20,11 @@ const std::map<Key, std::string>& SpanishTable() {
   return table;
 }
 
-const std::string* FindSpanish(std::string_view english, std::string_view context) {
+const std::string* FindSpanish(std::string_view english,
+                               std::initializer_list<std::string_view> contexts) {
   const auto& table = SpanishTable();
-  if (!context.empty()) {
+  for (std::string_view context : contexts) {
+    if (context.empty()) continue;
     auto it = table.find(Key{std::string(context), std::string(english)});
     if (it != table.end()) return &it->second;
   }
@@ -35,14 +37,19 @@ const std::string* FindSpanish(std::string_view english, std::string_view contex
 Catalogue::Catalogue(Edition edition) : edition_(edition) {}
 
 std::string Catalogue::operator()(std::string_view english, std::string_view context) const {
+  return (*this)(english, {context});
+}
+
+std::string Catalogue::operator()(std::string_view english,
+                                  std::initializer_list<std::string_view> contexts) const {
   if (edition_ == Edition::English || english.empty()) return std::string(english);
-  if (const std::string* spanish = FindSpanish(english, context)) return *spanish;
+  if (const std::string* spanish = FindSpanish(english, contexts)) return *spanish;
   missing_.insert(std::string(english));
   return std::string(english);
 }
 
 bool Catalogue::HasSpanish(std::string_view english, std::string_view context) {
-  return FindSpanish(english, context) != nullptr;
+  return FindSpanish(english, {context}) != nullptr;
 }
 
 }  // namespace texts

@@ -1,14 +1,8 @@
 #pragma once
-// A program started on a cutter: connected to the simulated device as start-up connects, with
-// the cutter window shown as start-up shows it.
-#include <gtest/gtest.h>
-
-#include <string>
-
+// A program started on a cutter, with the cutter window shown as start-up shows it.
 #include "cutter/Dru71Set.h"
 #include "startup/ModelTable.h"
-#include "startup/ModelWindows.h"
-#include "tests/support/AppFixture.h"
+#include "tests/support/SettingsWindowHarness.h"
 
 namespace cutter_tests {
 
@@ -17,42 +11,12 @@ using testing_support::AppOptions;
 
 inline AppOptions Cutter(int model, std::optional<int> id = {},
                          texts::Edition edition = texts::Edition::English) {
-  AppOptions o;
-  o.model = model;
-  o.deviceId = id;
-  o.edition = edition;
-  o.line.baud = 0;  // no transmission time: the waits alone move the clock
-  return o;
+  return testing_support::StartedOn(model, id, edition);
 }
 
-struct CutterHarness {
-  explicit CutterHarness(AppOptions options, bool metric = false) : f(options) {
-    f.s.MetricUnits = metric;
-    f.s.DeviceId = static_cast<int16_t>(f.device.Id());  // start-up has identified the device
-    EXPECT_TRUE(taskhelm::ConnectDevice(f.app, true));
-    f.host.Run([&] { taskhelm::ShowModelWindow(f.app); });
-    f.host.boxes.clear();
-    f.device.ClearReceived();
-  }
-
+struct CutterHarness : testing_support::SettingsWindowHarness {
+  using SettingsWindowHarness::SettingsWindowHarness;
   taskhelm::Dru71Set& Window() { return f.app.Window<taskhelm::Dru71Set>(); }
-
-  // The operator types into a box and leaves it.
-  void Type(forms::TextBox& box, const std::string& text) {
-    box.SetFocus();
-    box.SetText(text);
-    Window().StatusBar.SetFocus();
-  }
-
-  // The settings command the device received since the last look ("!HO..." up to its "@").
-  std::string SettingsCommandReceived() {
-    const std::string& r = f.device.Received();
-    size_t start = r.find("!HO");
-    if (start == std::string::npos) return {};
-    return r.substr(start, r.find('@', start) - start + 1);
-  }
-
-  AppFixture f;
 };
 
 }  // namespace cutter_tests

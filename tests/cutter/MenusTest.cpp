@@ -222,23 +222,6 @@ TEST(CutterMenus, SettingsFileSavedAndOpenedAgain) {
 }
 
 // A loaded file that differs from the device only where no box shows it still goes out whole.
-TEST(CutterMenus, LoadedSettingsCountAsUnsent) {
-  CutterHarness h(Cutter(36));
-  auto& w = h.Window();
-  w.SendSettingTemp.Press();
-  ASSERT_TRUE(h.f.s.SettingsSent);
-  const std::string path = h.f.app.programFolder + "/origin.tkh";
-  std::ofstream(path) << "!HO0 PT3 LL0,0 UR18250,30250 SS100,100 SF10,700 SD0,0 SA10 KO94 KV20 "
-                         "KA15 \r\n";
-  h.f.host.openFiles = {path};
-  w.FileSendCom[1].Choose();
-  EXPECT_FALSE(h.f.s.SettingsSent);
-  h.f.device.ClearReceived();
-  w.SendDefault.Press();
-  EXPECT_EQ(h.SettingsCommandReceived(),
-            "!HO0 PT3 LL0,0 UR18250,30250 SS100,100 SF10,700 SD0,0 SA10 KO94 KV20 KA15UD@");
-}
-
 TEST(CutterMenus, SavingIntoAFolderThatIsNotThereSaysSo) {
   CutterHarness h(Cutter(36));
   h.f.host.saveFiles = {h.f.app.programFolder + "/no/such/folder/x.tkh"};
@@ -277,48 +260,6 @@ TEST(CutterMenus, AFailedUpdateFirstStopsTheFileCommand) {
   h.Window().FileSendCom[0].Choose();
   EXPECT_EQ(h.f.host.boxes.at(0).title, "Update cutter ");
   EXPECT_TRUE(h.f.host.fileDialogs.empty());
-}
-
-struct ExitCase {
-  bool present, sent;
-  std::deque<MsgAnswer> answers;
-  bool question, ends;
-};
-
-TEST(CutterMenus, ExitAsksOnlyWhenUnsentChangesWouldBeLost) {
-  for (const ExitCase& c : {ExitCase{true, false, {MsgAnswer::No}, true, false},
-                            ExitCase{true, false, {MsgAnswer::Yes}, true, true},
-                            ExitCase{false, false, {}, false, true},
-                            ExitCase{true, true, {}, false, true}}) {
-    CutterHarness h(Cutter(36));
-    h.f.s.PlotterPresent = c.present;
-    h.f.s.SettingsSent = c.sent;
-    h.f.host.answers = c.answers;
-    const bool running = h.f.host.Run([&] { h.Window().ExitCom.Choose(); });
-    EXPECT_EQ(!running, c.ends);
-    EXPECT_EQ(h.f.host.boxes.size(), c.question ? 1u : 0u);
-    if (c.question) {
-      EXPECT_EQ(h.f.host.boxes[0].title, "Exit Taskhelm");
-      EXPECT_EQ(h.f.host.boxes[0].text,
-                "Latest changes not sent to the cutter.\r\n\r\nExit without updating the cutter?");
-      EXPECT_EQ(h.f.host.boxes[0].icon, MsgIcon::Question);
-    }
-  }
-}
-
-TEST(CutterMenus, ClosingAsksThenClosesThePortAndEnds) {
-  CutterHarness h(Cutter(36));
-  auto& w = h.Window();
-  h.f.s.SettingsSent = false;
-  h.f.host.answers = {MsgAnswer::No};
-  EXPECT_FALSE(w.Close());
-  EXPECT_EQ(h.f.host.boxes.back().text,
-            "Latest settings have not been sent.\r\nAre you sure you want to exit?");
-  EXPECT_TRUE(h.f.line.IsOpen());
-
-  h.f.host.answers = {MsgAnswer::Yes};
-  EXPECT_FALSE(h.f.host.Run([&] { w.Close(); }));
-  EXPECT_FALSE(h.f.line.IsOpen());
 }
 
 }  // namespace

@@ -72,23 +72,6 @@ TEST(CutterSend, LoopSizeOnlyWithTheLoopOnAndTangentialOnlyForId50) {
   }
 }
 
-TEST(CutterSend, PermanentWithNothingChangedSendsStoreDefaultsAlone) {
-  CutterHarness h(Cutter(36));
-  auto& w = h.Window();
-  w.SendSettingTemp.Press();
-  ASSERT_TRUE(h.f.s.SettingsSent);
-  h.f.device.ClearReceived();
-  w.SendDefault.Press();
-  EXPECT_EQ(h.f.device.Received(), "!IC@!UD@!DD@");
-
-  // Any edit since then makes it a full permanent command again.
-  h.Type(w.Overcut, "21");
-  h.f.device.ClearReceived();
-  w.SendDefault.Press();
-  EXPECT_EQ(h.SettingsCommandReceived().find("!UD@"), std::string::npos);
-  EXPECT_NE(h.SettingsCommandReceived().find(" KV21 KA15UD@"), std::string::npos);
-}
-
 TEST(CutterSend, TheFocusedFieldIsCommittedButNotTheTangentialBoxes) {
   CutterHarness h(Cutter(32, 50));
   auto& w = h.Window();
@@ -133,19 +116,6 @@ TEST(CutterSend, WaitRuleHasItsFloor) {
     EXPECT_EQ(taskhelm::TemporarySendWaitMs(std::string(c.length, 'x')), c.wait) << c.length;
 }
 
-TEST(CutterSend, WrongModelStopsBeforeAnyQuestion) {
-  CutterHarness h(Cutter(36));
-  h.f.device.faults.wrongModelId = 32;
-  for (forms::CommandButton* button : {&h.Window().SendSettingTemp, &h.Window().SendDefault}) {
-    h.f.host.boxes.clear();
-    button->Press();
-    ASSERT_EQ(h.f.host.boxes.size(), 1u);
-    EXPECT_EQ(h.f.host.boxes[0].title, "ERROR");
-    EXPECT_EQ(h.f.host.boxes[0].text, "Wrong Quorvane Model.\r\nPlease try Kelvaro R/V ");
-    EXPECT_EQ(h.SettingsCommandReceived(), "");
-  }
-}
-
 TEST(CutterSend, ReadBackFailureIsACutterErrorNamingThePort) {
   CutterHarness h(Cutter(36));
   auto& w = h.Window();
@@ -176,18 +146,6 @@ TEST(CutterSend, SendFailureOnTheParallelPortNamesIt) {
   ASSERT_FALSE(h.f.host.boxes.empty());
   EXPECT_EQ(h.f.host.boxes.back().title, "Cutter Error");
   EXPECT_EQ(h.f.host.boxes.back().text, "Green light Not ON or Cutter Not Connected to LPT1");
-}
-
-TEST(CutterSend, CancelledQuestionSendsNothing) {
-  CutterHarness h(Cutter(36));
-  h.f.host.answers = {MsgAnswer::Cancel, MsgAnswer::Cancel};
-  h.Window().SendSettingTemp.Press();
-  h.Window().SendDefault.Press();
-  EXPECT_EQ(h.f.host.boxes[0].title, "Temporary");
-  EXPECT_EQ(h.f.host.boxes[0].text, "Temporarily change cutter settings.");
-  EXPECT_EQ(h.f.host.boxes[1].title, "Permanent");
-  EXPECT_EQ(h.f.host.boxes[1].text, "Permanently change cutter defaults.");
-  EXPECT_EQ(h.f.device.Received(), "!IC@!IC@");
 }
 
 TEST(CutterSend, UpdateDisplayShowsWhatTheDeviceHolds) {

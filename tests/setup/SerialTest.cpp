@@ -16,10 +16,10 @@ using testing_support::AppOptions;
 
 // Runs the port test with `operate` as the operator of the test window.
 bool RunPortTest(AppFixture& f, int16_t mode, const std::function<void(Serial&)>& operate,
-                 bool isPlotter = false) {
+                 taskhelm::DeviceWording wording = taskhelm::DeviceWording::Cutter) {
   f.host.modalOperators["Serial"] = [&](forms::Form& form) { operate(static_cast<Serial&>(form)); };
   bool shown = false;
-  f.host.Run([&] { shown = StartPortTest(f.app, mode, isPlotter); });
+  f.host.Run([&] { shown = StartPortTest(f.app, mode, wording); });
   return shown;
 }
 
@@ -28,24 +28,25 @@ void Type(Serial& window, char c) { window.DispatchKeyPress(window.ActiveControl
 TEST(StartPortTest, ShowsTheInstructionsOfEachTest) {
   struct Row {
     int16_t mode;
-    bool isPlotter;
+    taskhelm::DeviceWording wording;
     int model;
     const char* title;
     const char* text;
   };
+  using enum taskhelm::DeviceWording;
   const Row rows[] = {
-      {1, true, 33, "Computer Port Test",
+      {1, Plotter, 33, "Computer Port Test",
        "Disconnect the Plotter and connect the Diagnostic Module\r\nto the computer serial port."},
-      {1, false, 32, "Computer Port Test",
+      {1, Cutter, 32, "Computer Port Test",
        "Disconnect the cutter and connect the serial Diagnostic Module\r\n"
        "to the computer serial port."},
-      {0, true, 40, "Communication Test",
+      {0, Plotter, 40, "Communication Test",
        "Turn the Plotter on while holding down the Set Gap\r\n"
        "key until it beeps and light flashes 3 times."},
-      {0, true, 35, "Communication Test",
+      {0, Plotter, 35, "Communication Test",
        "Turn the Plotter on while holding down the Sensor Test\r\n"
        "key until it beeps and light flashes 3 times."},
-      {0, false, 32, "Communication Test",
+      {0, Cutter, 32, "Communication Test",
        "Turn cutter on while holding down the Test Cut key\r\n"
        "until it beeps and light flashes 3 times."},
   };
@@ -53,7 +54,7 @@ TEST(StartPortTest, ShowsTheInstructionsOfEachTest) {
     SCOPED_TRACE(row.text);
     AppFixture f(row.model);
     f.host.answers = {forms::MsgAnswer::Cancel};
-    EXPECT_FALSE(RunPortTest(f, row.mode, [](Serial&) {}, row.isPlotter));
+    EXPECT_FALSE(RunPortTest(f, row.mode, [](Serial&) {}, row.wording));
     EXPECT_EQ(f.s.PortTestMode, row.mode);
     ASSERT_EQ(f.host.boxes.size(), 1u);
     EXPECT_EQ(f.host.boxes[0].title, row.title);

@@ -67,13 +67,13 @@ TEST(SetupTexts, EveryShownTextHasASpanishWording) {
     }
     f.device.faults.silent = true;  // brings the echo error texts
     for (int16_t mode : {0, 1})
-      for (bool isPlotter : {false, true}) {
+      for (auto wording : {taskhelm::DeviceWording::Cutter, taskhelm::DeviceWording::Plotter}) {
         f.host.modalOperators["Serial"] = [](forms::Form& form) {
           auto& w = static_cast<Serial&>(form);
           w.DispatchKeyPress(nullptr, 'A');
           w.SerialExit.Press();
         };
-        f.host.Run([&] { StartPortTest(f.app, mode, isPlotter); });
+        f.host.Run([&] { StartPortTest(f.app, mode, wording); });
       }
     f.s.HpglMode = 1;
     f.host.answers = {forms::MsgAnswer::No};

@@ -1,0 +1,59 @@
+#pragma once
+// Bounds, views and couplings that the field tables of the settings windows share: the force
+// pair's warnings, the blade offset that sets the minimum angle, and the whole-inch steps of the
+// panel and loop spins.
+#include <cstdint>
+
+#include "cutter/SettingsField.h"
+
+namespace taskhelm {
+
+struct SharedState;
+
+// ---- bounds of the model --------------------------------------------------------------------
+int64_t ForceLow(const SharedState& s);
+int64_t ForceHigh(const SharedState& s);
+int64_t PanelMaxX(const SharedState& s);
+int64_t PanelMaxY(const SharedState& s);
+inline constexpr int32_t kLoopMin = 1000, kLoopMax = 838000;
+
+// ---- views shared by the tables -------------------------------------------------------------
+//                                 mul  div  pattern  step  spin pattern
+inline constexpr UnitView kPlain{1, 1, "", 1, ""};
+// Acceleration in g, held in tenths.
+inline constexpr UnitView kAccel{10, 1, "0.0", 0.1, "##0.0"};
+
+// ---- force pair -----------------------------------------------------------------------------
+// After the clamp to the model's limits: a minimum above the maximum comes down to it, a
+// maximum below the minimum goes up to it, with a warning.
+void ForceMinCoupling(SettingsField& f);
+void ForceMaxCoupling(SettingsField& f);
+
+// ---- blade offset and minimum angle ---------------------------------------------------------
+// A large offset steers with small angles only; a small one needs the window's angle floor.
+void OffsetCoupling(SettingsField& f);
+
+// ---- whole-inch spins of the panel and loop sizes -------------------------------------------
+struct InchReading {
+  double shown;    // the box's number in the unit shown
+  int64_t inches;  // the shown size in whole inches
+  double mils;     // the exact shown size in mils
+};
+InchReading ReadInches(const SettingsField& f);
+
+// Where an English click starts from: the whole-inch size, or the exact one.
+enum class InchBase { Whole, Exact };
+// One click: the bound when reached; otherwise 1 cm from the exact size in metric, and in
+// English 1 inch from the size the base names. Then the field validates.
+void InchStep(SettingsField& f, const InchReading& r, int direction, bool atBound,
+              int64_t boundMils, InchBase base);
+// Steps that stop at a bound: at or past it, exactly or in whole inches, the bound is written.
+void InchSpinDown(SettingsField& f, int64_t minMils);
+void InchSpinUp(SettingsField& f, int64_t maxMils);
+
+void PanelSpinDown(SettingsField& f);
+void PanelXSpinUp(SettingsField& f);
+void LoopSizeSpinDown(SettingsField& f);
+void LoopSizeSpinUp(SettingsField& f);
+
+}  // namespace taskhelm

@@ -1,0 +1,165 @@
+// What the settings-window frame does the same in every twin: the model check before any
+// question, the send questions, Permanent with nothing changed, loaded settings, Exit and close.
+// Each twin is one row.
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <fstream>
+
+#include "cutter/Dru71Set.h"
+#include "tests/support/SettingsWindowHarness.h"
+
+namespace cutter_tests {
+namespace {
+
+using forms::MsgAnswer;
+using forms::MsgIcon;
+using taskhelm::App;
+using taskhelm::SettingsWindow;
+using testing_support::SettingsWindowHarness;
+using testing_support::StartedOn;
+
+struct Twin {
+  const char* name;
+  int model;
+  SettingsWindow& (*window)(App&);
+  int wrongId;              // another model's answer to the model check, and the check's text
+  const char* wrongText;
+  const char* temporaryPrompt;
+  const char* permanentPrompt;
+  const char* editBox;      // an edit, and the part of the permanent command that shows it
+  const char* editText;
+  const char* editedPart;
+  const char* fileLine;     // a settings file, and the permanent command it becomes
+  const char* permanentFromFile;
+  const char* exitText;
+};
+
+void PrintTo(const Twin& t, std::ostream* os) { *os << t.name; }
+
+template <class W>
+SettingsWindow& WindowOf(App& app) {
+  return app.Window<W>();
+}
+
+const Twin kTwins[] = {
+    {.name = "Cutter36",
+     .model = 36,
+     .window = WindowOf<taskhelm::Dru71Set>,
+     .wrongId = 32,
+     .wrongText = "Wrong Quorvane Model.\r\nPlease try Kelvaro R/V ",
+     .temporaryPrompt = "Temporarily change cutter settings.",
+     .permanentPrompt = "Permanently change cutter defaults.",
+     .editBox = "Overcut",
+     .editText = "21",
+     .editedPart = " KV21 KA15UD@",
+     .fileLine = "!HO0 PT3 LL0,0 UR18250,30250 SS100,100 SF10,700 SD0,0 SA10 KO94 KV20 KA15 \r\n",
+     .permanentFromFile =
+         "!HO0 PT3 LL0,0 UR18250,30250 SS100,100 SF10,700 SD0,0 SA10 KO94 KV20 KA15UD@",
+     .exitText = "Latest changes not sent to the cutter.\r\n\r\nExit without updating the cutter?"},
+};
+
+class Frame : public ::testing::TestWithParam<Twin> {
+ protected:
+  Frame() : h(StartedOn(GetParam().model)), w(GetParam().window(h.f.app)) {}
+  SettingsWindowHarness h;
+  SettingsWindow& w;
+};
+
+TEST_P(Frame, WrongModelStopsBeforeAnyQuestion) {
+  h.f.device.faults.wrongModelId = GetParam().wrongId;
+  for (forms::CommandButton* button : {&w.SendSettingTemp, &w.SendDefault}) {
+    h.f.host.boxes.clear();
+    button->Press();
+    ASSERT_EQ(h.f.host.boxes.size(), 1u);
+    EXPECT_EQ(h.f.host.boxes[0].title, "ERROR");
+    EXPECT_EQ(h.f.host.boxes[0].text, GetParam().wrongText);
+    EXPECT_EQ(h.SettingsCommandReceived(), "");
+  }
+}
+
+TEST_P(Frame, CancelledQuestionSendsNothing) {
+  h.f.host.answers = {MsgAnswer::Cancel, MsgAnswer::Cancel};
+  w.SendSettingTemp.Press();
+  w.SendDefault.Press();
+  EXPECT_EQ(h.f.host.boxes[0].title, "Temporary");
+  EXPECT_EQ(h.f.host.boxes[0].text, GetParam().temporaryPrompt);
+  EXPECT_EQ(h.f.host.boxes[1].title, "Permanent");
+  EXPECT_EQ(h.f.host.boxes[1].text, GetParam().permanentPrompt);
+  EXPECT_EQ(h.f.device.Received(), "!IC@!IC@");
+}
+
+TEST_P(Frame, PermanentWithNothingChangedSendsStoreDefaultsAlone) {
+  w.SendSettingTemp.Press();
+  ASSERT_TRUE(h.f.s.SettingsSent);
+  h.f.device.ClearReceived();
+  w.SendDefault.Press();
+  EXPECT_EQ(h.f.device.Received(), "!IC@!UD@!DD@");
+
+  // Any edit since then makes it a full permanent command again.
+  h.Type(static_cast<forms::TextBox&>(*w.FindControl(GetParam().editBox)), GetParam().editText);
+  h.f.device.ClearReceived();
+  w.SendDefault.Press();
+  const std::string command = h.SettingsCommandReceived();
+  EXPECT_EQ(command.find("!UD@"), std::string::npos);
+  EXPECT_NE(command.find(GetParam().editedPart), std::string::npos) << command;
+}
+
+TEST_P(Frame, LoadedSettingsCountAsUnsent) {
+  w.SendSettingTemp.Press();
+  ASSERT_TRUE(h.f.s.SettingsSent);
+  const std::string path = h.f.app.programFolder + "/loaded.tkh";
+  std::ofstream(path) << GetParam().fileLine;
+  h.f.host.openFiles = {path};
+  w.FileSendCom[1].Choose();
+  EXPECT_FALSE(h.f.s.SettingsSent);
+  h.f.device.ClearReceived();
+  w.SendDefault.Press();
+  EXPECT_EQ(h.SettingsCommandReceived(), GetParam().permanentFromFile);
+}
+
+struct ExitCase {
+  bool present, sent;
+  std::deque<MsgAnswer> answers;
+  bool question, ends;
+};
+
+TEST_P(Frame, ExitAsksOnlyWhenUnsentChangesWouldBeLost) {
+  for (const ExitCase& c : {ExitCase{true, false, {MsgAnswer::No}, true, false},
+                            ExitCase{true, false, {MsgAnswer::Yes}, true, true},
+                            ExitCase{false, false, {}, false, true},
+                            ExitCase{true, true, {}, false, true}}) {
+    SettingsWindowHarness fresh(StartedOn(GetParam().model));
+    SettingsWindow& window = GetParam().window(fresh.f.app);
+    fresh.f.s.PlotterPresent = c.present;
+    fresh.f.s.SettingsSent = c.sent;
+    fresh.f.host.answers = c.answers;
+    const bool running = fresh.f.host.Run([&] { window.ExitCom.Choose(); });
+    EXPECT_EQ(!running, c.ends);
+    ASSERT_EQ(fresh.f.host.boxes.size(), c.question ? 1u : 0u);
+    if (c.question) {
+      EXPECT_EQ(fresh.f.host.boxes[0].title, "Exit Taskhelm");
+      EXPECT_EQ(fresh.f.host.boxes[0].text, GetParam().exitText);
+      EXPECT_EQ(fresh.f.host.boxes[0].icon, MsgIcon::Question);
+    }
+  }
+}
+
+TEST_P(Frame, ClosingAsksThenClosesThePortAndEnds) {
+  h.f.s.SettingsSent = false;
+  h.f.host.answers = {MsgAnswer::No};
+  EXPECT_FALSE(w.Close());
+  EXPECT_EQ(h.f.host.boxes.back().text,
+            "Latest settings have not been sent.\r\nAre you sure you want to exit?");
+  EXPECT_TRUE(h.f.line.IsOpen());
+
+  h.f.host.answers = {MsgAnswer::Yes};
+  EXPECT_FALSE(h.f.host.Run([&] { w.Close(); }));
+  EXPECT_FALSE(h.f.line.IsOpen());
+}
+
+INSTANTIATE_TEST_SUITE_P(Twins, Frame, ::testing::ValuesIn(kTwins),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace cutter_tests
