@@ -80,9 +80,6 @@ void TanSpinUp(SettingsField& f) {
 //                          mul    div     pattern   step  spin pattern
 constexpr UnitView kPanelIn{1000, 1, "##0.00", 1, "##0.00"};
 constexpr UnitView kPanelCm{1000, 2.54, "##0.00", 1, "##0.00"};
-constexpr UnitView kLoopIn{1000, 1, "#0.0", 1, "##0.0"};
-constexpr UnitView kLoopCm{1000, 2.54, "#0.0", 1, "##0.0"};
-constexpr UnitView kLengthMils{1, 1, "", 10, ""};
 constexpr UnitView kLengthMm{1, 0.0254, "#0.0", 10, ""};
 
 constexpr int32_t kInt16Min = -32768, kInt16Max = 32767;
@@ -94,9 +91,7 @@ const std::array<FieldSpec, 17> kCutterFields{{
      .low = 1, .high = 20, .reader = Reader::Regional, .english = kAccel, .metric = kAccel,
      .hint = "How quickly the blade will reach full speed when starting a cut line.",
      .next = {"XScale"}},
-    {.box = "XScale", .label = "ScaleXLab", .spin = "ScaleXSpin", .setting = &S::ScaleX,
-     .low = 1, .high = 999, .reader = Reader::Plain, .english = kPlain, .metric = kPlain,
-     .hint = "Scale plot file from 1% to 999%.", .next = {"YScale"}},
+    kXScaleRow,
     {.box = "YScale", .label = "ScaleYLab", .spin = "ScaleYSpin", .setting = &S::ScaleY,
      .low = 1, .high = 999, .reader = Reader::Plain, .english = kPlain, .metric = kPlain,
      .hint = "Scale plot file from 1% to 999%.", .next = {"UpDelay"}},
@@ -106,10 +101,7 @@ const std::array<FieldSpec, 17> kCutterFields{{
     {.box = "DnDelay", .label = "DownDelLab", .spin = "DnDelaySpin", .setting = &S::PenDownDelay,
      .low = 0, .high = 250, .reader = Reader::Plain, .english = kPlain, .metric = kPlain,
      .hint = "Delay after lowering the blade.", .next = {"LoForce"}},
-    {.box = "LoForce", .label = "LoForceLab", .spin = "LoForceSpin", .setting = &S::ForceMin,
-     .low = ForceLow, .high = ForceHigh, .reader = Reader::Plain, .english = kPlain,
-     .metric = kPlain, .hint = "Minimum limit of the force knob.", .next = {"HiForce"},
-     .afterStore = ForceMinCoupling},
+    kLoForceRow,
     {.box = "HiForce", .label = "HiForceLab", .spin = "HiForceSpin", .setting = &S::ForceMax,
      .low = ForceLow, .high = MaxForceHigh, .reader = Reader::Plain, .english = kPlain,
      .metric = kPlain, .hint = "Maximum limit of the force knob.", .next = {"PanelX"},
@@ -125,7 +117,7 @@ const std::array<FieldSpec, 17> kCutterFields{{
      .units = UnitSwitch::ConvertText},
     {.box = "LoopSize", .label = "LoopSizeLab", .spin = "LoopSizeSpin",
      .setting = &S::LoopSizeSetting, .low = kLoopMin, .high = kLoopMax,
-     .reader = Reader::Regional, .english = kLoopIn, .metric = kLoopCm,
+     .reader = Reader::Regional, .english = kSizeIn, .metric = kSizeCm,
      .hint = "Size of service loop to create automatically.", .next = {"Offset"},
      .spinDown = LoopSizeSpinDown, .spinUp = LoopSizeSpinUp, .units = UnitSwitch::ConvertText},
     {.box = "Offset", .label = "OffsetLab", .spin = "OffsetSpin", .setting = &S::BladeOffset,

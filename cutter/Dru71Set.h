@@ -28,34 +28,10 @@ class Dru71Set : public SettingsWindow {
   forms::Frame Frame1{this, "Frame1"};        // Tangential Cutting
   forms::Frame Frame3D11{this, "Frame3D11"};  // send buttons
 
-  // Numeric fields: box, spin, caption label.
-  forms::TextBox PanelX{this, "PanelX"};
-  forms::SpinButton PanelXSpin{this, "PanelXSpin"};
-  forms::Label PanelXLab{this, "PanelXLab"};
-  forms::TextBox PanelY{this, "PanelY"};
-  forms::SpinButton PanelYSpin{this, "PanelYSpin"};
-  forms::Label PanelYLab{this, "PanelYLab"};
-  forms::TextBox XScale{this, "XScale"};
-  forms::SpinButton ScaleXSpin{this, "ScaleXSpin"};
-  forms::Label ScaleXLab{this, "ScaleXLab"};
-  forms::TextBox YScale{this, "YScale"};
-  forms::SpinButton ScaleYSpin{this, "ScaleYSpin"};
-  forms::Label ScaleYLab{this, "ScaleYLab"};
-  forms::TextBox Accel{this, "Accel"};
-  forms::SpinButton AccelSpin{this, "AccelSpin"};
+  // Numeric fields of the cutter alone, and the captions it names its own way.
   forms::Label AccelLabel{this, "AccelLabel"};
-  forms::TextBox UpDelay{this, "UpDelay"};
-  forms::SpinButton UpDelaySpin{this, "UpDelaySpin"};
   forms::Label UpDelLabel{this, "UpDelLabel"};
-  forms::TextBox DnDelay{this, "DnDelay"};
-  forms::SpinButton DnDelaySpin{this, "DnDelaySpin"};
   forms::Label DownDelLab{this, "DownDelLab"};
-  forms::TextBox LoForce{this, "LoForce"};
-  forms::SpinButton LoForceSpin{this, "LoForceSpin"};
-  forms::Label LoForceLab{this, "LoForceLab"};
-  forms::TextBox HiForce{this, "HiForce"};
-  forms::SpinButton HiForceSpin{this, "HiForceSpin"};
-  forms::Label HiForceLab{this, "HiForceLab"};
   forms::TextBox Offset{this, "Offset"};
   forms::SpinButton OffsetSpin{this, "OffsetSpin"};
   forms::Label OffsetLab{this, "OffsetLab"};

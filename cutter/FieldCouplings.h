@@ -5,10 +5,9 @@
 #include <cstdint>
 
 #include "cutter/SettingsField.h"
+#include "startup/SharedState.h"
 
 namespace taskhelm {
-
-struct SharedState;
 
 // ---- bounds of the model --------------------------------------------------------------------
 int64_t ForceLow(const SharedState& s);
@@ -22,6 +21,11 @@ inline constexpr int32_t kLoopMin = 1000, kLoopMax = 838000;
 inline constexpr UnitView kPlain{1, 1, "", 1, ""};
 // Acceleration in g, held in tenths.
 inline constexpr UnitView kAccel{10, 1, "0.0", 0.1, "##0.0"};
+// Sizes in inches or centimetres with one decimal, stepped by whole inches or centimetres.
+inline constexpr UnitView kSizeIn{1000, 1, "#0.0", 1, "##0.0"};
+inline constexpr UnitView kSizeCm{1000, 2.54, "#0.0", 1, "##0.0"};
+// Short lengths in mils, stepped by 10.
+inline constexpr UnitView kLengthMils{1, 1, "", 10, ""};
 
 // ---- force pair -----------------------------------------------------------------------------
 // After the clamp to the model's limits: a minimum above the maximum comes down to it, a
@@ -55,5 +59,16 @@ void PanelSpinDown(SettingsField& f);
 void PanelXSpinUp(SettingsField& f);
 void LoopSizeSpinDown(SettingsField& f);
 void LoopSizeSpinUp(SettingsField& f);
+
+// ---- rows every table has alike ------------------------------------------------------------
+inline constexpr FieldSpec kXScaleRow{
+    .box = "XScale", .label = "ScaleXLab", .spin = "ScaleXSpin", .setting = &SharedState::ScaleX,
+    .low = 1, .high = 999, .reader = Reader::Plain, .english = kPlain, .metric = kPlain,
+    .hint = "Scale plot file from 1% to 999%.", .next = {"YScale"}};
+inline constexpr FieldSpec kLoForceRow{
+    .box = "LoForce", .label = "LoForceLab", .spin = "LoForceSpin",
+    .setting = &SharedState::ForceMin, .low = ForceLow, .high = ForceHigh, .reader = Reader::Plain,
+    .english = kPlain, .metric = kPlain, .hint = "Minimum limit of the force knob.",
+    .next = {"HiForce"}, .afterStore = ForceMinCoupling};
 
 }  // namespace taskhelm

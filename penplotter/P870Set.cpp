@@ -16,6 +16,9 @@ const SettingsWindowRules kPenPlotterRules{
     .permanentReadBackDelayMs = 0,
     .temporarySettleMs = 0,
     .wording = DeviceWording::Plotter,
+    .versionBox = VersionBox::BothAnswered,
+    .memoryReplyKept = 10,
+    .bladeHolderReplyLength = 2,  // the pen plotters have no blade-holder query
 };
 
 }  // namespace
@@ -55,6 +58,11 @@ std::string P870Set::SettingsCommand(SendMode mode) {
 }
 
 std::string P870Set::HelpFileName() const { return "p870kh.hlp"; }
+
+std::string P870Set::FactoryDefaultsText() const {
+  return T("Factory Defaults displayed. To send these settings click the Temporary or Permanent "
+           "button.  To view current settings click on Display and Plotter Settings. ");
+}
 
 std::span<const UnitLabelRow> P870Set::UnitLabels() const {
   static constexpr UnitLabelRow kRows[] = {
@@ -126,7 +134,7 @@ void P870Set::SensorEnable_Click() {
     SensorTestButton.SetEnabled(false);
     if (FamilyOf(s.ModelCode) != ModelFamily::PenPlotter)
       app.MsgBox(app.T("Check that Frame Gap is correct."), forms::MsgButtons::OK,
-                 forms::MsgIcon::None, app.T("Caution", "P870Set"));
+                 forms::MsgIcon::None, T("Caution"));
   }
   ShowGapState();
   s.SettingsSent = false;

@@ -28,34 +28,10 @@ class P870Set : public SettingsWindow {
   forms::Frame Frame3D10{this, "Frame3D10"};  // Sensor Options / Frame Alignment
   forms::Frame Frame3D9{this, "Frame3D9"};    // send buttons
 
-  // Numeric fields: box, spin, caption label.
-  forms::TextBox PanelX{this, "PanelX"};
-  forms::SpinButton PanelXSpin{this, "PanelXSpin"};
-  forms::Label PanelXLab{this, "PanelXLab"};
-  forms::TextBox PanelY{this, "PanelY"};
-  forms::SpinButton PanelYSpin{this, "PanelYSpin"};
-  forms::Label PanelYLab{this, "PanelYLab"};
-  forms::TextBox XScale{this, "XScale"};
-  forms::SpinButton ScaleXSpin{this, "ScaleXSpin"};
-  forms::Label ScaleXLab{this, "ScaleXLab"};
-  forms::TextBox YScale{this, "YScale"};
-  forms::SpinButton ScaleYSpin{this, "ScaleYSpin"};
-  forms::Label ScaleYLab{this, "ScaleYLab"};
-  forms::TextBox Accel{this, "Accel"};
-  forms::SpinButton AccelSpin{this, "AccelSpin"};
+  // Numeric fields of the pen plotter alone, and the captions it names its own way.
   forms::Label AccelLab{this, "AccelLab"};
-  forms::TextBox UpDelay{this, "UpDelay"};
-  forms::SpinButton UpDelaySpin{this, "UpDelaySpin"};
   forms::Label UpDelayLab{this, "UpDelayLab"};
-  forms::TextBox DnDelay{this, "DnDelay"};
-  forms::SpinButton DnDelaySpin{this, "DnDelaySpin"};
   forms::Label DownDelayLab{this, "DownDelayLab"};
-  forms::TextBox LoForce{this, "LoForce"};
-  forms::SpinButton LoForceSpin{this, "LoForceSpin"};
-  forms::Label LoForceLab{this, "LoForceLab"};
-  forms::TextBox HiForce{this, "HiForce"};
-  forms::SpinButton HiForceSpin{this, "HiForceSpin"};
-  forms::Label HiForceLab{this, "HiForceLab"};
   forms::TextBox Speed{this, "Speed"};
   forms::SpinButton SpeedSpin{this, "SpeedSpin"};
   forms::Label SpeedLab{this, "SpeedLab"};
@@ -98,6 +74,7 @@ class P870Set : public SettingsWindow {
   FieldSet& Fields() override { return fields_; }
   std::string HelpFileName() const override;
   std::span<const UnitLabelRow> UnitLabels() const override;
+  std::string FactoryDefaultsText() const override;
 
  private:
   void Form_Load();

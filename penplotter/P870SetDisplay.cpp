@@ -30,7 +30,8 @@ void P870Set::ShowModelControls() {
   const int16_t model = app.s.ModelCode;
   SetVisible({&Frame3D1, &Frame3D2, &Frame3D3, &Frame3D10}, true);
   Frame3D10.SetCaption(app.T("Sensor Options"));
-  SetVisible({&OptionSeperator, &OptionUpdateFlash, &OptionServoTuner}, false);
+  for (forms::MenuItem* item : {&OptionSeperator, &OptionUpdateFlash, &OptionServoTuner})
+    item->SetVisible(false);
   SetVisible({&SensorTestButton, &MarkAllButton, &Mark4thButton, &MarkNoneButton}, false);
   if (FamilyOf(model) != ModelFamily::PenPlotter) return;
 
@@ -43,7 +44,8 @@ void P870Set::ShowModelControls() {
     }
   };
   SetCaption(app.T(caption()));
-  SetVisible({&OptionSeperator, &OptionUpdateFlash}, true);
+  OptionSeperator.SetVisible(true);
+  OptionUpdateFlash.SetVisible(true);
   SpeedSpin.SetEnabled(false);
   SpeedSpin.SetVisible(false);
   SetVisible({&FramGapLab, &FrameGapLab, &Gap, &GapSpin}, true);

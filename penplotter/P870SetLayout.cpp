@@ -6,6 +6,7 @@
 
 #include "penplotter/P870Set.h"
 #include "setup/FormLayout.h"
+#include "startup/App.h"
 #include "startup/ModelTable.h"
 
 namespace taskhelm {

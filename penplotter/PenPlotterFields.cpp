@@ -25,28 +25,21 @@ void SpeedShowsHeldEntry(SettingsField& f) {
 }
 
 //                              mul    div    pattern  step  spin pattern
-constexpr UnitView kPanelXIn{1000, 1, "##0.0", 1, "##0.0"};
-constexpr UnitView kPanelXCm{1000, 2.54, "##0.0", 1, "##0.0"};
-constexpr UnitView kPanelYIn{1000, 1, "#0.0", 1, "##0.0"};
-constexpr UnitView kPanelYCm{1000, 2.54, "#0.0", 1, "##0.0"};
 constexpr UnitView kSpeedCm{1, 2.54, "#0.0", 1, ""};
-constexpr UnitView kGapMils{1, 1, "", 10, ""};
 constexpr UnitView kGapMm{1000, 25.4, "#0.0", 1, "##0.0"};
 
 using S = SharedState;
 
 const std::array<FieldSpec, 11> kPenPlotterFields{{
     {.box = "PanelX", .label = "PanelXLab", .spin = "PanelXSpin", .setting = &S::PanelSizeX,
-     .low = 0, .high = PanelMaxX, .reader = Reader::Regional, .english = kPanelXIn,
-     .metric = kPanelXCm, .hint = "Maximum width of a plot in the X axis.", .next = {"PanelY"},
+     .low = 0, .high = PanelMaxX, .reader = Reader::Regional, .english = kSizeIn,
+     .metric = kSizeCm, .hint = "Maximum width of a plot in the X axis.", .next = {"PanelY"},
      .spinDown = PanelSpinDown, .spinUp = PanelXSpinUp, .units = UnitSwitch::ConvertText},
     {.box = "PanelY", .label = "PanelYLab", .spin = "PanelYSpin", .setting = &S::PanelSizeY,
-     .low = 0, .high = PanelMaxY, .reader = Reader::Regional, .english = kPanelYIn,
-     .metric = kPanelYCm, .hint = "Maximum height of a plot in the Y axis.", .next = {"XScale"},
+     .low = 0, .high = PanelMaxY, .reader = Reader::Regional, .english = kSizeIn,
+     .metric = kSizeCm, .hint = "Maximum height of a plot in the Y axis.", .next = {"XScale"},
      .spinDown = PanelSpinDown, .spinUp = PanelYSpinUp, .units = UnitSwitch::ConvertText},
-    {.box = "XScale", .label = "ScaleXLab", .spin = "ScaleXSpin", .setting = &S::ScaleX,
-     .low = 1, .high = 999, .reader = Reader::Plain, .english = kPlain, .metric = kPlain,
-     .hint = "Scale plot file from 1% to 999%.", .next = {"YScale"}},
+    kXScaleRow,
     // The Y scale's label shows no hint.
     {.box = "YScale", .label = nullptr, .spin = "ScaleYSpin", .setting = &S::ScaleY, .low = 1,
      .high = 999, .reader = Reader::Plain, .english = kPlain, .metric = kPlain,
@@ -67,10 +60,7 @@ const std::array<FieldSpec, 11> kPenPlotterFields{{
      .setting = &S::PenDownDelay, .low = 0, .high = 250, .reader = Reader::Plain,
      .english = kPlain, .metric = kPlain, .hint = "Delay after lowering the pen.",
      .next = {"LoForce", "HiForce", "Gap"}},
-    {.box = "LoForce", .label = "LoForceLab", .spin = "LoForceSpin", .setting = &S::ForceMin,
-     .low = ForceLow, .high = ForceHigh, .reader = Reader::Plain, .english = kPlain,
-     .metric = kPlain, .hint = "Minimum limit of the force knob.", .next = {"HiForce"},
-     .afterStore = ForceMinCoupling},
+    kLoForceRow,
     // Held to 275 g before the cross-check with the minimum.
     {.box = "HiForce", .label = "HiForceLab", .spin = "HiForceSpin", .setting = &S::ForceMax,
      .low = ForceLow, .high = kHiForceTop, .reader = Reader::Plain, .english = kPlain,
@@ -79,7 +69,7 @@ const std::array<FieldSpec, 11> kPenPlotterFields{{
     // The gap's second label (the unit) shows the hint too; the window wires it.
     {.box = "Gap", .label = "FramGapLab", .spin = "GapSpin", .setting = &S::FrameGap,
      .low = -kGapLimit, .high = kGapLimit, .reader = Reader::RegionalInMetric,
-     .english = kGapMils, .metric = kGapMm, .hint = "Gap between frames.", .next = {"LoForce"},
+     .english = kLengthMils, .metric = kGapMm, .hint = "Gap between frames.", .next = {"LoForce"},
      .units = UnitSwitch::ShowSetting},
 }};
 

@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "cutter/Dru71Set.h"
+#include "penplotter/P870Set.h"
 #include "tests/support/SettingsWindowHarness.h"
 
 namespace cutter_tests {
@@ -57,6 +58,20 @@ const Twin kTwins[] = {
      .permanentFromFile =
          "!HO0 PT3 LL0,0 UR18250,30250 SS100,100 SF10,700 SD0,0 SA10 KO94 KV20 KA15UD@",
      .exitText = "Latest changes not sent to the cutter.\r\n\r\nExit without updating the cutter?"},
+    {.name = "PenPlotter41",
+     .model = 41,
+     .window = WindowOf<taskhelm::P870Set>,
+     .wrongId = 32,
+     .wrongText = "Wrong Quorvane Model.\r\nPlease try Kelvaro R/V ",
+     .temporaryPrompt = "Temporarily change Plotter settings?",
+     .permanentPrompt = "Permanently change Plotter settings?",
+     .editBox = "XScale",
+     .editText = "101",
+     .editedPart = " SS101,100 ",
+     .fileLine = "!HO0 PT3 LL0,0 UR46000,86000 SS100,100 SF10,175 SD0,0 SA20 PV76 ES0 FG-30 TU0 \r\n",
+     .permanentFromFile =
+         "!HO0 PT3 LL0,0 UR46000,86000 SS100,100 SF10,175 SD0,0 SA20 PV76.2 FG-30 UD@",
+     .exitText = "Latest changes not sent to the Plotter.\r\n\r\nExit without updating Plotter?"},
 };
 
 class Frame : public ::testing::TestWithParam<Twin> {
