@@ -72,6 +72,7 @@ const Entry kPenPlotter[] = {
      "1. Conecte el Modulo de Diagnostico al puerto del ploter."},
     {"", "2. Turn the Plotter on while holding down the ",
      "2. Encienda el ploter mientras presiona las teclas "},
+    {"", "Sensor", "Sensor"},
     {"", "Test", "Test"},
     {"", " key until it beeps and light flashes three times.",
      " hasta que se escuche un pitido y la luz destelle tres veces."},
