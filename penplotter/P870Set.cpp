@@ -28,6 +28,8 @@ P870Set::P870Set(App& app) : SettingsWindow(app, "P870Set", kPenPlotterRules) {
   // procedure from any field.
   SetKeyPreview(true);
   PlaceControls();
+  // The sensor test's count box serves only the sensor test, which no pen plotter shows.
+  RepsText.SetVisible(false);
 
   Load = [this] { Form_Load(); };
   Activate = [this] { Form_Activate(); };

@@ -17,12 +17,12 @@ constexpr Placement kPenPlotterLayout[] = {
     {"Frame3D5", 8, 8, 226, 56},
     {"Frame3D1", 8, 72, 226, 56},
     {"Frame3D2", 8, 136, 226, 56},
-    {"Frame3D10", 8, 200, 226, 156},
-    {"Frame3D3", 242, 8, 248, 80},
-    {"Frame3D4", 242, 96, 248, 80},
-    {"Frame3D9", 242, 184, 248, 88},
-    {"Frame3D6", 498, 8, 226, 80},
-    {"Frame3D7", 498, 96, 226, 80},
+    {"Frame3D10", 8, 200, 226, 128},
+    {"Frame3D3", 242, 8, 264, 80},
+    {"Frame3D4", 242, 96, 264, 80},
+    {"Frame3D9", 242, 184, 264, 88},
+    {"Frame3D6", 514, 8, 226, 80},
+    {"Frame3D7", 514, 96, 226, 80},
 
     {"EnglishButton", 8, 24, 100, 24, "Frame3D5"},
     {"MetricButton", 112, 24, 100, 24, "Frame3D5"},
@@ -66,12 +66,13 @@ constexpr Placement kPenPlotterLayout[] = {
     {"ScaleYLab", 8, 50, 120, 22, "Frame3D7"},
     {"YScale", 132, 50, 64, 22, "Frame3D7"},
     {"ScaleYSpin", 198, 50, 18, 22, "Frame3D7"},
+    // The sensor test is hidden on every pen plotter; its count box goes with it.
     {"RepsText", 8, 126, 50, 22, "Frame3D10"},
     {"SensorTestButton", 62, 124, 120, 26, "Frame3D10"},
-    {"SendSettingLab", 8, 16, 232, 20, "Frame3D9"},
-    {"SendSettingTemp", 8, 44, 114, 28, "Frame3D9"},
-    {"SendDefault", 126, 44, 114, 28, "Frame3D9"},
-    {"StatusBar", 8, 364, 716, 24},
+    {"SendSettingLab", 8, 16, 248, 20, "Frame3D9"},
+    {"SendSettingTemp", 8, 44, 122, 28, "Frame3D9"},
+    {"SendDefault", 134, 44, 122, 28, "Frame3D9"},
+    {"StatusBar", 8, 336, 732, 24},
 };
 
 // The gap row below the mark buttons, or at the top of the frame where there are none.
@@ -79,7 +80,7 @@ constexpr int kGapBelowMarks = 98, kGapAtTop = 22;
 
 }  // namespace
 
-void P870Set::PlaceControls() { ApplyLayout(*this, 732, 396, kPenPlotterLayout); }
+void P870Set::PlaceControls() { ApplyLayout(*this, 748, 368, kPenPlotterLayout); }
 
 void P870Set::PlaceGapControls() {
   const int top = HasMarkSensor(app.s.ModelCode) ? kGapBelowMarks : kGapAtTop;

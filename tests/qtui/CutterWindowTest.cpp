@@ -26,6 +26,7 @@
 #include "startup/ModelTable.h"
 #include "startup/ModelWindows.h"
 #include "tests/qtui/QtTestApp.h"
+#include "tests/qtui/WindowChecks.h"
 #include "tests/support/FakeParlink.h"
 
 namespace qtui_tests {
@@ -52,82 +53,6 @@ const std::vector<const char*> kEnglishMenus{"&File",      "&Setup", "&Display",
                                              "&Calibrate", "&Test",  "&Help"};
 const std::vector<const char*> kSpanishMenus{"&Archivo",  "&Configuración", "&Mostrar", "&Opciones",
                                              "Ca&librar", "&Pruebas",       "A&yuda"};
-
-// The program on the Qt host, on the parallel port (the scripted library answers at once), with
-// the device not yet asked.
-struct QtProgram {
-  QtProgram(int model, int id, texts::Edition edition)
-      : device(model, id),
-        line(device, clock),
-        app(taskhelm::Platform{host, clock, line, parlink, platform::Regional{},
-                               folder.path().toStdString(), edition}),
-        s(app.s) {
-    taskhelm::InitModelTable(app);
-    s.ModelCode = static_cast<int16_t>(model);
-    s.DeviceId = static_cast<int16_t>(id);
-    s.PlotterPresent = true;
-    s.PortName = "COM0";
-    s.LptPortName = "LPT1";
-    s.LptNumber = 1;
-    taskhelm::ApplyModelProfile(app);
-    taskhelm::SetModelDefaults(app);
-  }
-
-  qtui::QtHost host;
-  platform::SystemClock clock;
-  sim::Device device;
-  sim::SimSerialLine line;
-  testing_support::FakeParlink parlink;
-  QTemporaryDir folder;
-  taskhelm::App app;
-  taskhelm::SharedState& s;
-};
-
-// What a widget needs to show its caption or value whole.
-int NeededWidth(QWidget& widget) {
-  if (auto* edit = qobject_cast<QLineEdit*>(&widget))
-    return edit->fontMetrics().horizontalAdvance(edit->text()) + 10;  // frame and text margins
-  if (qobject_cast<QGroupBox*>(&widget)) return widget.minimumSizeHint().width();
-  if (qobject_cast<QLabel*>(&widget) || qobject_cast<QCheckBox*>(&widget) ||
-      qobject_cast<QRadioButton*>(&widget) || qobject_cast<QPushButton*>(&widget))
-    return widget.sizeHint().width();
-  return 0;
-}
-
-// Every shown caption and value fits its control, no control lies over another of its container,
-// and every hint the controls write fits the box it is written to.
-void ExpectNothingCutOff(qtui::QtHost& host, forms::Form& form) {
-  qtui::FormWindow& window = *host.WindowOf(form);
-  window.Refresh();
-  std::vector<std::pair<const forms::Control*, QWidget*>> visible;
-  for (forms::Control* control : form.Controls()) {
-    QWidget* widget = window.WidgetOf(*control);
-    if (widget && widget->isVisibleTo(&window)) visible.emplace_back(control, widget);
-  }
-  for (const auto& [control, widget] : visible)
-    EXPECT_LE(NeededWidth(*widget), widget->width()) << control->Name() << " cuts off its text";
-
-  for (size_t i = 0; i < visible.size(); ++i)
-    for (size_t j = i + 1; j < visible.size(); ++j) {
-      QWidget* a = visible[i].second;
-      QWidget* b = visible[j].second;
-      if (a->parentWidget() != b->parentWidget()) continue;
-      EXPECT_FALSE(a->geometry().intersects(b->geometry()))
-          << visible[i].first->Name() << " lies over " << visible[j].first->Name();
-    }
-
-  for (const auto& [control, widget] : visible)
-    for (const auto& event : {control->GotFocus, control->MouseMove}) {
-      if (!event) continue;
-      host.Enter([&] { event(); });
-      window.Refresh();
-      for (const auto& [box, boxWidget] : visible) {
-        if (!qobject_cast<QLineEdit*>(boxWidget)) continue;
-        EXPECT_LE(NeededWidth(*boxWidget), boxWidget->width())
-            << control->Name() << "'s hint in " << box->Name();
-      }
-    }
-}
 
 class CutterWindow : public ::testing::TestWithParam<WindowCase> {
  protected:
@@ -174,15 +99,7 @@ TEST_P(CutterWindow, ShowsTheModelsCaptionMenusAndFramesWithNothingCutOff) {
   EXPECT_EQ(shown(form.Frame1), c.tangential);
   EXPECT_TRUE(shown(form.Frame3D11));
   ExpectNothingCutOff(program.host, form);
-
-  // Pictures go beside the build's programs (ctest names the folder).
-  const char* bin = std::getenv("TASKHELM_BIN");
-  if (c.screenshot && bin) {
-    const std::filesystem::path folder = std::filesystem::path(bin).parent_path() / "screenshots";
-    std::filesystem::create_directories(folder);
-    program.host.Enter([&] { form.StatusBar.SetText(" "); });
-    EXPECT_TRUE(program.host.SaveScreenshot(form, (folder / c.screenshot).string() + ".png"));
-  }
+  SaveScreenshot(program.host, form, form.StatusBar, c.screenshot);
 }
 
 using E = texts::Edition;

@@ -1,0 +1,118 @@
+#pragma once
+// What the Qt checks of the settings windows share: the program on the Qt host, and the check
+// that a shown window cuts off no caption, value or hint and lays no control over another.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/Clock.h"
+#include "qtui/FormWindow.h"
+#include "qtui/QtHost.h"
+#include "sim/Device.h"
+#include "sim/SimSerialLine.h"
+#include "startup/App.h"
+#include "startup/ModelTable.h"
+#include "tests/support/FakeParlink.h"
+
+namespace qtui_tests {
+
+// The program on the Qt host, on the parallel port (the scripted library answers at once), with
+// the device not yet asked.
+struct QtProgram {
+  QtProgram(int model, int id, texts::Edition edition)
+      : device(model, id),
+        line(device, clock),
+        app(taskhelm::Platform{host, clock, line, parlink, platform::Regional{},
+                               folder.path().toStdString(), edition}),
+        s(app.s) {
+    taskhelm::InitModelTable(app);
+    s.ModelCode = static_cast<int16_t>(model);
+    s.DeviceId = static_cast<int16_t>(id);
+    s.PlotterPresent = true;
+    s.PortName = "COM0";
+    s.LptPortName = "LPT1";
+    s.LptNumber = 1;
+    taskhelm::ApplyModelProfile(app);
+    taskhelm::SetModelDefaults(app);
+  }
+
+  qtui::QtHost host;
+  platform::SystemClock clock;
+  sim::Device device;
+  sim::SimSerialLine line;
+  testing_support::FakeParlink parlink;
+  QTemporaryDir folder;
+  taskhelm::App app;
+  taskhelm::SharedState& s;
+};
+
+// What a widget needs to show its caption or value whole.
+inline int NeededWidth(QWidget& widget) {
+  if (auto* edit = qobject_cast<QLineEdit*>(&widget))
+    return edit->fontMetrics().horizontalAdvance(edit->text()) + 10;  // frame and text margins
+  if (qobject_cast<QGroupBox*>(&widget)) return widget.minimumSizeHint().width();
+  if (qobject_cast<QLabel*>(&widget) || qobject_cast<QCheckBox*>(&widget) ||
+      qobject_cast<QRadioButton*>(&widget) || qobject_cast<QPushButton*>(&widget))
+    return widget.sizeHint().width();
+  return 0;
+}
+
+// Every shown caption and value fits its control, no control lies over another of its container,
+// and every hint the controls write fits the box it is written to.
+inline void ExpectNothingCutOff(qtui::QtHost& host, forms::Form& form) {
+  qtui::FormWindow& window = *host.WindowOf(form);
+  window.Refresh();
+  std::vector<std::pair<const forms::Control*, QWidget*>> visible;
+  for (forms::Control* control : form.Controls()) {
+    QWidget* widget = window.WidgetOf(*control);
+    if (widget && widget->isVisibleTo(&window)) visible.emplace_back(control, widget);
+  }
+  for (const auto& [control, widget] : visible)
+    EXPECT_LE(NeededWidth(*widget), widget->width()) << control->Name() << " cuts off its text";
+
+  for (size_t i = 0; i < visible.size(); ++i)
+    for (size_t j = i + 1; j < visible.size(); ++j) {
+      QWidget* a = visible[i].second;
+      QWidget* b = visible[j].second;
+      if (a->parentWidget() != b->parentWidget()) continue;
+      EXPECT_FALSE(a->geometry().intersects(b->geometry()))
+          << visible[i].first->Name() << " lies over " << visible[j].first->Name();
+    }
+
+  for (const auto& [control, widget] : visible)
+    for (const auto& event : {control->GotFocus, control->MouseMove}) {
+      if (!event) continue;
+      host.Enter([&] { event(); });
+      window.Refresh();
+      for (const auto& [box, boxWidget] : visible) {
+        if (!qobject_cast<QLineEdit*>(boxWidget)) continue;
+        EXPECT_LE(NeededWidth(*boxWidget), boxWidget->width())
+            << control->Name() << "'s hint in " << box->Name();
+      }
+    }
+}
+
+// Saves a picture of the window beside the build's programs (ctest names the folder).
+inline void SaveScreenshot(qtui::QtHost& host, forms::Form& form, forms::TextBox& statusBar,
+                           const char* name) {
+  const char* bin = std::getenv("TASKHELM_BIN");
+  if (!name || !bin) return;
+  const std::filesystem::path folder = std::filesystem::path(bin).parent_path() / "screenshots";
+  std::filesystem::create_directories(folder);
+  host.Enter([&] { statusBar.SetText(" "); });
+  EXPECT_TRUE(host.SaveScreenshot(form, (folder / name).string() + ".png"));
+}
+
+}  // namespace qtui_tests
