@@ -78,19 +78,13 @@ TEST_P(CutterWindow, ShowsTheModelsCaptionMenusAndFramesWithNothingCutOff) {
     s.CutLengthSetting = s.BlankLengthSetting = 5000;
     s.ForceMax = 2000;
   }
-  s.DeviceSettingsRead = true;  // as start-up's connection leaves it
-  program.host.Enter([&] { taskhelm::ShowModelWindow(program.app); });
+  auto& form = ShowModelWindowAfterConnecting<taskhelm::Dru71Set>(program);
   // The first paint takes the settings just read as the device's.
   EXPECT_TRUE(s.SettingsSent);
-  auto& form = program.app.Window<taskhelm::Dru71Set>();
   qtui::FormWindow* window = program.host.WindowOf(form);
   ASSERT_NE(window, nullptr);
-  window->Refresh();
-
   EXPECT_EQ(window->windowTitle().toStdString(), c.caption);
-  std::vector<std::string> menus;
-  for (QAction* menu : window->menuBar()->actions()) menus.push_back(menu->text().toStdString());
-  EXPECT_EQ(menus, std::vector<std::string>(c.menus.begin(), c.menus.end()));
+  EXPECT_EQ(MenuCaptions(*window), std::vector<std::string>(c.menus.begin(), c.menus.end()));
   auto shown = [&](const forms::Control& frame) {
     return window->WidgetOf(frame)->isVisibleTo(window);
   };

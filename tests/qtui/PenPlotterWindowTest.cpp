@@ -2,10 +2,7 @@
 // alignment frame of each model, in both editions and both unit systems, with no caption, value
 // or hint cut off and no control lying over another. Pictures of models 33 and 41 are saved for
 // a person to look at.
-#include <QMenuBar>
-
 #include "penplotter/P870Set.h"
-#include "startup/ModelWindows.h"
 #include "tests/qtui/QtTestApp.h"
 #include "tests/qtui/WindowChecks.h"
 
@@ -34,29 +31,25 @@ class PenPlotterWindow : public ::testing::TestWithParam<PenCase> {
   static void SetUpTestSuite() { EnsureApplication(); }
 };
 
+// Every setting at the extreme that shows the widest number in its box.
+void SetWidestValues(taskhelm::SharedState& s) {
+  s.PanelSizeX = s.PanelMaxX;
+  s.PanelSizeY = s.PanelMaxY;
+  s.FrameGap = -1000;
+  s.ForceMin = s.ForceMax = 275;
+  s.PenUpDelay = 250;
+}
+
 TEST_P(PenPlotterWindow, ShowsTheModelsCaptionMenusAndFramesWithNothingCutOff) {
   const PenCase& c = GetParam();
   QtProgram program(c.model, c.model, c.edition);
-  taskhelm::SharedState& s = program.s;
-  s.MetricUnits = c.metric;
-  if (c.largest) {
-    s.PanelSizeX = s.PanelMaxX;
-    s.PanelSizeY = s.PanelMaxY;
-    s.FrameGap = -1000;
-    s.ForceMin = s.ForceMax = 275;
-    s.PenUpDelay = 250;
-  }
-  s.DeviceSettingsRead = true;  // as start-up's connection leaves it
-  program.host.Enter([&] { taskhelm::ShowModelWindow(program.app); });
-  auto& form = program.app.Window<taskhelm::P870Set>();
+  program.s.MetricUnits = c.metric;
+  if (c.largest) SetWidestValues(program.s);
+  auto& form = ShowModelWindowAfterConnecting<taskhelm::P870Set>(program);
   qtui::FormWindow* window = program.host.WindowOf(form);
   ASSERT_NE(window, nullptr);
-  window->Refresh();
-
   EXPECT_EQ(window->windowTitle().toStdString(), c.caption);
-  std::vector<std::string> menus;
-  for (QAction* menu : window->menuBar()->actions()) menus.push_back(menu->text().toStdString());
-  EXPECT_EQ(menus.size(), 7u);
+  EXPECT_EQ(MenuCaptions(*window).size(), 7u);
   EXPECT_EQ(form.Frame3D10.Caption(), c.sensorFrame);
   const bool marks = c.model == 33 || c.model == 40;
   EXPECT_EQ(window->WidgetOf(form.MarkAllButton)->isVisibleTo(window), marks);

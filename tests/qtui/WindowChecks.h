@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -24,6 +25,7 @@
 #include "sim/SimSerialLine.h"
 #include "startup/App.h"
 #include "startup/ModelTable.h"
+#include "startup/ModelWindows.h"
 #include "tests/support/FakeParlink.h"
 
 namespace qtui_tests {
@@ -102,6 +104,22 @@ inline void ExpectNothingCutOff(qtui::QtHost& host, forms::Form& form) {
             << control->Name() << "'s hint in " << box->Name();
       }
     }
+}
+
+// Start-up's last step: the model's window shown over the settings its connection just read.
+template <class W>
+W& ShowModelWindowAfterConnecting(QtProgram& program) {
+  program.s.DeviceSettingsRead = true;
+  program.host.Enter([&] { taskhelm::ShowModelWindow(program.app); });
+  W& form = program.app.Window<W>();
+  if (qtui::FormWindow* window = program.host.WindowOf(form)) window->Refresh();
+  return form;
+}
+
+inline std::vector<std::string> MenuCaptions(qtui::FormWindow& window) {
+  std::vector<std::string> menus;
+  for (QAction* menu : window.menuBar()->actions()) menus.push_back(menu->text().toStdString());
+  return menus;
 }
 
 // Saves a picture of the window beside the build's programs (ctest names the folder).
