@@ -134,8 +134,8 @@ void SettingsWindow::SendDefault_Click() {
 }
 
 void SettingsWindow::ReportSendFailure() {
-  app.ErrorBox(T(app.s.NotConnectedText) + app.s.*rules_.errorPort,
-               T(rules_.errorTitle));
+  const std::string& port = rules_.errorPort ? app.s.*rules_.errorPort : app.port.PortInUse();
+  app.ErrorBox(T(app.s.NotConnectedText) + port, T(rules_.errorTitle));
 }
 
 void SettingsWindow::DsplyPltrCom_Click() {

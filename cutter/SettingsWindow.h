@@ -27,7 +27,7 @@ enum class VersionBox { SoftwareAnswered, BothAnswered };
 // The rules in which the twins differ on the shared paths.
 struct SettingsWindowRules {
   const char* errorTitle;                 // title of send and read-back failures
-  std::string SharedState::*errorPort;    // the port those failures name
+  std::string SharedState::*errorPort;    // the port those failures name; none: the port in use
   int permanentReadBackDelayMs;           // wait after a permanent send before reading back
   int temporarySettleMs;                  // more wait, under the hourglass, after a temporary
                                           // send went through, before reading back

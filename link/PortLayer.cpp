@@ -14,6 +14,10 @@ PortLayer::PortLayer(App& app) : app_(app) {}
 
 bool PortLayer::ParallelSelected() const { return app_.s.PortName == "COM0"; }
 
+const std::string& PortLayer::PortInUse() const {
+  return ParallelSelected() ? app_.s.LptPortName : app_.s.PortName;
+}
+
 bool PortLayer::OpenPort() {
   bool open;
   if (ParallelSelected()) {

@@ -11,8 +11,8 @@ namespace {
 
 const SettingsWindowRules kPenPlotterRules{
     .errorTitle = "Plotter Error",
-    // The port the failed exchange used: the LPT port on the parallel path, not "COM0".
-    .errorPort = &SharedState::OpenPortName,
+    // The port in use: the LPT port on the parallel path, not "COM0".
+    .errorPort = nullptr,
     .permanentReadBackDelayMs = 0,
     .temporarySettleMs = 0,
     .wording = DeviceWording::Plotter,
@@ -41,6 +41,7 @@ P870Set::P870Set(App& app) : SettingsWindow(app, "P870Set", kPenPlotterRules) {
   SensorEnable.Click = [this] { SensorEnable_Click(); };
   SensorTestButton.Click = [this] { SensorTestButton_Click(); };
 
+  DsplyPltrCom.Click = [this] { DsplyPltrCom_Click(); };
   FileSendCom[0].Click = [this] { FileSendCom_Click(0); };
   FileSendCom[1].Click = [this] { FileSendCom_Click(1); };
   FileSaveCom.Click = [this] { FileSaveCom_Click(); };

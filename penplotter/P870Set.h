@@ -88,6 +88,7 @@ class P870Set : public SettingsWindow {
   void MarkButton_Click(MarkMode mode);
   void SensorEnable_Click();
   void SensorTestButton_Click();
+  void DsplyPltrCom_Click();
   void FileSendCom_Click(int index);
   void FileSaveCom_Click();
   void TstPortCom_Click();

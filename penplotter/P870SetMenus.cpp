@@ -1,4 +1,5 @@
-// The pen-plotter window's own menu commands: the model check before the File menu's sends, the
+// The pen-plotter window's own menu commands: the display of the device's settings, the model
+// check before the File menu's sends, the
 // save through the SvFile window, and the plotter port test's instructions.
 #include "link/Identify.h"
 #include "penplotter/P870Set.h"
@@ -6,6 +7,17 @@
 #include "transfer/SvFile.h"
 
 namespace taskhelm {
+
+// Unlike its twins' Update Display, a failed read is reported here.
+void P870Set::DsplyPltrCom_Click() {
+  if (!VerifyModel(app, app.s.ModelCode)) return;
+  app.SetPointer(forms::Pointer::Hourglass);
+  if (ReadDeviceSettings(app))
+    ShowReadSettings();
+  else
+    ReportSendFailure();
+  app.SetPointer(forms::Pointer::Default);
+}
 
 void P870Set::FileSendCom_Click(int index) {
   app.s.FileMenuIndex = static_cast<int16_t>(index);

@@ -86,6 +86,30 @@ TEST(PenPlotterMenus, FactoryDefaultsShowTheModelsOptionAndCountAsUnsent) {
             "Settings. ");
 }
 
+TEST(PenPlotterMenus, DisplayShowsTheDevicesSettingsOrSaysItCouldNot) {
+  PenPlotterHarness h(StartedOn(33));
+  auto& w = h.Window();
+  h.Type(w.XScale, "150");
+  h.f.device.Settings().ScaleY = 90;
+  w.DsplyPltrCom.Choose();
+  EXPECT_EQ(h.f.device.Received(), "!IC@!DD@!FS@");
+  EXPECT_EQ(w.XScale.Text(), "100");
+  EXPECT_EQ(w.YScale.Text(), "90");
+  EXPECT_TRUE(h.f.s.SettingsSent);
+  EXPECT_TRUE(h.f.host.boxes.empty());
+
+  h.f.device.faults.shortDump = true;
+  h.Type(w.XScale, "150");
+  const int beeps = h.f.host.beeps;
+  w.DsplyPltrCom.Choose();
+  ASSERT_FALSE(h.f.host.boxes.empty());
+  EXPECT_EQ(h.f.host.boxes.back().title, "Plotter Error");
+  EXPECT_EQ(h.f.host.boxes.back().text, "Green light Not ON or Plotter Not Connected to COM1");
+  EXPECT_GT(h.f.host.beeps, beeps);
+  EXPECT_FALSE(h.f.s.SettingsSent);
+  EXPECT_EQ(h.f.host.pointer, forms::Pointer::Default);
+}
+
 TEST(PenPlotterMenus, MemoryBufferAndTheVersion) {
   PenPlotterHarness h(StartedOn(40));
   auto& w = h.Window();
