@@ -11,16 +11,10 @@ namespace {
 
 // Send and read-back failures name the port just used; the permanent send gives the cutter
 // time to store its defaults before the read-back.
-const SettingsWindowRules kCutterRules{
-    .errorTitle = "Cutter Error",
-    .errorPort = &SharedState::OpenPortName,
-    .permanentReadBackDelayMs = 1400,
-    .temporarySettleMs = 0,
-    .wording = DeviceWording::Cutter,
-    .versionBox = VersionBox::SoftwareAnswered,
-    .memoryReplyKept = 10,
-    .bladeHolderReplyLength = 2,
-};
+//                                 error title   port it names            after permanent, temporary
+const SettingsWindowRules kCutterRules{"Cutter Error", &SharedState::OpenPortName, 1400, 0,
+                                       // texts name, version box, memory kept, blade reply
+                                       DeviceWording::Cutter, VersionBox::SoftwareAnswered, 10, 2};
 
 // Caption and send label of each cutter line.
 struct CutterLine {
@@ -44,7 +38,9 @@ const CutterLine* FindLine(int16_t code) {
 
 }  // namespace
 
-Dru71Set::Dru71Set(App& app) : SettingsWindow(app, "Dru71Set", kCutterRules) {
+Dru71Set::Dru71Set(App& app)
+    : SettingsWindow(app, "Dru71Set", kCutterRules),
+      KnifeControls(static_cast<SettingsWindow&>(*this)) {
   PlaceControls();
 
   Load = [this] { Form_Load(); };
@@ -105,11 +101,7 @@ std::string Dru71Set::HelpFileName() const {
 }
 
 void Dru71Set::Form_Load() {
-  if (app.s.PlotterPresent) {
-    app.s.LastPresentState = 1;
-    app.s.LastModel = app.s.ModelCode;
-  }
-  (app.s.MetricUnits ? MetricButton : EnglishButton).SetValue(true);
+  BeginLoad();
   InitInternationalStrings();
   ShowUnitLabels();
   ShowParam();

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "cutter/CutterFields.h"
+#include "cutter/KnifeControls.h"
 #include "cutter/SettingsField.h"
 #include "cutter/SettingsWindow.h"
 
@@ -10,7 +11,8 @@ namespace taskhelm {
 
 class App;
 
-class Dru71Set : public SettingsWindow {
+// The fields it shares with the roll-feed window are KnifeControls'.
+class Dru71Set : public SettingsWindow, public KnifeControls {
  public:
   explicit Dru71Set(App& app);
 
@@ -28,31 +30,9 @@ class Dru71Set : public SettingsWindow {
   forms::Frame Frame1{this, "Frame1"};        // Tangential Cutting
   forms::Frame Frame3D11{this, "Frame3D11"};  // send buttons
 
-  // Numeric fields of the cutter alone, and the captions it names its own way.
-  forms::Label AccelLabel{this, "AccelLabel"};
-  forms::Label UpDelLabel{this, "UpDelLabel"};
-  forms::Label DownDelLab{this, "DownDelLab"};
-  forms::TextBox Offset{this, "Offset"};
-  forms::SpinButton OffsetSpin{this, "OffsetSpin"};
-  forms::Label OffsetLab{this, "OffsetLab"};
-  forms::TextBox MinAng{this, "MinAng"};
-  forms::SpinButton MinAngSpin{this, "MinAngSpin"};
-  forms::Label MinAngLab{this, "MinAngLab"};
-  forms::TextBox Overcut{this, "Overcut"};
-  forms::SpinButton OvercutSpin{this, "OvercutSpin"};
-  forms::Label OvercutLab{this, "OvercutLab"};
+  // Feature boxes and the tangential knife's fields.
   forms::CheckBox PounceEnable{this, "PounceEnable"};
-  forms::CheckBox CutEnable{this, "CutEnable"};
-  forms::TextBox CutLength{this, "CutLength"};
-  forms::SpinButton CutLengthSpin{this, "CutLengthSpin"};
-  forms::Label CutLengthLab{this, "CutLengthLab"};
-  forms::TextBox BlankLength{this, "BlankLength"};
-  forms::SpinButton BlankLengthSpin{this, "BlankLengthSpin"};
-  forms::Label BlankLengthLab{this, "BlankLengthLab"};
   forms::CheckBox LoopEnable{this, "LoopEnable"};
-  forms::TextBox LoopSize{this, "LoopSize"};
-  forms::SpinButton LoopSizeSpin{this, "LoopSizeSpin"};
-  forms::Label LoopSizeLab{this, "LoopSizeLab"};
   forms::CheckBox TanEnable{this, "TanEnable"};
   forms::TextBox TanLength{this, "TanLength"};
   forms::SpinButton TanLengthSpin{this, "TanLengthSpin"};
@@ -60,13 +40,9 @@ class Dru71Set : public SettingsWindow {
   forms::TextBox TanForce{this, "TanForce"};
   forms::SpinButton TanForceSpin{this, "TanForceSpin"};
   forms::Label Label2{this, "Label2"};
-  forms::CommandButton UpdateDisplay{this, "UpdateDisplay"};
 
-  // The cutter's own menu items (the shared ones are the frame's).
-  forms::MenuItem DsplyKnifeCom{this, "DsplyKnifeCom", &DsplyMenu};
+  // The cutter's own menu items.
   forms::MenuItem DsplyMotorVoltsCom{this, "DsplyMotorVoltsCom", &DsplyMenu};
-  forms::MenuItem DisplayFilter{this, "DisplayFilter", &OptionMenu};
-  forms::MenuItem DisplayLang{this, "DisplayLang", &OptionMenu};
   forms::MenuItem CornerDisp{this, "CornerDisp", &OptionMenu};
   forms::MenuItem OptSep1{this, "OptSep1", &OptionMenu};
   forms::MenuItem UpdateFlash{this, "UpdateFlash", &OptionMenu};

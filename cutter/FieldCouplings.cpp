@@ -22,18 +22,33 @@ int64_t ForceHigh(const SharedState& s) { return s.ForceLimitHigh; }
 int64_t PanelMaxX(const SharedState& s) { return s.PanelMaxX; }
 int64_t PanelMaxY(const SharedState& s) { return s.PanelMaxY; }
 
+constexpr const char* kMinAboveMax =
+    "Minimum force set above Maximum, Minimum force decreased to Maximum value.";
+constexpr const char* kMaxBelowMin =
+    "Maximum force set below Minimum, Maximum force increased to Minimum value.";
+
 void ForceMinCoupling(SettingsField& f) {
-  App& app = f.Application();
-  if (app.s.ForceMin <= app.s.ForceMax) return;
-  app.s.ForceMin = app.s.ForceMax;
-  Warn(f, "Minimum force set above Maximum, Minimum force decreased to Maximum value.");
+  SharedState& s = f.Application().s;
+  s.ForceMin = static_cast<int16_t>(ForceMinComparedFirst(f, s.ForceMin));
 }
 
 void ForceMaxCoupling(SettingsField& f) {
-  App& app = f.Application();
-  if (app.s.ForceMax >= app.s.ForceMin) return;
-  app.s.ForceMax = app.s.ForceMin;
-  Warn(f, "Maximum force set below Minimum, Maximum force increased to Minimum value.");
+  SharedState& s = f.Application().s;
+  s.ForceMax = static_cast<int16_t>(ForceMaxComparedFirst(f, s.ForceMax));
+}
+
+int64_t ForceMinComparedFirst(SettingsField& f, int64_t typed) {
+  const int64_t max = f.Application().s.ForceMax;
+  if (typed <= max) return typed;
+  Warn(f, kMinAboveMax);
+  return max;
+}
+
+int64_t ForceMaxComparedFirst(SettingsField& f, int64_t typed) {
+  const int64_t min = f.Application().s.ForceMin;
+  if (typed >= min) return typed;
+  Warn(f, kMaxBelowMin);
+  return min;
 }
 
 void OffsetCoupling(SettingsField& f) {

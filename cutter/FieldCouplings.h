@@ -21,17 +21,25 @@ inline constexpr int32_t kLoopMin = 1000, kLoopMax = 838000;
 inline constexpr UnitView kPlain{1, 1, "", 1, ""};
 // Acceleration in g, held in tenths.
 inline constexpr UnitView kAccel{10, 1, "0.0", 0.1, "##0.0"};
-// Sizes in inches or centimetres with one decimal, stepped by whole inches or centimetres.
-inline constexpr UnitView kSizeIn{1000, 1, "#0.0", 1, "##0.0"};
-inline constexpr UnitView kSizeCm{1000, 2.54, "#0.0", 1, "##0.0"};
-// Short lengths in mils, stepped by 10.
+// Sizes in mils shown to a tenth of an inch or of a centimetre.
+inline constexpr UnitView kTenthInch{1000, 1, "#0.0", 1, "##0.0"};
+inline constexpr UnitView kTenthCm{1000, 2.54, "#0.0", 1, "##0.0"};
+// Cut and blank lengths: plain mils, or millimetres to a tenth; the spins step by 10.
 inline constexpr UnitView kLengthMils{1, 1, "", 10, ""};
+inline constexpr UnitView kLengthMm{1, 0.0254, "#0.0", 10, ""};
+// The frame gap: up to an inch either way; in metric, millimetres to a tenth.
+inline constexpr int32_t kGapLimit = 1000;
+inline constexpr UnitView kGapMm{1000, 25.4, "#0.0", 1, "##0.0"};
 
 // ---- force pair -----------------------------------------------------------------------------
 // After the clamp to the model's limits: a minimum above the maximum comes down to it, a
 // maximum below the minimum goes up to it, with a warning.
 void ForceMinCoupling(SettingsField& f);
 void ForceMaxCoupling(SettingsField& f);
+// Before the clamp, with the same warnings: the typed force is compared with the other one
+// first, and the model's limits come afterwards.
+int64_t ForceMinComparedFirst(SettingsField& f, int64_t typed);
+int64_t ForceMaxComparedFirst(SettingsField& f, int64_t typed);
 
 // ---- blade offset and minimum angle ---------------------------------------------------------
 // A large offset steers with small angles only; a small one needs the window's angle floor.
@@ -60,13 +68,14 @@ void PanelXSpinUp(SettingsField& f);
 void LoopSizeSpinDown(SettingsField& f);
 void LoopSizeSpinUp(SettingsField& f);
 
-// ---- rows every table has alike ------------------------------------------------------------
+// ---- rows the cutter and pen-plotter tables have alike --------------------------------------
 inline constexpr FieldSpec kXScaleRow{
-    .box = "XScale", .label = "ScaleXLab", .spin = "ScaleXSpin", .setting = &SharedState::ScaleX,
+    .box = "XScale", .label = "ScaleXLab", .caption = "X-Axis (%)", .spin = "ScaleXSpin",
+    .setting = &SharedState::ScaleX,
     .low = 1, .high = 999, .reader = Reader::Plain, .english = kPlain, .metric = kPlain,
     .hint = "Scale plot file from 1% to 999%.", .next = {"YScale"}};
 inline constexpr FieldSpec kLoForceRow{
-    .box = "LoForce", .label = "LoForceLab", .spin = "LoForceSpin",
+    .box = "LoForce", .label = "LoForceLab", .caption = "Min (grams)", .spin = "LoForceSpin",
     .setting = &SharedState::ForceMin, .low = ForceLow, .high = ForceHigh, .reader = Reader::Plain,
     .english = kPlain, .metric = kPlain, .hint = "Minimum limit of the force knob.",
     .next = {"HiForce"}, .afterStore = ForceMinCoupling};

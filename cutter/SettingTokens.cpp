@@ -132,4 +132,19 @@ std::string PenPlotterSettingsCommand(const SharedState& s, SendMode mode) {
   return line.Command(mode == SendMode::Permanent ? CommandEnd::Permanent : CommandEnd::Temporary);
 }
 
+std::string RollFeedSettingsCommand(const SharedState& s, SendMode mode) {
+  TokenLine line(s.HpglMode);
+  line.AddBit("RF", s.RollFeedOn).Add("PT", 3).Add("LL", 0, 0);
+  AddPanelSize(line, s);
+  AddMotion(line, s);
+  AddBlade(line, s);
+  if (s.RollFeedOn != 0) line.Add("FG", s.FrameGap);
+  if (s.ModelCode == 35)
+    line.AddBit("CO", s.TagboardOn)
+        .Add("CL", s.CutLengthSetting, s.BlankLengthSetting)
+        .AddBit("AE", s.AutoLoopOn)
+        .Add("AL", s.LoopSizeSetting);
+  return line.Command(mode == SendMode::Permanent ? CommandEnd::Permanent : CommandEnd::Temporary);
+}
+
 }  // namespace taskhelm

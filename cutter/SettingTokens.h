@@ -88,4 +88,10 @@ std::string KeypadSpeedCentimetres(int16_t inchesPerSecond);
 //   HO PT LL UR SS SF SD SA PV [ES FS on 33 and 40] FG, then "@" or " UD@".
 std::string PenPlotterSettingsCommand(const SharedState& s, SendMode mode);
 
+// The roll-feed window's settings command:
+//   HO RF PT LL UR SS SF SD SA KO KV KA [FG] [CO CL AE AL], then "@" or " UD@"
+// RF carries the paneled roll feed's lowest bit; FG only with paneled roll feed; the tag-board
+// and loop tokens only for model 35.
+std::string RollFeedSettingsCommand(const SharedState& s, SendMode mode);
+
 }  // namespace taskhelm

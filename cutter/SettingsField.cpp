@@ -1,5 +1,6 @@
 #include "cutter/SettingsField.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "platform/Numbers.h"
@@ -88,15 +89,22 @@ void SettingsField::Validate() {
   const double x =
       box_.Text() == Format(ToShown(stored), View().pattern) ? stored : ToDevice(Reading());
   const int64_t low = Low(), high = High();
-  // Clamping before rounding keeps huge entries in range; with whole-number bounds it gives what
-  // rounding first and clamping then would.
   int64_t v;
-  if (!(x >= static_cast<double>(low)))
+  if (spec_.beforeClamp) {
+    // The hook sees the rounded value itself; far outside every bound, a huge entry is held at
+    // a size that still rounds.
+    constexpr double kFar = 1e15;
+    const int64_t rounded = platform::RoundHalfEven(x >= -kFar ? std::min(x, kFar) : -kFar);
+    v = std::clamp(spec_.beforeClamp(*this, rounded), low, high);
+  } else if (!(x >= static_cast<double>(low))) {
+    // Clamping before rounding keeps huge entries in range; with whole-number bounds it gives
+    // what rounding first and clamping then would.
     v = low;
-  else if (x > static_cast<double>(high))
+  } else if (x > static_cast<double>(high)) {
     v = high;
-  else
+  } else {
     v = platform::RoundHalfEven(x);
+  }
   target.Set(v);
   if (spec_.afterStore) spec_.afterStore(*this);
   if (spec_.rewrite == Rewrite::Yes) Show();
@@ -137,7 +145,17 @@ void SettingsField::SwitchUnits() {
 }
 
 void SettingsField::Step(int direction) {
-  Write(Reading() + direction * View().step, View().spinPattern);
+  const double shown = Reading();
+  if (spec_.spinStop == SpinStop::AtBounds) {
+    const double device = ToDevice(shown);
+    const int64_t bound = direction < 0 ? Low() : High();
+    if (direction < 0 ? device <= static_cast<double>(bound) : device >= static_cast<double>(bound)) {
+      ShowValue(static_cast<double>(bound), View().spinPattern);
+      Validate();
+      return;
+    }
+  }
+  Write(shown + direction * View().step, View().spinPattern);
   Validate();
 }
 
@@ -181,6 +199,12 @@ void FieldSet::CommitFocused(SendCause cause) {
       f->Validate();
     return;
   }
+}
+
+void FieldSet::ShowCaptions() {
+  for (const auto& f : fields_)
+    if (f->Caption() && f->Spec().caption)
+      f->Caption()->SetCaption(app.T(f->Spec().caption, form.Name()));
 }
 
 void FieldSet::SwitchUnits() {

@@ -79,6 +79,9 @@ enum class Rewrite { Yes, No };
 enum class CommitOnSend { Yes, No, WhenAskedFirst };
 // What started a send.
 enum class SendCause { Button, UpdateFirst };
+// Whether the plain spin step stops at the bounds (at or past one it writes the bound itself)
+// or steps on and leaves the bounds to the validation.
+enum class SpinStop { Validation, AtBounds };
 // What the unit switch writes into the box: nothing (it reads the same in both systems), the
 // shown number converted, the setting in the new unit, or the first in metric and the second
 // in English.
@@ -86,11 +89,14 @@ enum class UnitSwitch { Keep, ConvertText, ShowSetting, MetricConvertsText };
 
 class SettingsField;
 using FieldHook = void (*)(SettingsField&);
+// Sees the typed value, rounded, before the clamp to the bounds; returns the value to clamp.
+using BeforeClampHook = int64_t (*)(SettingsField&, int64_t rounded);
 
 // One row of a window's field table.
 struct FieldSpec {
   const char* box;    // text box, named after the setting
   const char* label;  // caption label (its mouse-over shows the hint), or nullptr
+  const char* caption = nullptr;  // the label's English caption in English units
   const char* spin;   // spin button
   Setting setting;
   Bound low, high;  // device units
@@ -108,6 +114,8 @@ struct FieldSpec {
   UnitSwitch units = UnitSwitch::Keep;
   // What the box shows where that differs from what it stores (none: the setting).
   SettingRef (*shows)(SharedState&) = nullptr;
+  BeforeClampHook beforeClamp = nullptr;
+  SpinStop spinStop = SpinStop::Validation;
 };
 
 class FieldSet;
@@ -179,6 +187,8 @@ class FieldSet {
   void CommitFocused(SendCause cause);
   // The units have just switched: every field rewrites its box.
   void SwitchUnits();
+  // Every label with a caption in its row shows it, worded for the window.
+  void ShowCaptions();
 
  private:
   std::vector<std::unique_ptr<SettingsField>> fields_;

@@ -186,6 +186,18 @@ void SettingsWindow::ShowUnitLabels() {
   }
 }
 
+void SettingsWindow::BeginLoad() {
+  if (app.s.PlotterPresent) {
+    app.s.LastPresentState = 1;
+    app.s.LastModel = app.s.ModelCode;
+  }
+  SelectUnitButton();
+}
+
+void SettingsWindow::SelectUnitButton() {
+  (app.s.MetricUnits ? MetricButton : EnglishButton).SetValue(true);
+}
+
 void SettingsWindow::FocusUnitButton() {
   if (app.s.MetricUnits)
     MetricButton.SetFocus();

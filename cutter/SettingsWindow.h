@@ -146,8 +146,9 @@ class SettingsWindow : public forms::Form {
   // The Factory Defaults box's text: where the window shows the device's current settings.
   virtual std::string FactoryDefaultsText() const;
 
-  // Captions the frame's controls and menu items, then the twin's rows (a row naming no control
-  // or item of the window is a fault of the table and throws std::logic_error).
+  // Captions the field labels from their rows, the frame's controls and menu items, then the
+  // twin's rows (a row naming no control or item of the window is a fault of the table and
+  // throws std::logic_error).
   void ShowCaptions(std::span<const CaptionRow> own);
   // The unit labels of the twin's rows in the units shown.
   void ShowUnitLabels();
@@ -180,6 +181,10 @@ class SettingsWindow : public forms::Form {
   // Before a file is sent or the device calibrated, unsent changes may go first: false when
   // the command must stop (the operator chose to update and the send failed).
   bool UpdateFirst();
+  // Opening: a present device is remembered as the last one seen, and the button of the units
+  // in use is selected (which runs the unit switch when it was not).
+  void BeginLoad();
+  void SelectUnitButton();
   void FocusUnitButton();
   void Hint(std::string_view english);
   // A text of this window in the edition's wording. The window's own entries come first (for

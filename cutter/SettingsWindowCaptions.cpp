@@ -66,6 +66,7 @@ bool SetControlCaption(forms::Control& control, const std::string& caption) {
 }  // namespace
 
 void SettingsWindow::ShowCaptions(std::span<const CaptionRow> own) {
+  Fields().ShowCaptions();
   for (std::span<const CaptionRow> rows : {std::span<const CaptionRow>(kFrameCaptions), own}) {
     for (const CaptionRow& row : rows) {
       // A separator's "-" is no text.

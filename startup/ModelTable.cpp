@@ -182,6 +182,9 @@ void SetModelDefaults(App& app) {
 
 bool ConnectDevice(App& app, bool quiet) {
   SharedState& s = app.s;
+  // What an earlier display forced concerns settings read before: the model's window decides
+  // afresh whether the settings read now are the device's.
+  s.SettingsForced = false;
   ApplyModelProfile(app);
   bool result;
   if (!s.PlotterPresent) {

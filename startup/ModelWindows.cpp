@@ -2,6 +2,7 @@
 
 #include "cutter/Dru71Set.h"
 #include "penplotter/P870Set.h"
+#include "rollfeed/StoogMoa.h"
 #include "startup/App.h"
 #include "startup/ModelTable.h"
 #include "setup/Config.h"
@@ -10,7 +11,7 @@ namespace taskhelm {
 
 bool HasModelWindow(int16_t model) {
   switch (model) {
-    case 32: case 36: case 39: case 42: case 47: return true;
+    case 32: case 35: case 36: case 39: case 42: case 47: return true;
     case 33: case 34: case 40: case 41: return true;
     default: return false;
   }
@@ -37,6 +38,7 @@ void ShowModelWindow(App& app) {
     case 33: case 34: case 40: case 41:
       app.Window<P870Set>().Show();
       break;
+    case 35: app.Window<StoogMoa>().Show(); break;
     default:
       // No settings window serves this model: say so and let the operator choose another once.
       app.MsgBox(app.T("There is no settings window for this model. Please choose another model."),
@@ -53,6 +55,7 @@ void AdjustModelWindow(App& app) {
   switch (app.s.ModelCode) {
     case 32: app.Window<Dru71Set>().CornerDisp.SetVisible(false); break;
     case 33: case 34: case 40: case 41: app.Window<P870Set>().SensorEnable.SetVisible(false); break;
+    case 35: app.Window<StoogMoa>().CutEnable.SetEnabled(true); break;
     default: break;
   }
 }

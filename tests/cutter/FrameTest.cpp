@@ -3,11 +3,13 @@
 // Each twin is one row.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <deque>
 #include <fstream>
 
 #include "cutter/Dru71Set.h"
 #include "penplotter/P870Set.h"
+#include "rollfeed/StoogMoa.h"
 #include "tests/support/SettingsWindowHarness.h"
 
 namespace cutter_tests {
@@ -34,6 +36,8 @@ struct Twin {
   const char* fileLine;     // a settings file, and the permanent command it becomes
   const char* permanentFromFile;
   const char* exitText;
+  // The Spanish edition's Exit question and closing question: title and text of each.
+  std::array<const char*, 4> spanishQuestions;
 };
 
 void PrintTo(const Twin& t, std::ostream* os) { *os << t.name; }
@@ -57,7 +61,36 @@ const Twin kTwins[] = {
      .fileLine = "!HO0 PT3 LL0,0 UR18250,30250 SS100,100 SF10,700 SD0,0 SA10 KO94 KV20 KA15 \r\n",
      .permanentFromFile =
          "!HO0 PT3 LL0,0 UR18250,30250 SS100,100 SF10,700 SD0,0 SA10 KO94 KV20 KA15UD@",
-     .exitText = "Latest changes not sent to the cutter.\r\n\r\nExit without updating the cutter?"},
+     .exitText = "Latest changes not sent to the cutter.\r\n\r\nExit without updating the cutter?",
+     .spanishQuestions = {"Salir del Taskhelm",
+                          "Los últimos cambios no se han enviado al ploter.\r\n\r\nSalir sin "
+                          "actualizar los parámetros del ploter?",
+                          "Salir Taskhelm",
+                          "Últimos cambios no han sido enviados.\r\nEsta seguro que desea "
+                          "finalizar?"}},
+    {.name = "RollFeed35",
+     .model = 35,
+     .window = WindowOf<taskhelm::StoogMoa>,
+     .wrongId = 32,
+     .wrongText = "Wrong Quorvane Model.\r\nPlease try Kelvaro R/V ",
+     .temporaryPrompt = "Temporarily change Marvesk settings.",
+     .permanentPrompt = "Permanently change MarveskK defaults.",
+     .editBox = "Overcut",
+     .editText = "21",
+     .editedPart = " KV21 ",
+     .fileLine = "!HO0 PT3 LL0,0 UR46000,39300 SS100,100 SF10,700 SD0,0 SA10 KO15 KV10 KA30 RF1 FG0 "
+                 "CO0 CL2000,60 AE0 AL15000 \r\n",
+     .permanentFromFile = "!HO0 RF1 PT3 LL0,0 UR46000,39300 SS100,100 SF10,700 SD0,0 SA10 KO15 "
+                          "KV10 KA30 FG0 CO0 CL2000,60 AE0 AL15000 UD@",
+     .exitText = "Latest changes not sent to the MarveskK.\r\n\r\nExit without updating the "
+                 "MarveskK?",
+     // The window keeps its closing question English.
+     .spanishQuestions = {"Salir del Taskhelm",
+                          "Las ultimas modificaciones no se han enviado al ploter.\r\n\r\nDesea "
+                          "salir sin actualizar el MarveskK?",
+                          "Exit Taskhelm",
+                          "Latest settings have not been sent.\r\nAre you sure you want to "
+                          "exit?"}},
     {.name = "PenPlotter41",
      .model = 41,
      .window = WindowOf<taskhelm::P870Set>,
@@ -68,10 +101,17 @@ const Twin kTwins[] = {
      .editBox = "XScale",
      .editText = "101",
      .editedPart = " SS101,100 ",
-     .fileLine = "!HO0 PT3 LL0,0 UR46000,86000 SS100,100 SF10,175 SD0,0 SA20 PV76 ES0 FG-30 TU0 \r\n",
+     .fileLine =
+         "!HO0 PT3 LL0,0 UR46000,86000 SS100,100 SF10,175 SD0,0 SA20 PV76 ES0 FG-30 TU0 \r\n",
      .permanentFromFile =
          "!HO0 PT3 LL0,0 UR46000,86000 SS100,100 SF10,175 SD0,0 SA20 PV76.2 FG-30 UD@",
-     .exitText = "Latest changes not sent to the Plotter.\r\n\r\nExit without updating Plotter?"},
+     .exitText = "Latest changes not sent to the Plotter.\r\n\r\nExit without updating Plotter?",
+     .spanishQuestions = {"Salir del Taskhelm",
+                          "Últimos cambiamos no han sido actualizados en el ploter.\r\n\r\nDesea "
+                          "salir del programa sin actualizar los parametros?",
+                          "Salir Taskhelm",
+                          "Últimos cambios no han sido enviados.\r\nEsta seguro que desea "
+                          "finalizar?"}},
 };
 
 class Frame : public ::testing::TestWithParam<Twin> {
@@ -171,6 +211,21 @@ TEST_P(Frame, ClosingAsksThenClosesThePortAndEnds) {
   h.f.host.answers = {MsgAnswer::Yes};
   EXPECT_FALSE(h.f.host.Run([&] { w.Close(); }));
   EXPECT_FALSE(h.f.line.IsOpen());
+}
+
+TEST_P(Frame, SpanishExitAndClosingQuestions) {
+  SettingsWindowHarness spanish(StartedOn(GetParam().model, {}, texts::Edition::Spanish));
+  SettingsWindow& window = GetParam().window(spanish.f.app);
+  const auto& expected = GetParam().spanishQuestions;
+  spanish.f.s.SettingsSent = false;
+  spanish.f.host.answers = {MsgAnswer::No, MsgAnswer::No};
+  spanish.f.host.Run([&] { window.ExitCom.Choose(); });
+  window.Close();
+  ASSERT_EQ(spanish.f.host.boxes.size(), 2u);
+  for (size_t i = 0; i < 2; ++i) {
+    EXPECT_EQ(spanish.f.host.boxes[i].title, expected[2 * i]);
+    EXPECT_EQ(spanish.f.host.boxes[i].text, expected[2 * i + 1]);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Twins, Frame, ::testing::ValuesIn(kTwins),

@@ -47,13 +47,7 @@ class ParallelQuery : public ::testing::TestWithParam<ParallelQueryCase> {};
 TEST_P(ParallelQuery, ShowsWhatTheRepliesMean) {
   const ParallelQueryCase& c = GetParam();
   CutterHarness h(Cutter(c.model));
-  h.f.UseParallelPort(1);
-  h.f.parlink.replies = c.replies;
-  (h.Window().*c.item).Choose();
-  std::string shown;
-  for (const auto& box : h.f.host.boxes)
-    if (box.icon == MsgIcon::None) shown = box.text;
-  EXPECT_EQ(shown, c.text);
+  EXPECT_EQ(h.ShownOnParallel(h.Window().*c.item, c.replies), c.text);
 }
 
 using taskhelm::Dru71Set;

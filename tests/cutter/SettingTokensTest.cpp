@@ -1,4 +1,5 @@
-// The token language and the cutter's settings commands, byte for byte.
+// The token language and the settings commands of the cutter and the roll-feed windows, byte for
+// byte.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -13,6 +14,7 @@ namespace {
 
 using taskhelm::CommandEnd;
 using taskhelm::CutterSettingsCommand;
+using taskhelm::RollFeedSettingsCommand;
 using taskhelm::SendMode;
 using taskhelm::SharedState;
 
@@ -54,25 +56,38 @@ SharedState Code32Defaults(int16_t deviceId) {
   return s;
 }
 
+// The roll-feed cutter's factory settings with paneled roll feed chosen.
+SharedState Code35Paneled() {
+  SharedState s = Code32Defaults(35);
+  s.ModelCode = 35;
+  s.PanelSizeX = 46000;
+  s.PanelSizeY = 39300;
+  s.ForceMax = 700;
+  s.LoopSizeSetting = 15000;
+  s.RollFeedOn = 1;
+  return s;
+}
+
 struct CommandCase {
   const char* name;
   std::function<SharedState()> state;
   SendMode mode;
   std::string expected;
+  std::string (*build)(const SharedState&, SendMode) = CutterSettingsCommand;
 };
 
-class CutterCommand : public ::testing::TestWithParam<CommandCase> {};
+class SettingsCommand : public ::testing::TestWithParam<CommandCase> {};
 
-TEST_P(CutterCommand, IsBuiltByteForByte) {
+TEST_P(SettingsCommand, IsBuiltByteForByte) {
   const CommandCase& c = GetParam();
-  EXPECT_EQ(CutterSettingsCommand(c.state(), c.mode), c.expected);
+  EXPECT_EQ(c.build(c.state(), c.mode), c.expected);
 }
 
 const std::string k36 = "!HO1 PT3 LL0,0 UR18250,30250 SS100,100 SF10,700 SD0,0 SA10 KO94 KV20 KA15";
 const std::string k32Head = "!HO1 PT3 LL0,0 SS100,100 SF10,200 SD0,0 SA10 KO15 KV10 KA30 ";
 
 INSTANTIATE_TEST_SUITE_P(
-    Cutters, CutterCommand,
+    Cutters, SettingsCommand,
     ::testing::Values(
         CommandCase{"Code36Temporary", Code36Defaults, SendMode::Temporary, k36 + "@"},
         CommandCase{"Code36PermanentJoinsUD", Code36Defaults, SendMode::Permanent, k36 + "UD@"},
@@ -156,27 +171,21 @@ SharedState PenPlotterDefaults(int16_t model) {
   return s;
 }
 
-class PenPlotterCommand : public ::testing::TestWithParam<CommandCase> {};
-
-TEST_P(PenPlotterCommand, IsBuiltByteForByte) {
-  const CommandCase& c = GetParam();
-  EXPECT_EQ(taskhelm::PenPlotterSettingsCommand(c.state(), c.mode), c.expected);
-}
-
 const std::string k33 = "!HO1 PT3 LL0,0 UR46000,72000 SS100,100 SF10,175 SD0,0 SA20 PV76.2";
+constexpr auto kPen = taskhelm::PenPlotterSettingsCommand;
 
 INSTANTIATE_TEST_SUITE_P(
-    PenPlotters, PenPlotterCommand,
+    PenPlotters, SettingsCommand,
     ::testing::Values(
         CommandCase{"Code33Defaults", [] { return PenPlotterDefaults(33); }, SendMode::Temporary,
-                    k33 + " ES1 FS0 FG0@"},
+                    k33 + " ES1 FS0 FG0@", kPen},
         CommandCase{"EveryFourthFrame",
                     [] {
                       SharedState s = PenPlotterDefaults(33);
                       s.MarkSkip = 3;
                       return s;
                     },
-                    SendMode::Temporary, k33 + " ES1 FS3 FG0@"},
+                    SendMode::Temporary, k33 + " ES1 FS3 FG0@", kPen},
         CommandCase{"SensorDisabled",
                     [] {
                       SharedState s = PenPlotterDefaults(33);
@@ -184,14 +193,14 @@ INSTANTIATE_TEST_SUITE_P(
                       s.MarkSkip = 255;
                       return s;
                     },
-                    SendMode::Temporary, k33 + " ES0 FS255 FG0@"},
+                    SendMode::Temporary, k33 + " ES0 FS255 FG0@", kPen},
         CommandCase{"Code33Permanent", [] { return PenPlotterDefaults(33); }, SendMode::Permanent,
-                    k33 + " ES1 FS0 FG0 UD@"},
+                    k33 + " ES1 FS0 FG0 UD@", kPen},
         CommandCase{"Code41HasNoSensorTokens", [] { return PenPlotterDefaults(41); },
                     SendMode::Temporary,
-                    "!HO1 PT3 LL0,0 UR46000,86000 SS100,100 SF10,175 SD0,0 SA20 PV76.2 FG0@"},
+                    "!HO1 PT3 LL0,0 UR46000,86000 SS100,100 SF10,175 SD0,0 SA20 PV76.2 FG0@", kPen},
         CommandCase{"Code34Permanent", [] { return PenPlotterDefaults(34); }, SendMode::Permanent,
-                    k33 + " FG0 UD@"},
+                    k33 + " FG0 UD@", kPen},
         CommandCase{"Code40SpeedAndNegativeGap",
                     [] {
                       SharedState s = PenPlotterDefaults(40);
@@ -203,7 +212,7 @@ INSTANTIATE_TEST_SUITE_P(
                     },
                     SendMode::Temporary,
                     "!HO1 PT3 LL0,0 UR46000,86000 SS100,100 SF10,175 SD0,0 SA20 PV50.8 ES0 FS255 "
-                    "FG-250@"}),
+                    "FG-250@", kPen}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Every speed the field can store, and a few it cannot, is the exact product with "." and no
@@ -219,6 +228,59 @@ TEST(KeypadSpeedCentimetres, IsTheExactDecimalProduct) {
     EXPECT_EQ(taskhelm::KeypadSpeedCentimetres(ips), expected) << ips << " in/s";
   }
 }
+
+
+const std::string k35Head = "!HO1 RF1 PT3 LL0,0 UR46000,39300 SS100,100 SF10,700 SD0,0 SA10 KO15 "
+                            "KV10 KA30";
+
+INSTANTIATE_TEST_SUITE_P(
+    RollFeed, SettingsCommand,
+    ::testing::Values(
+        CommandCase{"PaneledTemporary", Code35Paneled, SendMode::Temporary,
+                    k35Head + " FG0 CO0 CL2000,60 AE0 AL15000@", RollFeedSettingsCommand},
+        CommandCase{"SheetHasNoFrameGap",
+                    [] {
+                      SharedState s = Code35Paneled();
+                      s.RollFeedOn = 0;
+                      s.PanelSizeX = 838000;
+                      s.FrameGap = 250;
+                      return s;
+                    },
+                    SendMode::Temporary,
+                    "!HO1 RF0 PT3 LL0,0 UR838000,39300 SS100,100 SF10,700 SD0,0 SA10 KO15 KV10 KA30 "
+                    "CO0 CL2000,60 AE0 AL15000@",
+                    RollFeedSettingsCommand},
+        CommandCase{"UnpaneledLoopsWithFlagsAsLowestBits",
+                    [] {
+                      SharedState s = Code35Paneled();
+                      s.RollFeedOn = 0;
+                      s.AutoLoopOn = -1;
+                      s.TagboardOn = -1;
+                      s.PanelSizeX = 838000;
+                      s.LoopSizeSetting = 30000;
+                      return s;
+                    },
+                    SendMode::Temporary,
+                    "!HO1 RF0 PT3 LL0,0 UR838000,39300 SS100,100 SF10,700 SD0,0 SA10 KO15 KV10 KA30 "
+                    "CO1 CL2000,60 AE1 AL30000@",
+                    RollFeedSettingsCommand},
+        CommandCase{"PermanentEndsWithBlankUDAndSendsRollFeedsLowestBit",
+                    [] {
+                      SharedState s = Code35Paneled();
+                      s.RollFeedOn = -1;  // as a check box may leave a flag
+                      s.FrameGap = -40;
+                      return s;
+                    },
+                    SendMode::Permanent, k35Head + " FG-40 CO0 CL2000,60 AE0 AL15000 UD@",
+                    RollFeedSettingsCommand},
+        CommandCase{"OtherCodeEndsAfterTheBladeAndGap",
+                    [] {
+                      SharedState s = Code35Paneled();
+                      s.ModelCode = 37;
+                      return s;
+                    },
+                    SendMode::Temporary, k35Head + " FG0@", RollFeedSettingsCommand}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TokenLine, EndsAsCommandOrAsFileLine) {
   taskhelm::TokenLine line(1);

@@ -53,18 +53,6 @@ TEST(CutterSpanish, BoxesShowTheSpanishWording) {
   EXPECT_EQ(h.Last().text, "Banco de Memoria = 1024K");
   w.DsplyKnifeCom.Choose();
   EXPECT_EQ(h.Last().text, "Porta cuchillas instalado");
-
-  h.f.s.SettingsSent = false;
-  h.f.host.answers = {MsgAnswer::No};
-  h.f.host.Run([&] { w.ExitCom.Choose(); });
-  EXPECT_EQ(h.Last().title, "Salir del Taskhelm");
-  EXPECT_EQ(h.Last().text,
-            "Los últimos cambios no se han enviado al ploter.\r\n\r\nSalir sin actualizar los "
-            "parámetros del ploter?");
-  h.f.host.answers = {MsgAnswer::No};
-  w.Close();
-  EXPECT_EQ(h.Last().title, "Salir Taskhelm");
-  EXPECT_EQ(h.Last().text, "Últimos cambios no han sido enviados.\r\nEsta seguro que desea finalizar?");
 }
 
 TEST(CutterSpanish, EveryTextTheWindowShowsHasItsSpanishWording) {
@@ -72,33 +60,16 @@ TEST(CutterSpanish, EveryTextTheWindowShowsHasItsSpanishWording) {
     CutterHarness h(Cutter(model, model == 32 ? std::optional<int>(50) : std::nullopt,
                            texts::Edition::Spanish));
     auto& w = h.Window();
-    w.MetricButton.SetValue(true);
-    w.EnglishButton.SetValue(true);
-    for (forms::Control* c : w.Controls()) {
-      if (c->GotFocus) c->GotFocus();
-      if (c->MouseMove) c->MouseMove();
-    }
-    w.MouseMove();
+    h.UseEveryFrameCommand(w);
     h.Type(w.HiForce, "5");
     h.f.s.ForceMin = 50;
     h.Type(w.HiForce, "5");
     w.LoopEnable.SetValue(1);
     w.CutEnable.SetValue(1);
     w.PounceEnable.SetValue(1);
-    w.SendSettingTemp.Press();
-    w.SendDefault.Press();
-    for (forms::MenuItem* item : {&w.DsplyFactCom, &w.DsplyRomCom, &w.DsplyMemCom, &w.DsplyKnifeCom,
-                                  &w.DsplyMotorVoltsCom, &w.TstPortCom, &w.HelpCom, &w.FileSaveCom})
-      item->Choose();
-    h.f.s.SettingsSent = false;
-    h.f.host.answers = {MsgAnswer::No, MsgAnswer::No, MsgAnswer::No};
-    w.FileSendCom[0].Choose();
-    w.FileSendCom[1].Choose();
-    h.f.host.Run([&] { w.ExitCom.Choose(); });
-    w.Close();
+    for (forms::MenuItem* item : {&w.DsplyKnifeCom, &w.DsplyMotorVoltsCom}) item->Choose();
     h.f.device.faults.shortDump = true;
     w.UpdateDisplay.Press();
-    w.SendSettingTemp.Press();
     EXPECT_TRUE(h.f.app.T.Missing().empty())
         << model << ": " << *h.f.app.T.Missing().begin();
   }

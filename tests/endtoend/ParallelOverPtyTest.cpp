@@ -11,45 +11,17 @@
 #include "platform/PosixSerialLine.h"
 #include "penplotter/P870Set.h"
 #include "setup/Config.h"
-#include "sim/PtyDevice.h"
 #include "startup/App.h"
 #include "startup/Main.h"
 #include "startup/ModelTable.h"
+#include "tests/support/LptStandIn.h"
 #include "tests/support/TestHost.h"
 #include "tests/support/FileText.h"
 
 namespace taskhelm {
 namespace {
 
-// A simulated device behind a pty that PARLINK_LPT<lpt> names, for the life of the object.
-class LptStandIn {
- public:
-  // A parallel port has no serial line speed: the stand-in answers at once.
-  LptStandIn(int lpt, int model)
-      : device(model),
-        pty_(device, sim::PtyOptions{0, ""}),
-        variable_("PARLINK_LPT" + std::to_string(lpt)) {
-    started_ = pty_.Start();
-    setenv(variable_.c_str(), pty_.SlavePath().c_str(), 1);
-  }
-  ~LptStandIn() {
-    pty_.Stop();
-    unsetenv(variable_.c_str());
-  }
-  bool Started() const { return started_; }
-  std::string Received() {
-    std::string text;
-    pty_.WithDevice([&](sim::Device& d) { text = d.Received(); });
-    return text;
-  }
-
-  sim::Device device;  // set up before the first exchange; afterwards only through Received
-
- private:
-  sim::PtyDevice pty_;
-  std::string variable_;
-  bool started_ = false;
-};
+using testing_support::LptStandIn;
 
 class ParallelOverPty : public ::testing::Test {
  protected:

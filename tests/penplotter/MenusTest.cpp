@@ -17,7 +17,8 @@ using forms::MsgAnswer;
 
 size_t ModelChecks(const std::string& received) {
   size_t n = 0;
-  for (size_t at = received.find("!IC@"); at != std::string::npos; at = received.find("!IC@", at + 1))
+  for (size_t at = received.find("!IC@"); at != std::string::npos;
+       at = received.find("!IC@", at + 1))
     ++n;
   return n;
 }

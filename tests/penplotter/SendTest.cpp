@@ -177,7 +177,8 @@ TEST(SensorTest, SendsTheHeldCountAndReportsAFailure) {
   PenPlotterHarness h(StartedOn(33));
   auto& w = h.Window();
   w.SensorTestButton.SetEnabled(true);  // hidden, and disabled while the sensor is on
-  for (const Case& c : {Case{"300", "!TS255@", 255}, Case{"-2", "!TS0@", 0}, Case{"7", "!TS7@", 7}}) {
+  for (const Case& c :
+       {Case{"300", "!TS255@", 255}, Case{"-2", "!TS0@", 0}, Case{"7", "!TS7@", 7}}) {
     h.f.device.ClearReceived();
     w.RepsText.SetText(c.typed);
     w.SensorTestButton.Press();

@@ -70,12 +70,8 @@ TEST_P(CutterWindow, ShowsTheModelsCaptionMenusAndFramesWithNothingCutOff) {
   taskhelm::SharedState& s = program.s;
   s.MetricUnits = c.metric;
   if (c.largest) {
-    s.PanelSizeX = s.PanelMaxX;
-    s.PanelSizeY = s.PanelMaxY;
-    s.LoopSizeSetting = 838000;
+    program.WidestSizes();
     s.AutoLoopOn = 1;
-    s.TagboardOn = 1;
-    s.CutLengthSetting = s.BlankLengthSetting = 5000;
     s.ForceMax = 2000;
   }
   auto& form = ShowModelWindowAfterConnecting<taskhelm::Dru71Set>(program);

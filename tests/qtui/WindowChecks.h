@@ -50,6 +50,15 @@ struct QtProgram {
     taskhelm::SetModelDefaults(app);
   }
 
+  // Every size at its largest: the widest numbers the boxes show.
+  void WidestSizes() {
+    s.PanelSizeX = s.PanelMaxX;
+    s.PanelSizeY = s.PanelMaxY;
+    s.LoopSizeSetting = 838000;
+    s.TagboardOn = 1;
+    s.CutLengthSetting = s.BlankLengthSetting = 5000;
+  }
+
   qtui::QtHost host;
   platform::SystemClock clock;
   sim::Device device;

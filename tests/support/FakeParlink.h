@@ -31,6 +31,7 @@ class FakeParlink : public platform::Parlink {
   }
   long QueryLPT(const char*, char*, long) override { return -1; }
   long ReadLPT(char* dest, long length) override {
+    readLengths.push_back(length);
     if (length <= 0) return -3;
     if (!open) return -2;
     if (replies.empty()) return -length;
@@ -72,6 +73,7 @@ class FakeParlink : public platform::Parlink {
   short openedPort = 0;
   int lastError = 0;
   std::string written;
+  std::vector<long> readLengths;  // what each read asked for
   std::vector<long> timeouts;
 };
 

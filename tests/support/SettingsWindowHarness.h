@@ -4,9 +4,11 @@
 // on it.
 #include <gtest/gtest.h>
 
+#include <deque>
 #include <optional>
 #include <string>
 
+#include "cutter/SettingsWindow.h"
 #include "startup/ModelTable.h"
 #include "startup/ModelWindows.h"
 #include "tests/support/AppFixture.h"
@@ -46,6 +48,46 @@ struct SettingsWindowHarness {
     size_t start = r.find("!HO");
     if (start == std::string::npos) return {};
     return r.substr(start, r.find('@', start) - start + 1);
+  }
+
+  // The text of the last box without an icon that a menu item shows when the parallel port
+  // reads these replies ("" when it shows none).
+  std::string ShownOnParallel(forms::MenuItem& item, std::deque<std::string> replies) {
+    f.UseParallelPort(1);
+    f.parlink.replies = std::move(replies);
+    item.Choose();
+    std::string shown;
+    for (const auto& box : f.host.boxes)
+      if (box.icon == forms::MsgIcon::None) shown = box.text;
+    return shown;
+  }
+
+  // Everything of the frame an operator can reach, so that each text it shows is looked up:
+  // the hints of every control, the unit switch, the sends, the frame's menu items, Exit and
+  // close, and the failure of a read-back.
+  void UseEveryFrameCommand(taskhelm::SettingsWindow& w) {
+    w.MetricButton.SetValue(true);
+    w.EnglishButton.SetValue(true);
+    for (forms::Control* c : w.Controls()) {
+      if (c->GotFocus) c->GotFocus();
+      if (c->MouseMove) c->MouseMove();
+    }
+    w.MouseMove();
+    w.SendSettingTemp.Press();
+    w.SendDefault.Press();
+    for (forms::MenuItem* item : {&w.DsplyFactCom, &w.DsplyRomCom, &w.DsplyMemCom, &w.TstPortCom,
+                                  &w.HelpCom, &w.FileSaveCom})
+      item->Choose();
+    f.s.SettingsSent = false;
+    f.host.answers = {forms::MsgAnswer::No, forms::MsgAnswer::No, forms::MsgAnswer::No};
+    w.FileSendCom[0].Choose();
+    w.FileSendCom[1].Choose();
+    f.host.Run([&] { w.ExitCom.Choose(); });
+    w.Close();
+    f.device.faults.shortDump = true;
+    w.DsplyPltrCom.Choose();
+    w.SendSettingTemp.Press();
+    f.device.faults.shortDump = false;
   }
 
   AppFixture f;

@@ -1,0 +1,12 @@
+#pragma once
+// The numeric fields of the roll-feed window and the couplings of its own (the shared ones are
+// in cutter/FieldCouplings).
+#include <span>
+
+#include "cutter/SettingsField.h"
+
+namespace taskhelm {
+
+std::span<const FieldSpec> RollFeedFieldTable();
+
+}  // namespace taskhelm

@@ -1,0 +1,121 @@
+#include "rollfeed/StoogMoa.h"
+
+#include "calibration/Openers.h"
+#include "setup/StatusHints.h"
+#include "startup/App.h"
+
+namespace taskhelm {
+
+namespace {
+
+// Failures name the configured port; after a temporary send the device needs four seconds more
+// to take the settings in, and it reads back at once after a permanent one.
+//                                   error title    port it names         after permanent, temporary
+const SettingsWindowRules kRollFeedRules{"Plotter Error", &SharedState::PortName, 0, 4000,
+                                         // texts name, version box, memory kept, blade reply
+                                         DeviceWording::Cutter, VersionBox::BothAnswered, 8, 4};
+
+constexpr int16_t kModel = 35;
+
+}  // namespace
+
+StoogMoa::StoogMoa(App& app)
+    : SettingsWindow(app, "StoogMoa", kRollFeedRules),
+      KnifeControls(static_cast<SettingsWindow&>(*this)) {
+  PlaceControls();
+  // Every key-down reaches the service chords, also while a field holds the focus.
+  SetKeyPreview(true);
+
+  Load = [this] { Form_Load(); };
+  Activate = [this] { Form_Activate(); };
+  KeyDown = [this](int& keyCode, int shift) { HandleServiceHotkeys(keyCode, shift); };
+
+  UpdateDisplay.Click = [this] { DsplyPltrCom_Click(); };
+  RollButton.Click = [this] { RollButton_Click(); };
+  RollUnButton.Click = [this] { RollUnButton_Click(); };
+  CutButton.Click = [this] { CutButton_Click(); };
+  CutEnable.Click = [this] { CutEnable_Click(); };
+
+  DsplyKnifeCom.Click = [this] { DsplyKnifeCom_Click(); };
+  DisplayFilter.Click = [this] { ShowFiltering(this->app, FilterOpening::Direct); };
+  DisplayLang.Click = [this] { DisplayLang_Click(); };
+  FlashUpdate.Click = [this] { UpdateFlash_Click(); };
+
+  // Hints of the window's own controls (the frame and the fields show theirs).
+  WireHints(app, StatusBar, Name(),
+            {{&UpdateDisplay, "Click here to see current settings."},
+             {&CutButton,
+              "Media fed in a continuous motion from a cut sheet. No service loop created."},
+             {&RollButton,
+              "Media fed from roll. Works with paneled plot files. Maximum X panel and service "
+              "loop length is 46''."},
+             {&RollUnButton,
+              "Media fed from roll. Works with unpaneled plot files. Maximum X service loop "
+              "length is 46''."}});
+  CutEnable.GotFocus = [this] { CutEnable_Hint(); };
+  CutEnable.MouseMove = [this] { CutEnable_Hint(); };
+}
+
+std::string StoogMoa::SettingsCommand(SendMode mode) {
+  return RollFeedSettingsCommand(app.s, mode);
+}
+
+std::string StoogMoa::TemporaryPrompt() const {
+  return app.s.ModelCode == kModel ? T("Temporarily change Marvesk settings.")
+                                   : Wording.TempSendPrompt;
+}
+
+std::span<const UnitLabelRow> StoogMoa::UnitLabels() const {
+  static constexpr UnitLabelRow kRows[] = {
+      {"PanelXLab", "X-Axis ", UnitScale::Length},
+      {"PanelYLab", "Y-Axis ", UnitScale::Length},
+      {"LoopSizeLab", "Loop Size ", UnitScale::Length},
+      {"GapLab", "Gap ", UnitScale::Small},
+      {"CutLengthLab", "Cut ", UnitScale::Small},
+      {"BlankLengthLab", "Blank ", UnitScale::Small},
+  };
+  return kRows;
+}
+
+void StoogMoa::Form_Load() {
+  BeginLoad();
+  InitInternationalStrings();
+  // The unit captions follow the design-time ones, so a metric window opens with metric labels.
+  ShowUnitLabels();
+  ShowSettings();
+  app.s.SettingsSent = false;
+  helpFile_ = "marv5.hlp";
+  if (app.s.ModelCode == kModel) {
+    helpFile_ = "MarveskK.hlp";
+    InitM_KStrings();
+  } else {
+    SetBaseModelTexts();
+  }
+}
+
+void StoogMoa::Form_Activate() {
+  helpFile_ = "marv5.hlp";
+  MinAngleFloor = 45;
+  SetEnabled({&HiForce, &HiForceSpin}, true);
+  OptSep1.SetVisible(false);
+  FlashUpdate.SetVisible(false);
+  RollButton.SetCaption(T("Roll Feed"));
+  SetVisible({&RollUnButton, &Frame2}, false);
+  if (app.s.ModelCode == kModel) {
+    SetCaption(T("MarveskK Plotter/Cutter Taskhelm"));
+    SendSettingLab.SetCaption(T("Send Settings to MarveskK "));
+    OptSep1.SetVisible(true);
+    FlashUpdate.SetVisible(true);
+    RollButton.SetCaption(T("Paneled Roll Feed"));
+    SetVisible({&RollUnButton, &Frame2}, true);
+    helpFile_ = "MarveskK.hlp";
+    InitM_KStrings();
+    UpdateDisplay.SetVisible(true);
+    DisplayFilter.SetVisible(true);
+    MinAngleFloor = 30;
+  }
+  SelectUnitButton();
+  FocusUnitButton();
+}
+
+}  // namespace taskhelm
