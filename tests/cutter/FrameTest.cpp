@@ -6,6 +6,8 @@
 #include <array>
 #include <deque>
 #include <fstream>
+#include <utility>
+#include <vector>
 
 #include "cutter/Dru71Set.h"
 #include "penplotter/P870Set.h"
@@ -225,6 +227,35 @@ TEST_P(Frame, SpanishExitAndClosingQuestions) {
   for (size_t i = 0; i < 2; ++i) {
     EXPECT_EQ(spanish.f.host.boxes[i].title, expected[2 * i]);
     EXPECT_EQ(spanish.f.host.boxes[i].text, expected[2 * i + 1]);
+  }
+}
+
+// The roll-feed and pen-plotter windows see every key-down before their fields, so the service
+// chords reach HandleServiceHotkeys from any field (the windows they open are not built yet).
+TEST(ServiceChords, ReachTheWindowFromAFieldInBothPlotterWindows) {
+  struct Case {
+    int model;
+    SettingsWindow& (*window)(App&);
+  };
+  for (const Case& c :
+       {Case{35, WindowOf<taskhelm::StoogMoa>}, Case{33, WindowOf<taskhelm::P870Set>}}) {
+    SCOPED_TRACE(c.model);
+    SettingsWindowHarness h(StartedOn(c.model));
+    SettingsWindow& w = c.window(h.f.app);
+    std::vector<std::pair<int, int>> seen;
+    const auto preview = w.KeyDown;
+    w.KeyDown = [&](int& keyCode, int shift) {
+      seen.emplace_back(keyCode, shift);
+      preview(keyCode, shift);
+    };
+    const int ctrlAlt = forms::CtrlKey | forms::AltKey;
+    for (forms::TextBox* field : {&w.Accel, &w.LoForce, &w.XScale}) {
+      field->SetFocus();
+      EXPECT_EQ(w.DispatchKeyDown(field, 'H', ctrlAlt | forms::ShiftKey), 'H');
+      EXPECT_EQ(w.DispatchKeyDown(field, 'M', ctrlAlt), 'M');
+    }
+    EXPECT_EQ(seen.size(), 6u);
+    EXPECT_TRUE(h.f.host.boxes.empty());
   }
 }
 

@@ -1,9 +1,6 @@
 // The pen-plotter window's opening per model, its mark modes, the frame-gap rule and its keys.
 #include <gtest/gtest.h>
 
-#include <utility>
-#include <vector>
-
 #include "tests/penplotter/PenPlotterHarness.h"
 
 namespace penplotter_tests {
@@ -160,27 +157,6 @@ TEST(Keys, EnterMovesToTheNextControlAndNeverPressesAButton) {
   EXPECT_EQ(w.DispatchKeyDown(&w.SendSettingTemp, forms::Key::Return, 0), 0);
   EXPECT_TRUE(h.f.host.boxes.empty()) << "no send question";
   EXPECT_NE(w.ActiveControl(), &w.SendSettingTemp);
-}
-
-// The service chords go to the window's key-down from any field (the servo tuner and the pen-down
-// adjustment they open are not built yet), and the field still gets the key.
-TEST(Keys, TheWindowSeesEveryKeyDownBeforeTheField) {
-  PenPlotterHarness h(StartedOn(33));
-  auto& w = h.Window();
-  std::vector<std::pair<int, int>> seen;
-  const auto preview = w.KeyDown;
-  w.KeyDown = [&](int& keyCode, int shift) {
-    seen.emplace_back(keyCode, shift);
-    preview(keyCode, shift);
-  };
-  const int chord = forms::CtrlKey | forms::AltKey | forms::ShiftKey;
-  for (forms::TextBox* field : {&w.Accel, &w.LoForce, &w.XScale}) {
-    field->SetFocus();
-    EXPECT_EQ(w.DispatchKeyDown(field, 'H', chord), 'H');
-    EXPECT_EQ(w.DispatchKeyDown(field, 'M', forms::CtrlKey | forms::AltKey), 'M');
-  }
-  EXPECT_EQ(seen.size(), 6u);
-  EXPECT_TRUE(h.f.host.boxes.empty());
 }
 
 TEST(Keys, TheFieldsEnterChainEndsBackAtTheMinimumForce) {
