@@ -40,7 +40,6 @@ struct SettingsWindowRules {
   VersionBox versionBox;
   int memoryReplyKept;                    // leading characters of the memory reply read
   int bladeHolderReplyLength;             // length of the blade-holder reply on the parallel port
-  std::string SharedState::*calibrateOpenPort = &SharedState::OpenPortName;  // Calibrate's failure
   TractorQuestion tractorQuestion = TractorQuestion::Skip;
   UnsentCalibration unsentCalibration = UnsentCalibration::Allowed;
 };
