@@ -11,12 +11,17 @@ namespace {
 
 // Send and read-back failures name the port just used; the permanent send gives the cutter
 // time to store its defaults before the read-back.
-//                                 error title   port it names            after permanent, temporary
-const SettingsWindowRules kCutterRules{"Cutter Error", &SharedState::OpenPortName, 1400, 0,
-                                       // texts name, version box, memory kept, blade reply
-                                       DeviceWording::Cutter, VersionBox::SoftwareAnswered, 10, 2,
-                                       // Calibrate's port, its tractor question
-                                       &SharedState::OpenPortName, TractorQuestion::Ask};
+const SettingsWindowRules kCutterRules{
+    .errorTitle = "Cutter Error",
+    .errorPort = &SharedState::OpenPortName,
+    .permanentReadBackDelayMs = 1400,
+    .temporarySettleMs = 0,
+    .wording = DeviceWording::Cutter,
+    .versionBox = VersionBox::SoftwareAnswered,
+    .memoryReplyKept = 10,
+    .bladeHolderReplyLength = 2,
+    .tractorQuestion = TractorQuestion::Ask,
+};
 
 // Caption and send label of each cutter line.
 struct CutterLine {

@@ -5,10 +5,9 @@
 #include <cstdint>
 
 #include "cutter/SettingsField.h"
+#include "link/SharedState.h"
 
 namespace taskhelm {
-
-struct SharedState;
 
 // ---- bounds of the model --------------------------------------------------------------------
 int64_t ForceLow(const SharedState& s);
@@ -28,6 +27,9 @@ inline constexpr UnitView kTenthCm{1000, 2.54, "#0.0", 1, "##0.0"};
 // Cut and blank lengths: plain mils, or millimetres to a tenth; the spins step by 10.
 inline constexpr UnitView kLengthMils{1, 1, "", 10, ""};
 inline constexpr UnitView kLengthMm{1, 0.0254, "#0.0", 10, ""};
+// The frame gap: up to an inch either way; in metric, millimetres to a tenth.
+inline constexpr int32_t kGapLimit = 1000;
+inline constexpr UnitView kGapMm{1000, 25.4, "#0.0", 1, "##0.0"};
 
 // ---- force pair -----------------------------------------------------------------------------
 // After the clamp to the model's limits: a minimum above the maximum comes down to it, a
@@ -65,5 +67,17 @@ void PanelSpinDown(SettingsField& f);
 void PanelXSpinUp(SettingsField& f);
 void LoopSizeSpinDown(SettingsField& f);
 void LoopSizeSpinUp(SettingsField& f);
+
+// ---- rows the cutter and pen-plotter tables have alike --------------------------------------
+inline constexpr FieldSpec kXScaleRow{
+    .box = "XScale", .label = "ScaleXLab", .caption = "X-Axis (%)", .spin = "ScaleXSpin",
+    .setting = &SharedState::ScaleX,
+    .low = 1, .high = 999, .reader = Reader::Plain, .english = kPlain, .metric = kPlain,
+    .hint = "Scale plot file from 1% to 999%.", .next = {"YScale"}};
+inline constexpr FieldSpec kLoForceRow{
+    .box = "LoForce", .label = "LoForceLab", .caption = "Min (grams)", .spin = "LoForceSpin",
+    .setting = &SharedState::ForceMin, .low = ForceLow, .high = ForceHigh, .reader = Reader::Plain,
+    .english = kPlain, .metric = kPlain, .hint = "Minimum limit of the force knob.",
+    .next = {"HiForce"}, .afterStore = ForceMinCoupling};
 
 }  // namespace taskhelm

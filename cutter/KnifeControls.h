@@ -1,6 +1,7 @@
 #pragma once
 // The controls that the cutter window and the roll-feed window both have, declared once: the
-// numeric fields of a knife machine (box, spin, caption label), the tag-board box, the read
+// numeric fields of a knife machine beyond those of every settings window (box, spin, caption
+// label), the tag-board box, the read
 // button and the menu items both add. Each of the two windows derives from it after the frame,
 // so the controls join the window's form.
 #include "cutter/SettingsWindow.h"
@@ -22,42 +23,18 @@ class KnifeControls {
   SettingsWindow& menus_;
 
  public:
-  forms::TextBox PanelX{form_, "PanelX"};
-  forms::SpinButton PanelXSpin{form_, "PanelXSpin"};
-  forms::Label PanelXLab{form_, "PanelXLab"};
-  forms::TextBox PanelY{form_, "PanelY"};
-  forms::SpinButton PanelYSpin{form_, "PanelYSpin"};
-  forms::Label PanelYLab{form_, "PanelYLab"};
   forms::TextBox LoopSize{form_, "LoopSize"};
   forms::SpinButton LoopSizeSpin{form_, "LoopSizeSpin"};
   forms::Label LoopSizeLab{form_, "LoopSizeLab"};
-  forms::TextBox XScale{form_, "XScale"};
-  forms::SpinButton ScaleXSpin{form_, "ScaleXSpin"};
-  forms::Label ScaleXLab{form_, "ScaleXLab"};
-  forms::TextBox YScale{form_, "YScale"};
-  forms::SpinButton ScaleYSpin{form_, "ScaleYSpin"};
-  forms::Label ScaleYLab{form_, "ScaleYLab"};
   forms::TextBox CutLength{form_, "CutLength"};
   forms::SpinButton CutLengthSpin{form_, "CutLengthSpin"};
   forms::Label CutLengthLab{form_, "CutLengthLab"};
   forms::TextBox BlankLength{form_, "BlankLength"};
   forms::SpinButton BlankLengthSpin{form_, "BlankLengthSpin"};
   forms::Label BlankLengthLab{form_, "BlankLengthLab"};
-  forms::TextBox Accel{form_, "Accel"};
-  forms::SpinButton AccelSpin{form_, "AccelSpin"};
   forms::Label AccelLabel{form_, "AccelLabel"};
-  forms::TextBox UpDelay{form_, "UpDelay"};
-  forms::SpinButton UpDelaySpin{form_, "UpDelaySpin"};
   forms::Label UpDelLabel{form_, "UpDelLabel"};
-  forms::TextBox DnDelay{form_, "DnDelay"};
-  forms::SpinButton DnDelaySpin{form_, "DnDelaySpin"};
   forms::Label DownDelLab{form_, "DownDelLab"};
-  forms::TextBox LoForce{form_, "LoForce"};
-  forms::SpinButton LoForceSpin{form_, "LoForceSpin"};
-  forms::Label LoForceLab{form_, "LoForceLab"};
-  forms::TextBox HiForce{form_, "HiForce"};
-  forms::SpinButton HiForceSpin{form_, "HiForceSpin"};
-  forms::Label HiForceLab{form_, "HiForceLab"};
   forms::TextBox Overcut{form_, "Overcut"};
   forms::SpinButton OvercutSpin{form_, "OvercutSpin"};
   forms::Label OvercutLab{form_, "OvercutLab"};

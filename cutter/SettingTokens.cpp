@@ -1,6 +1,8 @@
 #include "cutter/SettingTokens.h"
 
 #include "link/SharedState.h"
+#include "platform/Numbers.h"
+#include "startup/ModelTable.h"
 
 namespace taskhelm {
 
@@ -112,6 +114,22 @@ std::string CutterSettingsCommand(const SharedState& s, SendMode mode) {
     }
     default: return {};
   }
+}
+
+std::string KeypadSpeedCentimetres(int16_t inchesPerSecond) {
+  constexpr double kCmPerInch = 2.54;
+  return platform::FormatNumber(inchesPerSecond * kCmPerInch, "", '.');
+}
+
+std::string PenPlotterSettingsCommand(const SharedState& s, SendMode mode) {
+  TokenLine line = BeginSettings(s);
+  AddPanelSize(line, s);
+  AddMotion(line, s);
+  line.AddText("PV", KeypadSpeedCentimetres(s.KeypadSpeed));
+  // Only the plotters with a mark sensor take the sensor and mark-skip tokens.
+  if (HasMarkSensor(s.ModelCode)) line.AddBit("ES", s.SensorEnabled).Add("FS", s.MarkSkip);
+  line.Add("FG", s.FrameGap);
+  return line.Command(mode == SendMode::Permanent ? CommandEnd::Permanent : CommandEnd::Temporary);
 }
 
 std::string RollFeedSettingsCommand(const SharedState& s, SendMode mode) {

@@ -80,6 +80,14 @@ void AddCutterFeatures(TokenLine& line, const SharedState& s, TokenTarget target
 //   36/39/42/47:         HO PT LL UR SS SF SD SA KO KV KA, "@" or "UD@"
 std::string CutterSettingsCommand(const SharedState& s, SendMode mode);
 
+// The keypad speed (held in in/s) as the pen plotters take it: cm/s in the shortest decimal
+// form, always with "." ("50.8" for 20 in/s), whatever the regional separator.
+std::string KeypadSpeedCentimetres(int16_t inchesPerSecond);
+
+// The pen-plotter window's settings command (33, 34, 40, 41):
+//   HO PT LL UR SS SF SD SA PV [ES FS on 33 and 40] FG, then "@" or " UD@".
+std::string PenPlotterSettingsCommand(const SharedState& s, SendMode mode);
+
 // The roll-feed window's settings command:
 //   HO RF PT LL UR SS SF SD SA KO KV KA [FG] [CO CL AE AL], then "@" or " UD@"
 // RF carries the paneled roll feed's lowest bit; FG only with paneled roll feed; the tag-board

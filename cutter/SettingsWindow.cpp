@@ -14,10 +14,6 @@ using forms::MsgButtons;
 using forms::MsgIcon;
 using forms::Pointer;
 
-namespace {
-constexpr int32_t kSendTimeoutMs = 5000;
-}  // namespace
-
 int TemporarySendWaitMs(const std::string& command) {
   return std::max(64, static_cast<int>(command.size()) + 1);
 }
@@ -139,8 +135,8 @@ void SettingsWindow::SendDefault_Click() {
 }
 
 void SettingsWindow::ReportSendFailure() {
-  app.ErrorBox(T(app.s.NotConnectedText) + app.s.*rules_.errorPort,
-               T(rules_.errorTitle));
+  const std::string& port = rules_.errorPort ? app.s.*rules_.errorPort : app.port.PortInUse();
+  app.ErrorBox(T(app.s.NotConnectedText) + port, T(rules_.errorTitle));
 }
 
 void SettingsWindow::DsplyPltrCom_Click() {
@@ -180,8 +176,9 @@ void SettingsWindow::UnitButton_Click() {
 void SettingsWindow::ShowUnitLabels() {
   const bool metric = app.s.MetricUnits;
   for (const UnitLabelRow& row : UnitLabels()) {
-    const char* unit = row.scale == UnitScale::Length ? (metric ? "(cm)" : "(in)")
-                                                      : (metric ? "(mm)" : "(mils)");
+    const char* unit = row.scale == UnitScale::Length  ? (metric ? "(cm)" : "(in)")
+                       : row.scale == UnitScale::Small ? (metric ? "(mm)" : "(mils)")
+                                                       : (metric ? "(cm/sec)" : "(ips)");
     const std::string name = *row.name ? T(row.name) : std::string();
     forms::Control* label = FindControl(row.label);
     if (!label || label->Kind() != forms::ControlKind::Label)

@@ -31,7 +31,7 @@ enum class UnsentCalibration { Allowed, Refused };
 // The rules in which the twins differ on the shared paths.
 struct SettingsWindowRules {
   const char* errorTitle;                 // title of send and read-back failures
-  std::string SharedState::*errorPort;    // the port those failures name
+  std::string SharedState::*errorPort;    // the port those failures name; none: the port in use
   int permanentReadBackDelayMs;           // wait after a permanent send before reading back
   int temporarySettleMs;                  // more wait, under the hourglass, after a temporary
                                           // send went through, before reading back
@@ -40,7 +40,6 @@ struct SettingsWindowRules {
   VersionBox versionBox;
   int memoryReplyKept;                    // leading characters of the memory reply read
   int bladeHolderReplyLength;             // length of the blade-holder reply on the parallel port
-  std::string SharedState::*calibrateOpenPort = &SharedState::OpenPortName;  // Calibrate's failure
   TractorQuestion tractorQuestion = TractorQuestion::Skip;
   UnsentCalibration unsentCalibration = UnsentCalibration::Allowed;
 };
@@ -51,9 +50,9 @@ struct CaptionRow {
   const char* english;
 };
 
-// A caption naming a unit: its name part, then "(in)"/"(cm)" or "(mils)"/"(mm)" as the units
-// are English or metric.
-enum class UnitScale { Length, Small };
+// A caption naming a unit: its name part, then "(in)"/"(cm)", "(mils)"/"(mm)" or
+// "(ips)"/"(cm/sec)" as the units are English or metric.
+enum class UnitScale { Length, Small, Speed };
 struct UnitLabelRow {
   const char* label;
   const char* name;  // English, with its trailing blank; "" for a label of the unit alone
@@ -69,6 +68,32 @@ class SettingsWindow : public forms::Form {
   forms::CommandButton SendDefault{this, "SendDefault"};
   forms::Label SendSettingLab{this, "SendSettingLab"};
   forms::TextBox StatusBar{this, "StatusBar"};
+
+  // The numeric fields every twin has: box, spin and, where the twins name it alike, caption.
+  forms::TextBox PanelX{this, "PanelX"};
+  forms::SpinButton PanelXSpin{this, "PanelXSpin"};
+  forms::Label PanelXLab{this, "PanelXLab"};
+  forms::TextBox PanelY{this, "PanelY"};
+  forms::SpinButton PanelYSpin{this, "PanelYSpin"};
+  forms::Label PanelYLab{this, "PanelYLab"};
+  forms::TextBox XScale{this, "XScale"};
+  forms::SpinButton ScaleXSpin{this, "ScaleXSpin"};
+  forms::Label ScaleXLab{this, "ScaleXLab"};
+  forms::TextBox YScale{this, "YScale"};
+  forms::SpinButton ScaleYSpin{this, "ScaleYSpin"};
+  forms::Label ScaleYLab{this, "ScaleYLab"};
+  forms::TextBox Accel{this, "Accel"};
+  forms::SpinButton AccelSpin{this, "AccelSpin"};
+  forms::TextBox UpDelay{this, "UpDelay"};
+  forms::SpinButton UpDelaySpin{this, "UpDelaySpin"};
+  forms::TextBox DnDelay{this, "DnDelay"};
+  forms::SpinButton DnDelaySpin{this, "DnDelaySpin"};
+  forms::TextBox LoForce{this, "LoForce"};
+  forms::SpinButton LoForceSpin{this, "LoForceSpin"};
+  forms::Label LoForceLab{this, "LoForceLab"};
+  forms::TextBox HiForce{this, "HiForce"};
+  forms::SpinButton HiForceSpin{this, "HiForceSpin"};
+  forms::Label HiForceLab{this, "HiForceLab"};
 
   // The menus every twin has; each adds its own items to them.
   forms::MenuItem FileMenu{this, "FileMenu"};
@@ -124,6 +149,8 @@ class SettingsWindow : public forms::Form {
   virtual std::span<const UnitLabelRow> UnitLabels() const = 0;
   // The text of the Temporary button's question.
   virtual std::string TemporaryPrompt() const { return Wording.TempSendPrompt; }
+  // The Factory Defaults box's text: where the window shows the device's current settings.
+  virtual std::string FactoryDefaultsText() const;
 
   // Captions the field labels from their rows, the frame's controls and menu items, then the
   // twin's rows (a row naming no control or item of the window is a fault of the table and
@@ -173,17 +200,22 @@ class SettingsWindow : public forms::Form {
   // its own entries.
   std::string T(std::string_view english, std::string_view role = {}) const;
 
+  // A failed send or read-back: a beep and the error box naming the port.
+  void ReportSendFailure();
+
   App& app;
 
  private:
   void UnitButton_Click();
-  void ReportSendFailure();
   const SettingsWindowRules rules_;
 };
 
 // Enables (or shows) several controls at once.
 void SetEnabled(std::initializer_list<forms::Control*> controls, bool enabled);
 void SetVisible(std::initializer_list<forms::Control*> controls, bool visible);
+
+// How long a settings window's send may take to go out.
+inline constexpr int32_t kSendTimeoutMs = 5000;
 
 // The wait after a temporary send before the settings are read back.
 int TemporarySendWaitMs(const std::string& command);

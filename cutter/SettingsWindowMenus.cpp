@@ -51,9 +51,12 @@ void SettingsWindow::DsplyFactCom_Click() {
   ShowSettings();
   app.s.SettingsSent = false;
   app.SetPointer(Pointer::Default);
-  app.MsgBox(T("Factory Defaults displayed. To send these settings click the Temporary or "
-                   "Permanent button.  To view current settings click the Update Display button. "),
-             MsgButtons::OK, MsgIcon::None, T("Factory Settings"));
+  app.MsgBox(FactoryDefaultsText(), MsgButtons::OK, MsgIcon::None, T("Factory Settings"));
+}
+
+std::string SettingsWindow::FactoryDefaultsText() const {
+  return T("Factory Defaults displayed. To send these settings click the Temporary or Permanent "
+           "button.  To view current settings click the Update Display button. ");
 }
 
 void SettingsWindow::DsplyRomCom_Click() {

@@ -34,6 +34,8 @@ ModelFamily FamilyOf(int16_t code) {
   return model ? model->family : ModelFamily::None;
 }
 
+bool HasMarkSensor(int16_t code) { return code == 33 || code == 40; }
+
 std::string ModelName(int16_t code, int16_t deviceId) {
   if (code == 32 && (deviceId == 46 || deviceId == 54)) return "Quorvane 510 ";
   const ModelProfile* model = FindModel(code);

@@ -16,6 +16,8 @@ struct ModelProfile {
 // The row of a model code, or nullptr for codes the program has no row for.
 const ModelProfile* FindModel(int16_t code);
 ModelFamily FamilyOf(int16_t code);
+// The pen plotters that carry a registration-mark sensor (33, 40); 34 and 41 align by a gap only.
+bool HasMarkSensor(int16_t code);
 // The name in lists and messages ("Quorvane 510 " for the 32 variants 46 and 54).
 std::string ModelName(int16_t code, int16_t deviceId = 0);
 

@@ -18,6 +18,10 @@ forms::ExchangeGate::DeviceUse PortLayer::UseDevice() {
 
 bool PortLayer::ParallelSelected() const { return app_.s.PortName == "COM0"; }
 
+const std::string& PortLayer::PortInUse() const {
+  return ParallelSelected() ? app_.s.LptPortName : app_.s.PortName;
+}
+
 bool PortLayer::OpenPort() {
   const auto use = UseDevice();
   bool open;

@@ -47,6 +47,8 @@ class PortLayer {
   bool SetLptTimeouts(int preset);
 
   bool ParallelSelected() const;
+  // The port the exchanges go to: the LPT port on the parallel path, else the COM port.
+  const std::string& PortInUse() const;
 
  private:
   LinkContext& app_;

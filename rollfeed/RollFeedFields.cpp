@@ -17,7 +17,6 @@ void PanelYSpinUp(SettingsField& f) { InchSpinUp(f, f.Application().s.PanelMaxY)
 
 // ---- frame gap ----------------------------------------------------------------------------
 
-constexpr int64_t kGapLimit = 1000;     // mils either way
 constexpr double kGapLimitMm = 25.4;
 // A metric click from 24.4 mm or more reaches the limit rather than stopping short of it.
 constexpr double kGapStopMils = 24400 / 25.4;
@@ -47,9 +46,6 @@ void GapSpinDown(SettingsField& f) { GapStep(f, -1); }
 void GapSpinUp(SettingsField& f) { GapStep(f, +1); }
 
 // ---- the table ----------------------------------------------------------------------------
-
-//                             mul    div    pattern  step  spin pattern
-constexpr UnitView kGapMm{1000, 25.4, "#0.0", 1, "##0.0"};
 
 using S = SharedState;
 

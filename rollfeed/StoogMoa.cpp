@@ -11,13 +11,17 @@ namespace {
 // Failures name the configured port; after a temporary send the device needs four seconds more
 // to take the settings in, and it reads back at once after a permanent one. Calibrate stops when
 // the settings are still unsent.
-//                                   error title    port it names         after permanent, temporary
-const SettingsWindowRules kRollFeedRules{"Plotter Error", &SharedState::PortName, 0, 4000,
-                                         // texts name, version box, memory kept, blade reply
-                                         DeviceWording::Cutter, VersionBox::BothAnswered, 8, 4,
-                                         // Calibrate's port, no tractor question, stops unsent
-                                         &SharedState::OpenPortName, TractorQuestion::Skip,
-                                         UnsentCalibration::Refused};
+const SettingsWindowRules kRollFeedRules{
+    .errorTitle = "Plotter Error",
+    .errorPort = &SharedState::PortName,
+    .permanentReadBackDelayMs = 0,
+    .temporarySettleMs = 4000,
+    .wording = DeviceWording::Cutter,
+    .versionBox = VersionBox::BothAnswered,
+    .memoryReplyKept = 8,
+    .bladeHolderReplyLength = 4,
+    .unsentCalibration = UnsentCalibration::Refused,
+};
 
 constexpr int16_t kModel = 35;
 

@@ -151,7 +151,12 @@ Device::Outcome Device::CalibrationCommand(const Token& t) {
     service_.sensorAdjust = {0, 0};
     return Outcome::Done;
   }
-  if (k == "TS" && n == 1) return Outcome::Done;  // runs the sensor test that many times
+  if (k == "TS" && n == 1) {  // runs the sensor test that many times; the count is one byte
+    const double runs = t.At(0);
+    if (runs < 0 || runs > 255 || runs != std::floor(runs)) return Outcome::Rejected;
+    service_.sensorTestRuns = static_cast<int>(runs);
+    return Outcome::Done;
+  }
   return Outcome::Unknown;
 }
 

@@ -24,6 +24,8 @@ struct ServiceData {
   // Registration sensor: offsets X forward, X reverse, Y forward, Y reverse; fine adjustment X, Y.
   std::array<int, 4> sensorOffsets{112, -97, 104, -88};
   std::array<double, 2> sensorAdjust{0, 0};
+  // The repetitions of the last sensor test run (one byte), 0 before any.
+  int sensorTestRuns = 0;
 
   // Servo drives, X then Y: the twelve parameters, protection (k_ilim, g_ilim, f_trip, f_lim) and
   // velocity-loop coefficients (VERR, VI, VD, VAP, VJAM).

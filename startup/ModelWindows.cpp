@@ -1,8 +1,10 @@
 #include "startup/ModelWindows.h"
 
 #include "cutter/Dru71Set.h"
+#include "penplotter/P870Set.h"
 #include "rollfeed/StoogMoa.h"
 #include "startup/App.h"
+#include "startup/ModelTable.h"
 #include "setup/Config.h"
 
 namespace taskhelm {
@@ -10,6 +12,7 @@ namespace taskhelm {
 bool HasModelWindow(int16_t model) {
   switch (model) {
     case 32: case 35: case 36: case 39: case 42: case 47: return true;
+    case 33: case 34: case 40: case 41: return true;
     default: return false;
   }
 }
@@ -32,6 +35,9 @@ void ShowModelWindow(App& app) {
       window.Show();
       break;
     }
+    case 33: case 34: case 40: case 41:
+      app.Window<P870Set>().Show();
+      break;
     case 35: app.Window<StoogMoa>().Show(); break;
     default:
       // No settings window serves this model: say so and let the operator choose another once.
@@ -46,20 +52,18 @@ void ShowModelWindow(App& app) {
 }
 
 void AdjustModelWindow(App& app) {
-  if (app.s.ModelCode == 32) app.Window<Dru71Set>().CornerDisp.SetVisible(false);
-  if (app.s.ModelCode == 35) app.Window<StoogMoa>().CutEnable.SetEnabled(true);
+  switch (app.s.ModelCode) {
+    case 32: app.Window<Dru71Set>().CornerDisp.SetVisible(false); break;
+    case 33: case 34: case 40: case 41: app.Window<P870Set>().SensorEnable.SetVisible(false); break;
+    case 35: app.Window<StoogMoa>().CutEnable.SetEnabled(true); break;
+    default: break;
+  }
 }
 
 void SelectDefaultMarkOption(App& app) {
-  SharedState& s = app.s;
-  if (s.ModelCode == 33 || s.ModelCode == 40) {  // all marks
-    s.SensorEnabled = -1;
-    s.MarkSkip = 0;
-  } else {  // no marks
-    s.MarkSkip = 255;
-    s.SensorEnabled = 0;
-    s.SettingsSent = false;
-  }
+  // The option's own handler sets the sensor values (and loads the window when needed).
+  app.Window<P870Set>().SelectMarkMode(HasMarkSensor(app.s.ModelCode) ? MarkMode::EveryFrame
+                                                                      : MarkMode::SensorOff);
 }
 
 }  // namespace taskhelm

@@ -6,8 +6,11 @@
 #include <array>
 #include <deque>
 #include <fstream>
+#include <utility>
+#include <vector>
 
 #include "cutter/Dru71Set.h"
+#include "penplotter/P870Set.h"
 #include "rollfeed/StoogMoa.h"
 #include "tests/support/SettingsWindowHarness.h"
 
@@ -90,6 +93,27 @@ const Twin kTwins[] = {
                           "Exit Taskhelm",
                           "Latest settings have not been sent.\r\nAre you sure you want to "
                           "exit?"}},
+    {.name = "PenPlotter41",
+     .model = 41,
+     .window = WindowOf<taskhelm::P870Set>,
+     .wrongId = 32,
+     .wrongText = "Wrong Quorvane Model.\r\nPlease try Kelvaro R/V ",
+     .temporaryPrompt = "Temporarily change Plotter settings?",
+     .permanentPrompt = "Permanently change Plotter settings?",
+     .editBox = "XScale",
+     .editText = "101",
+     .editedPart = " SS101,100 ",
+     .fileLine =
+         "!HO0 PT3 LL0,0 UR46000,86000 SS100,100 SF10,175 SD0,0 SA20 PV76 ES0 FG-30 TU0 \r\n",
+     .permanentFromFile =
+         "!HO0 PT3 LL0,0 UR46000,86000 SS100,100 SF10,175 SD0,0 SA20 PV76.2 FG-30 UD@",
+     .exitText = "Latest changes not sent to the Plotter.\r\n\r\nExit without updating Plotter?",
+     .spanishQuestions = {"Salir del Taskhelm",
+                          "Últimos cambiamos no han sido actualizados en el ploter.\r\n\r\nDesea "
+                          "salir del programa sin actualizar los parametros?",
+                          "Salir Taskhelm",
+                          "Últimos cambios no han sido enviados.\r\nEsta seguro que desea "
+                          "finalizar?"}},
 };
 
 class Frame : public ::testing::TestWithParam<Twin> {
@@ -203,6 +227,35 @@ TEST_P(Frame, SpanishExitAndClosingQuestions) {
   for (size_t i = 0; i < 2; ++i) {
     EXPECT_EQ(spanish.f.host.boxes[i].title, expected[2 * i]);
     EXPECT_EQ(spanish.f.host.boxes[i].text, expected[2 * i + 1]);
+  }
+}
+
+// The roll-feed and pen-plotter windows see every key-down before their fields, so the service
+// chords reach HandleServiceHotkeys from any field (the windows they open are not built yet).
+TEST(ServiceChords, ReachTheWindowFromAFieldInBothPlotterWindows) {
+  struct Case {
+    int model;
+    SettingsWindow& (*window)(App&);
+  };
+  for (const Case& c :
+       {Case{35, WindowOf<taskhelm::StoogMoa>}, Case{33, WindowOf<taskhelm::P870Set>}}) {
+    SCOPED_TRACE(c.model);
+    SettingsWindowHarness h(StartedOn(c.model));
+    SettingsWindow& w = c.window(h.f.app);
+    std::vector<std::pair<int, int>> seen;
+    const auto preview = w.KeyDown;
+    w.KeyDown = [&](int& keyCode, int shift) {
+      seen.emplace_back(keyCode, shift);
+      preview(keyCode, shift);
+    };
+    const int ctrlAlt = forms::CtrlKey | forms::AltKey;
+    for (forms::TextBox* field : {&w.Accel, &w.LoForce, &w.XScale}) {
+      field->SetFocus();
+      EXPECT_EQ(w.DispatchKeyDown(field, 'H', ctrlAlt | forms::ShiftKey), 'H');
+      EXPECT_EQ(w.DispatchKeyDown(field, 'M', ctrlAlt), 'M');
+    }
+    EXPECT_EQ(seen.size(), 6u);
+    EXPECT_TRUE(h.f.host.boxes.empty());
   }
 }
 

@@ -2,6 +2,7 @@
 // byte.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 #include <string>
 #include <vector>
@@ -151,6 +152,83 @@ INSTANTIATE_TEST_SUITE_P(
                     },
                     SendMode::Temporary, ""}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The factory settings of the pen plotters with the mark option the model defaults select.
+SharedState PenPlotterDefaults(int16_t model) {
+  SharedState s;
+  s.ModelCode = model;
+  s.HpglMode = 1;
+  s.PanelSizeX = 46000;
+  s.PanelSizeY = model == 40 || model == 41 ? 86000 : 72000;
+  s.ScaleX = s.ScaleY = 100;
+  s.ForceMin = 10;
+  s.ForceMax = 175;
+  s.AccelSetting = 20;
+  s.KeypadSpeed = 30;
+  const bool sensor = model == 33 || model == 40;
+  s.SensorEnabled = sensor ? -1 : 0;  // as the mark buttons write it
+  s.MarkSkip = sensor ? 0 : 255;
+  return s;
+}
+
+const std::string k33 = "!HO1 PT3 LL0,0 UR46000,72000 SS100,100 SF10,175 SD0,0 SA20 PV76.2";
+constexpr auto kPen = taskhelm::PenPlotterSettingsCommand;
+
+INSTANTIATE_TEST_SUITE_P(
+    PenPlotters, SettingsCommand,
+    ::testing::Values(
+        CommandCase{"Code33Defaults", [] { return PenPlotterDefaults(33); }, SendMode::Temporary,
+                    k33 + " ES1 FS0 FG0@", kPen},
+        CommandCase{"EveryFourthFrame",
+                    [] {
+                      SharedState s = PenPlotterDefaults(33);
+                      s.MarkSkip = 3;
+                      return s;
+                    },
+                    SendMode::Temporary, k33 + " ES1 FS3 FG0@", kPen},
+        CommandCase{"SensorDisabled",
+                    [] {
+                      SharedState s = PenPlotterDefaults(33);
+                      s.SensorEnabled = 0;
+                      s.MarkSkip = 255;
+                      return s;
+                    },
+                    SendMode::Temporary, k33 + " ES0 FS255 FG0@", kPen},
+        CommandCase{"Code33Permanent", [] { return PenPlotterDefaults(33); }, SendMode::Permanent,
+                    k33 + " ES1 FS0 FG0 UD@", kPen},
+        CommandCase{"Code41HasNoSensorTokens", [] { return PenPlotterDefaults(41); },
+                    SendMode::Temporary,
+                    "!HO1 PT3 LL0,0 UR46000,86000 SS100,100 SF10,175 SD0,0 SA20 PV76.2 FG0@", kPen},
+        CommandCase{"Code34Permanent", [] { return PenPlotterDefaults(34); }, SendMode::Permanent,
+                    k33 + " FG0 UD@", kPen},
+        CommandCase{"Code40SpeedAndNegativeGap",
+                    [] {
+                      SharedState s = PenPlotterDefaults(40);
+                      s.KeypadSpeed = 20;
+                      s.FrameGap = -250;
+                      s.SensorEnabled = 0;
+                      s.MarkSkip = 255;
+                      return s;
+                    },
+                    SendMode::Temporary,
+                    "!HO1 PT3 LL0,0 UR46000,86000 SS100,100 SF10,175 SD0,0 SA20 PV50.8 ES0 FS255 "
+                    "FG-250@", kPen}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Every speed the field can store, and a few it cannot, is the exact product with "." and no
+// binary residue ("PV50.8", never "PV50.800000000000004").
+TEST(KeypadSpeedCentimetres, IsTheExactDecimalProduct) {
+  for (int16_t ips = -3; ips <= 40; ++ips) {
+    const int hundredths = ips * 254;
+    std::string expected = (hundredths < 0 ? "-" : "") + std::to_string(std::abs(hundredths) / 100);
+    std::string fraction = std::to_string(std::abs(hundredths) % 100);
+    if (fraction.size() == 1) fraction = "0" + fraction;
+    while (!fraction.empty() && fraction.back() == '0') fraction.pop_back();
+    if (!fraction.empty()) expected += "." + fraction;
+    EXPECT_EQ(taskhelm::KeypadSpeedCentimetres(ips), expected) << ips << " in/s";
+  }
+}
+
 
 const std::string k35Head = "!HO1 RF1 PT3 LL0,0 UR46000,39300 SS100,100 SF10,700 SD0,0 SA10 KO15 "
                             "KV10 KA30";

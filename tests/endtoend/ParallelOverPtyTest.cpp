@@ -9,6 +9,7 @@
 
 #include "platform/Parlink.h"
 #include "platform/PosixSerialLine.h"
+#include "penplotter/P870Set.h"
 #include "setup/Config.h"
 #include "startup/App.h"
 #include "startup/ConnectDevice.h"
@@ -65,6 +66,29 @@ TEST_F(ParallelOverPty, IdentifiesAndReadsTheSettingsOnLpt2) {
   for (const auto& box : host.boxes) ADD_FAILURE() << box.text;
   app->port.ClosePort();
   EXPECT_EQ(lpt2.Received(), "!IC@!IC@!DD@!FS@");
+}
+
+TEST_F(ParallelOverPty, PenPlotterWindowSendsAndReadsBackOnLpt1) {
+  LptStandIn lpt1(1, 41);
+  ASSERT_TRUE(lpt1.Started());
+  StartWithIni("41 0 1\r\n");
+  ASSERT_TRUE(host.Run([&] { Main(*app); }));
+  P870Set& window = app->Window<P870Set>();
+  EXPECT_TRUE(window.Visible());
+  ASSERT_TRUE(host.Run([&] {
+    window.XScale.SetFocus();
+    window.XScale.SetText("120");
+    window.SendSettingTemp.Press();
+  }));
+  for (const auto& box : host.boxes)
+    EXPECT_NE(box.icon, forms::MsgIcon::Exclamation) << box.text;
+  EXPECT_TRUE(app->s.SettingsSent);
+  EXPECT_EQ(app->s.ScaleX, 120);
+  app->port.ClosePort();
+  const std::string received = lpt1.Received();
+  EXPECT_NE(received.find(" SS120,100 "), std::string::npos) << received;
+  EXPECT_TRUE(received.ends_with("FG0@!DD@")) << received;
+  EXPECT_FALSE(serial.IsOpen());
 }
 
 // The device on LPT1 is not the one wanted; the operator picks LPT2 in Setup. The library holds

@@ -10,6 +10,7 @@
 #include "cutter/Dru71Set.h"
 #include "cutter/SettingTokens.h"
 #include "servo/DSPForm.h"
+#include "penplotter/P870Set.h"
 #include "setup/Config.h"
 #include "startup/Main.h"
 #include "tests/endtoend/ProgramOverPty.h"
@@ -66,6 +67,50 @@ TEST_F(TangentialOverPty, AsksForTheKnifeValues) {
   ASSERT_TRUE(host.Run([&] { Main(*app); }));
   EXPECT_EQ(Received(), "!IC@!IC@!DD@!TD@");
 }
+
+class PenPlotterOverPty : public StartupOverPty, public ::testing::WithParamInterface<int> {
+ protected:
+  PenPlotterOverPty() : StartupOverPty(GetParam()) {}
+};
+
+// The configured cutter answers as a pen plotter: start-up takes the model and shows its window,
+// whose sends reach the device and read back.
+TEST_P(PenPlotterOverPty, OpensTheWindowAndItsSendsReachTheDevice) {
+  const int model = GetParam();
+  const bool sensor = model == 33;
+  ASSERT_TRUE(host.Run([&] { Main(*app); }));
+  EXPECT_EQ(Received(), sensor ? "!IC@!IC@!DD@!FS@" : "!IC@!IC@!DD@");
+  EXPECT_EQ(IniText(), std::to_string(model) + " 1 0\r\n");
+  P870Set& window = app->Window<P870Set>();
+  EXPECT_TRUE(window.Visible());
+
+  if (sensor) {
+    ASSERT_TRUE(host.Run([&] { window.Mark4thButton.SetValue(true); }));
+  } else {
+    ASSERT_TRUE(host.Run([&] {
+      window.Gap.SetFocus();
+      window.Gap.SetText("-120");
+    }));
+  }
+  pty.WithDevice([](sim::Device& d) { d.ClearReceived(); });
+  ASSERT_TRUE(host.Run([&] { window.SendSettingTemp.Press(); }));
+  const std::string command = PenPlotterSettingsCommand(app->s, SendMode::Temporary);
+  EXPECT_EQ(Received(), "!IC@" + command + (sensor ? "!DD@!FS@" : "!DD@"));
+  pty.WithDevice([&](sim::Device& d) {
+    if (sensor) EXPECT_EQ(d.Settings().MarkSkip, 3);
+    else EXPECT_EQ(d.Settings().FrameGap, -120);
+    d.ClearReceived();
+  });
+  EXPECT_TRUE(app->s.SettingsSent);
+  EXPECT_EQ(sensor ? window.Mark4thButton.Value() : window.Gap.Text() == "-120", true);
+
+  ASSERT_TRUE(host.Run([&] { window.SendDefault.Press(); }));
+  EXPECT_EQ(Received(), sensor ? "!IC@!UD@!DD@!FS@" : "!IC@!UD@!DD@");
+  for (const auto& box : host.boxes)
+    EXPECT_NE(box.icon, forms::MsgIcon::Exclamation) << box.text;
+}
+
+INSTANTIATE_TEST_SUITE_P(Models, PenPlotterOverPty, ::testing::Values(33, 41));
 
 TEST_F(StartupOverPty, SilentDeviceOpensSetupAndCancelEnds) {
   pty.WithDevice([](sim::Device& d) { d.faults.silent = true; });

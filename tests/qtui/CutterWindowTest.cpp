@@ -73,19 +73,13 @@ TEST_P(CutterWindow, ShowsTheModelsCaptionMenusAndFramesWithNothingCutOff) {
     s.AutoLoopOn = 1;
     s.ForceMax = 2000;
   }
-  s.DeviceSettingsRead = true;  // as start-up's connection leaves it
-  program.host.Enter([&] { taskhelm::ShowModelWindow(program.app); });
+  auto& form = ShowModelWindowAfterConnecting<taskhelm::Dru71Set>(program);
   // The first paint takes the settings just read as the device's.
   EXPECT_TRUE(s.SettingsSent);
-  auto& form = program.app.Window<taskhelm::Dru71Set>();
   qtui::FormWindow* window = program.host.WindowOf(form);
   ASSERT_NE(window, nullptr);
-  window->Refresh();
-
   EXPECT_EQ(window->windowTitle().toStdString(), c.caption);
-  std::vector<std::string> menus;
-  for (QAction* menu : window->menuBar()->actions()) menus.push_back(menu->text().toStdString());
-  EXPECT_EQ(menus, std::vector<std::string>(c.menus.begin(), c.menus.end()));
+  EXPECT_EQ(MenuCaptions(*window), std::vector<std::string>(c.menus.begin(), c.menus.end()));
   auto shown = [&](const forms::Control& frame) {
     return window->WidgetOf(frame)->isVisibleTo(window);
   };
@@ -94,11 +88,7 @@ TEST_P(CutterWindow, ShowsTheModelsCaptionMenusAndFramesWithNothingCutOff) {
   EXPECT_EQ(shown(form.Frame1), c.tangential);
   EXPECT_TRUE(shown(form.Frame3D11));
   ExpectNothingCutOff(program.host, form);
-
-  if (const auto folder = ScreenshotFolder(); c.screenshot && folder) {
-    program.host.Enter([&] { form.StatusBar.SetText(" "); });
-    EXPECT_TRUE(program.host.SaveScreenshot(form, (*folder / c.screenshot).string() + ".png"));
-  }
+  SaveScreenshot(program.host, form, form.StatusBar, c.screenshot);
 }
 
 using E = texts::Edition;

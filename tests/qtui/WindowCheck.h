@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -14,6 +15,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/Clock.h"
 #include "qtui/FormWindow.h"
@@ -22,6 +24,7 @@
 #include "sim/SimSerialLine.h"
 #include "startup/App.h"
 #include "startup/ModelTable.h"
+#include "startup/ModelWindows.h"
 #include "tests/support/FakeParlink.h"
 
 namespace qtui_tests {
@@ -119,6 +122,31 @@ inline std::optional<std::filesystem::path> ScreenshotFolder() {
   const std::filesystem::path folder = std::filesystem::path(bin).parent_path() / "screenshots";
   std::filesystem::create_directories(folder);
   return folder;
+}
+
+// Start-up's last step: the model's window shown over the settings its connection just read.
+template <class W>
+W& ShowModelWindowAfterConnecting(QtProgram& program) {
+  program.s.DeviceSettingsRead = true;
+  program.host.Enter([&] { taskhelm::ShowModelWindow(program.app); });
+  W& form = program.app.Window<W>();
+  if (qtui::FormWindow* window = program.host.WindowOf(form)) window->Refresh();
+  return form;
+}
+
+inline std::vector<std::string> MenuCaptions(qtui::FormWindow& window) {
+  std::vector<std::string> menus;
+  for (QAction* menu : window.menuBar()->actions()) menus.push_back(menu->text().toStdString());
+  return menus;
+}
+
+// Saves a picture of a settings window, its hint line cleared, in the screenshot folder.
+inline void SaveScreenshot(qtui::QtHost& host, forms::Form& form, forms::TextBox& statusBar,
+                           const char* name) {
+  const auto folder = ScreenshotFolder();
+  if (!name || !folder) return;
+  host.Enter([&] { statusBar.SetText(" "); });
+  EXPECT_TRUE(host.SaveScreenshot(form, (*folder / name).string() + ".png"));
 }
 
 }  // namespace qtui_tests

@@ -178,6 +178,25 @@ TEST(Queries, PenDacAndPenPosition) {
   EXPECT_FALSE(device.Service().penDown);
 }
 
+TEST(Queries, SensorTestTakesOneByteOfRepetitions) {
+  struct Case {
+    const char* command;
+    int runs;
+    int rejected;
+  };
+  const std::vector<Case> cases = {
+      {"!TS7@", 7, 0}, {"!TS0@", 0, 0}, {"!TS255@", 255, 0},
+      {"!TS300@", 0, 1}, {"!TS-2@", 0, 1}, {"!TS2.5@", 0, 1}, {"!TSx@", 0, 1},
+  };
+  for (const Case& c : cases) {
+    sim::Device device(33);
+    EXPECT_EQ(Ask(device, c.command), "") << c.command;
+    EXPECT_EQ(device.Service().sensorTestRuns, c.runs) << c.command;
+    EXPECT_EQ(device.RejectedTokens(), c.rejected) << c.command;
+    EXPECT_EQ(device.UnknownCommands(), 0) << c.command;
+  }
+}
+
 TEST(Queries, ValuesTypedWithLettersAreRefused) {
   sim::Device device(32, 50);
   device.Receive("!RA12,abc@");

@@ -109,7 +109,7 @@ TEST(SetModelDefaults, PerModelValues) {
     int16_t forceMin, forceMax, accel, offset, sensor, markSkip;
   };
   const Case cases[] = {{39, 40, 700, 5, 47, -1, 0},  {42, 10, 2000, 5, 94, -1, 0},
-                        {33, 10, 175, 20, 15, -1, 0}, {34, 10, 175, 20, 15, 0, 255},
+                        {33, 10, 175, 20, 15, 1, 0},  {34, 10, 175, 20, 15, 0, 255},
                         {35, 10, 700, 10, 15, -1, 0}, {38, 0, 0, 10, 15, -1, 0}};
   for (const Case& c : cases) {
     AppFixture f;

@@ -1,0 +1,11 @@
+#pragma once
+// The numeric fields of the pen-plotter window.
+#include <span>
+
+#include "cutter/SettingsField.h"
+
+namespace taskhelm {
+
+std::span<const FieldSpec> PenPlotterFieldTable();
+
+}  // namespace taskhelm
