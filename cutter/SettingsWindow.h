@@ -214,9 +214,6 @@ class SettingsWindow : public forms::Form {
 void SetEnabled(std::initializer_list<forms::Control*> controls, bool enabled);
 void SetVisible(std::initializer_list<forms::Control*> controls, bool visible);
 
-// How long a settings window's send may take to go out.
-inline constexpr int32_t kSendTimeoutMs = 5000;
-
 // The wait after a temporary send before the settings are read back.
 int TemporarySendWaitMs(const std::string& command);
 

@@ -11,6 +11,9 @@ namespace taskhelm {
 
 class LinkContext;
 
+// How long a command may take to go out, and most replies to come back.
+inline constexpr int32_t kCommandTimeoutMs = 5000;
+
 class PortLayer {
  public:
   explicit PortLayer(LinkContext& app);
