@@ -42,8 +42,7 @@ void SetWidestValues(taskhelm::SharedState& s) {
 
 TEST_P(PenPlotterWindow, ShowsTheModelsCaptionMenusAndFramesWithNothingCutOff) {
   const PenCase& c = GetParam();
-  QtProgram program(c.model, c.model, c.edition);
-  program.s.MetricUnits = c.metric;
+  QtProgram program(c.model, c.model, c.edition, c.metric ? Units::Metric : Units::English);
   if (c.largest) SetWidestValues(program.s);
   auto& form = ShowModelWindowAfterConnecting<taskhelm::P870Set>(program);
   qtui::FormWindow* window = program.host.WindowOf(form);
@@ -54,6 +53,7 @@ TEST_P(PenPlotterWindow, ShowsTheModelsCaptionMenusAndFramesWithNothingCutOff) {
   const bool marks = c.model == 33 || c.model == 40;
   EXPECT_EQ(window->WidgetOf(form.MarkAllButton)->isVisibleTo(window), marks);
   EXPECT_TRUE(window->WidgetOf(form.Gap)->isVisibleTo(window));
+  EXPECT_EQ(form.MetricButton.Value(), c.metric);
   ExpectNothingCutOff(program.host, form);
   SaveScreenshot(program.host, form, form.StatusBar, c.screenshot);
 }

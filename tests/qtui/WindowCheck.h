@@ -30,15 +30,18 @@
 namespace qtui_tests {
 
 // The program on the Qt host, on the parallel port (the scripted library answers at once), with
-// the device not yet asked.
+// the device not yet asked. The unit system is known before the model's defaults, as at start-up:
+// the pen plotters' defaults already load their window.
+enum class Units { English, Metric };
 struct QtProgram {
-  QtProgram(int model, int id, texts::Edition edition)
+  QtProgram(int model, int id, texts::Edition edition, Units units = Units::English)
       : device(model, id),
         line(device, clock),
         app(taskhelm::Platform{host, clock, line, parlink, platform::Regional{},
                                folder.path().toStdString(), edition}),
         s(app.s) {
     taskhelm::InitModelTable(app);
+    s.MetricUnits = units == Units::Metric;
     s.ModelCode = static_cast<int16_t>(model);
     s.DeviceId = static_cast<int16_t>(id);
     s.PlotterPresent = true;
