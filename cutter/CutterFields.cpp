@@ -3,6 +3,7 @@
 #include <array>
 
 #include "cutter/FieldCouplings.h"
+#include "link/SettingLimits.h"
 #include "startup/App.h"
 
 namespace taskhelm {
@@ -10,14 +11,6 @@ namespace {
 
 // ---- bounds -------------------------------------------------------------------------------
 
-// The 36, 39, 42 and 47 cutters take a maximum force up to 2000 g.
-int64_t MaxForceHigh(const SharedState& s) {
-  switch (s.ModelCode) {
-    case 36: case 39: case 42: case 47: return 2000;
-    default: return s.ForceLimitHigh;
-  }
-}
-int64_t OffsetHigh(const SharedState& s) { return s.ModelCode == 39 ? 60 : 100; }
 int64_t CutBlankLow(const SharedState& s) { return s.TagboardOn != 0 ? 50 : 40; }
 int64_t CutBlankHigh(const SharedState& s) { return s.TagboardOn != 0 ? 5000 : 4000; }
 
@@ -107,7 +100,7 @@ const std::array<FieldSpec, 17> kCutterFields{{
     kLoForceRow,
     {.box = "HiForce", .label = "HiForceLab", .caption = "Max (grams)",
      .spin = "HiForceSpin", .setting = &S::ForceMax,
-     .low = ForceLow, .high = MaxForceHigh, .reader = Reader::Plain, .english = kPlain,
+     .low = ForceLow, .high = ForceMaxHigh, .reader = Reader::Plain, .english = kPlain,
      .metric = kPlain, .hint = "Maximum limit of the force knob.", .next = {"PanelX"},
      .afterStore = ForceMaxCoupling, .spinDown = HiForceSpinDown},
     {.box = "PanelX", .label = "PanelXLab", .caption = "X-Axis (in)",
@@ -129,7 +122,7 @@ const std::array<FieldSpec, 17> kCutterFields{{
      .spinDown = LoopSizeSpinDown, .spinUp = LoopSizeSpinUp, .units = UnitSwitch::ConvertText},
     {.box = "Offset", .label = "OffsetLab", .caption = "Blade Offset (mils)",
      .spin = "OffsetSpin", .setting = &S::BladeOffset,
-     .low = 0, .high = OffsetHigh, .reader = Reader::Plain, .english = kPlain, .metric = kPlain,
+     .low = 0, .high = BladeOffsetHigh, .reader = Reader::Plain, .english = kPlain, .metric = kPlain,
      .hint = "Center to tip distance (Get from blade package).", .next = {"Overcut"},
      .afterStore = OffsetCoupling},
     {.box = "Overcut", .label = "OvercutLab", .caption = "Overcut (mils)",

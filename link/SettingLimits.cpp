@@ -4,7 +4,7 @@
 
 #include "link/Identify.h"
 #include "link/Integers.h"
-#include "startup/ModelTable.h"
+#include "link/Models.h"
 
 namespace taskhelm {
 
@@ -17,18 +17,11 @@ Bounds Fixed(const SharedState&) {
 Bounds PanelX(const SharedState& s) { return {0, static_cast<double>(s.PanelMaxX)}; }
 Bounds PanelY(const SharedState& s) { return {0, static_cast<double>(s.PanelMaxY)}; }
 Bounds Force(const SharedState& s) { return {double(s.ForceLimitLow), double(s.ForceLimitHigh)}; }
-Bounds CutterForceMax(const SharedState& s) {
-  const int16_t m = s.ModelCode;
-  const bool heavy = m == 36 || m == 39 || m == 42 || m == 47;
-  return {double(s.ForceMin), heavy ? 2000.0 : double(s.ForceLimitHigh)};
-}
-// The light pen plotters: a lower force ceiling, and the sensor.
-bool LightPen(int16_t model) { return model == 33 || model == 40; }
-
+Bounds CutterForceMax(const SharedState& s) { return {double(s.ForceMin), double(ForceMaxHigh(s))}; }
 Bounds PenForceMax(const SharedState& s) {
-  return {double(s.ForceLimitLow), LightPen(s.ModelCode) ? 275.0 : double(s.ForceLimitHigh)};
+  return {double(s.ForceLimitLow), double(ForceMaxHigh(s))};
 }
-Bounds BladeOffset(const SharedState& s) { return {0, s.ModelCode == 39 ? 60.0 : 100.0}; }
+Bounds BladeOffset(const SharedState& s) { return {0, double(BladeOffsetHigh(s))}; }
 
 using S = SharedState;
 constexpr RuleKind B = RuleKind::Bounded;
@@ -64,8 +57,8 @@ constexpr std::array<SettingRule, 8> kCutterRows{{
     {23, I(&S::PounceCutLength), B, Fixed<40, 4000>},
     {24, I(&S::PounceBlankLength), B, Fixed<40, 4000>},
 }};
-// The model 39 reports its cornering mode where the others report their width.
-constexpr SettingRule kCornering39{25, I(&S::CorneringMode), B, Fixed<1, 13>};
+// A model with the cornering mode where the others report their width.
+constexpr SettingRule kCorneringInWidth{25, I(&S::CorneringMode), B, Fixed<1, 13>};
 
 constexpr std::array<SettingRule, 7> kRollFeedRows{{
     {17, I(&S::RollFeedOn), RuleKind::ZeroOne},
@@ -84,6 +77,16 @@ constexpr std::array<SettingRule, 3> kPenPlotterRows{{
 }};
 
 }  // namespace
+
+int64_t ForceMaxHigh(const SharedState& s) {
+  const ModelRow* row = FindModel(s.ModelCode);
+  return row && row->forceMaxHigh != 0 ? row->forceMaxHigh : s.ForceLimitHigh;
+}
+
+int64_t BladeOffsetHigh(const SharedState& s) {
+  const ModelRow* row = FindModel(s.ModelCode);
+  return row ? row->bladeOffsetHigh : 100;
+}
 
 void Store(SharedState& s, Field field, double value) {
   if (field.integer) s.*field.integer = ToInteger(value);
@@ -105,7 +108,7 @@ void ForEachRule(int16_t model, const std::function<void(const SettingRule&)>& a
       each(kFirstEight);
       each(kBladeRows);
       each(kCutterRows);
-      if (model == 39) apply(kCornering39);
+      if (HasQuirk(model, ModelQuirk::CorneringInWidth)) apply(kCorneringInWidth);
       return;
     case ModelFamily::RollFeed:
       each(kFirstEight);
@@ -127,7 +130,7 @@ int16_t KeypadSpeedFromCm(double cmPerSecond) {
 }
 
 int16_t SensorSwitch(int16_t model, double value) {
-  return LightPen(model) && value != 0 ? -1 : 0;
+  return HasMarkSensor(model) && value != 0 ? -1 : 0;
 }
 
 float Limited(const SharedState& s, const SettingRule& rule, float value) {

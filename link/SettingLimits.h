@@ -41,6 +41,11 @@ struct SettingRule {
 // sensor, the width and the calibration factors are read out by rules of their own.
 void ForEachRule(int16_t model, const std::function<void(const SettingRule&)>& apply);
 
+// The ceilings the model row sets, in the form the field tables take bounds: the maximum
+// force's (the model's own, else the profile's force limit) and the blade offset's.
+int64_t ForceMaxHigh(const SharedState& s);
+int64_t BladeOffsetHigh(const SharedState& s);
+
 // The keypad speed a pen plotter reports in cm/s, as the record holds it (in/s).
 int16_t KeypadSpeedFromCm(double cmPerSecond);
 // The pen plotters' sensor switch: a flag on the models that have the sensor, else 0.
