@@ -10,14 +10,16 @@ namespace taskhelm {
 
 namespace {
 
-template <int Low, int High>
+template <SettingRange R>
 Bounds Fixed(const SharedState&) {
-  return {Low, High};
+  return {double(R.low), double(R.high)};
 }
 Bounds PanelX(const SharedState& s) { return {0, static_cast<double>(s.PanelMaxX)}; }
 Bounds PanelY(const SharedState& s) { return {0, static_cast<double>(s.PanelMaxY)}; }
 Bounds Force(const SharedState& s) { return {double(s.ForceLimitLow), double(s.ForceLimitHigh)}; }
-Bounds CutterForceMax(const SharedState& s) { return {double(s.ForceMin), double(ForceMaxHigh(s))}; }
+Bounds CutterForceMax(const SharedState& s) {
+  return {double(s.ForceMin), double(ForceMaxHigh(s))};
+}
 Bounds PenForceMax(const SharedState& s) {
   return {double(s.ForceLimitLow), double(ForceMaxHigh(s))};
 }
@@ -28,14 +30,14 @@ constexpr RuleKind B = RuleKind::Bounded;
 
 // dump index, field, rule, bounds
 constexpr std::array<SettingRule, 8> kFirstEight{{
-    {0, I(&S::HpglMode), B, Fixed<0, 1>},
+    {0, I(&S::HpglMode), B, Fixed<kHpglModeRange>},
     {1, L(&S::PanelSizeX), B, PanelX},
     {2, L(&S::PanelSizeY), B, PanelY},
-    {3, I(&S::ScaleX), B, Fixed<1, 999>},
-    {4, I(&S::ScaleY), B, Fixed<1, 999>},
-    {5, I(&S::PenUpDelay), B, Fixed<0, 250>},
-    {6, I(&S::PenDownDelay), B, Fixed<0, 250>},
-    {7, I(&S::AccelSetting), B, Fixed<1, 20>},
+    {3, I(&S::ScaleX), B, Fixed<kScaleRange>},
+    {4, I(&S::ScaleY), B, Fixed<kScaleRange>},
+    {5, I(&S::PenUpDelay), B, Fixed<kPenDelayRange>},
+    {6, I(&S::PenDownDelay), B, Fixed<kPenDelayRange>},
+    {7, I(&S::AccelSetting), B, Fixed<kAccelRange>},
 }};
 
 // The force pair and the blade: the rest of the common part of the cutters and the roll-feed.
@@ -43,37 +45,37 @@ constexpr std::array<SettingRule, 5> kBladeRows{{
     {8, I(&S::ForceMin), B, Force},
     {9, I(&S::ForceMax), B, CutterForceMax},
     {10, I(&S::BladeOffset), B, BladeOffset},
-    {11, I(&S::OvercutSetting), B, Fixed<0, 100>},
-    {12, I(&S::MinAngle), B, Fixed<0, 180>},
+    {11, I(&S::OvercutSetting), B, Fixed<kOvercutRange>},
+    {12, I(&S::MinAngle), B, Fixed<kMinAngleRange>},
 }};
 
 constexpr std::array<SettingRule, 8> kCutterRows{{
     {17, I(&S::AutoLoopOn), RuleKind::Flag},
-    {18, L(&S::LoopSizeSetting), B, Fixed<1000, 838000>},
+    {18, L(&S::LoopSizeSetting), B, Fixed<kLoopSizeRange>},
     {19, I(&S::PounceOn), RuleKind::Flag},
     {20, I(&S::TagboardOn), RuleKind::Flag},
-    {21, I(&S::CutLengthSetting), B, Fixed<50, 5000>},
-    {22, I(&S::BlankLengthSetting), B, Fixed<50, 5000>},
-    {23, I(&S::PounceCutLength), B, Fixed<40, 4000>},
-    {24, I(&S::PounceBlankLength), B, Fixed<40, 4000>},
+    {21, I(&S::CutLengthSetting), B, Fixed<kTagboardLengthRange>},
+    {22, I(&S::BlankLengthSetting), B, Fixed<kTagboardLengthRange>},
+    {23, I(&S::PounceCutLength), B, Fixed<kPounceLengthRange>},
+    {24, I(&S::PounceBlankLength), B, Fixed<kPounceLengthRange>},
 }};
 // A model with the cornering mode where the others report their width.
-constexpr SettingRule kCorneringInWidth{25, I(&S::CorneringMode), B, Fixed<1, 13>};
+constexpr SettingRule kCorneringInWidth{25, I(&S::CorneringMode), B, Fixed<kCorneringRange>};
 
 constexpr std::array<SettingRule, 7> kRollFeedRows{{
     {17, I(&S::RollFeedOn), RuleKind::ZeroOne},
-    {18, I(&S::FrameGap), B, Fixed<-1000, 1000>},
+    {18, I(&S::FrameGap), B, Fixed<kFrameGapRange>},
     {19, I(&S::TagboardOn), RuleKind::Flag},
-    {20, I(&S::CutLengthSetting), B, Fixed<50, 5000>},
-    {21, I(&S::BlankLengthSetting), B, Fixed<50, 5000>},
+    {20, I(&S::CutLengthSetting), B, Fixed<kTagboardLengthRange>},
+    {21, I(&S::BlankLengthSetting), B, Fixed<kTagboardLengthRange>},
     {22, I(&S::AutoLoopOn), RuleKind::ZeroOne},
-    {23, L(&S::LoopSizeSetting), B, Fixed<1000, 838000>},
+    {23, L(&S::LoopSizeSetting), B, Fixed<kLoopSizeRange>},
 }};
 
 constexpr std::array<SettingRule, 3> kPenPlotterRows{{
     {9, I(&S::ForceMin), B, Force},
     {10, I(&S::ForceMax), B, PenForceMax},
-    {12, I(&S::FrameGap), B, Fixed<-1000, 1000>},
+    {12, I(&S::FrameGap), B, Fixed<kFrameGapRange>},
 }};
 
 }  // namespace

@@ -26,6 +26,23 @@ struct Bounds {
   double low, high;
 };
 
+// The fixed ranges of the settings record: the read-out, the settings files and the windows'
+// fields all hold values to these.
+struct SettingRange {
+  int32_t low, high;
+};
+inline constexpr SettingRange kHpglModeRange{0, 1};
+inline constexpr SettingRange kScaleRange{1, 999};
+inline constexpr SettingRange kPenDelayRange{0, 250};
+inline constexpr SettingRange kAccelRange{1, 20};
+inline constexpr SettingRange kOvercutRange{0, 100};
+inline constexpr SettingRange kMinAngleRange{0, 180};
+inline constexpr SettingRange kLoopSizeRange{1000, 838000};
+inline constexpr SettingRange kFrameGapRange{-1000, 1000};
+inline constexpr SettingRange kTagboardLengthRange{50, 5000};
+inline constexpr SettingRange kPounceLengthRange{40, 4000};
+inline constexpr SettingRange kCorneringRange{1, 13};
+
 // How one setting is kept in range: clamped to bounds, or made a flag (True = -1) or 0/1.
 enum class RuleKind { Bounded, Flag, ZeroOne };
 

@@ -51,7 +51,8 @@ void ApplyModelProfile(App& app) {
   const ModelRow* row = FindModel(s.ModelCode);
   if (!row) return;
   const auto& heavy = row->heavyForceIds;
-  if (s.DeviceId != 0 && std::ranges::find(heavy, s.DeviceId) != heavy.end()) s.ForceLimitHigh = 500;
+  if (s.DeviceId != 0 && std::ranges::find(heavy, s.DeviceId) != heavy.end())
+    s.ForceLimitHigh = 500;
   s.PanelMaxX = row->panelMaxX;
   s.PanelMaxY = row->panelMaxY;
   s.YSizeInches = row->ySizeInches;
