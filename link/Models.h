@@ -26,7 +26,8 @@ enum class ModelQuirk : uint32_t {
   FourCarriageValues = 1u << 5,
   // The factory calibration factors are the user's (a reset of either resets the user's pair).
   FactoryIsUserCalibration = 1u << 6,
-  // The roll-feed's tag-board cutout and service loop.
+  // The roll-feed line with tag-board cutout, service loop and both roll feeds, and its own
+  // wording; the window serves the base line without it.
   RollFeedCutout = 1u << 7,
   // The file browser offers plot files rather than cut files.
   SendsPlotFiles = 1u << 8,
