@@ -21,7 +21,6 @@ using forms::ShowMode;
 
 namespace {
 
-constexpr int32_t kSendTimeoutMs = 5000;
 constexpr int kSettleMs = 1000;  // the device takes in a factor or starts the plot
 constexpr const char* kSetHint = "Set calibration with measured lengths.  ";
 constexpr const char* kResetHint = "Reset calibration to factory default.";
@@ -173,7 +172,7 @@ void Calib::CalPlot_Click() {
     return;
   app_.SetPointer(Pointer::Hourglass);
   // A failed send has been reported by the port layer.
-  if (app_.port.SendString(metric ? "!TC1@" : "!TC0@", kSendTimeoutMs)) {
+  if (app_.port.SendString(metric ? "!TC1@" : "!TC0@", kCommandTimeoutMs)) {
     app_.port.Delay(kSettleMs);
     app_.MsgBox(app_.T("Wait until plot is finished."), MsgButtons::OK, MsgIcon::Exclamation,
                 app_.T("Calibration Plot"));
@@ -217,7 +216,7 @@ void Calib::ResetCal_Click(int index) {
 void Calib::SendAndReadBack(const std::string& command, int index) {
   SharedState& s = app_.s;
   app_.SetPointer(Pointer::Hourglass);
-  bool done = app_.port.SendString(command, kSendTimeoutMs);
+  bool done = app_.port.SendString(command, kCommandTimeoutMs);
   if (done) {
     app_.port.Delay(kSettleMs);
     done = ReadDeviceSettings(app_);

@@ -19,7 +19,6 @@ using forms::Pointer;
 
 namespace {
 
-constexpr int32_t kSendTimeoutMs = 5000;
 constexpr int32_t kLadderTimeoutMs = 60000;
 // The device finishes the ladder before it takes the restore.
 constexpr int32_t kRestoreTimeoutMs = 120000;
@@ -180,7 +179,7 @@ void CarrCalib::CopyCarriageValues() {
 
 bool CarrCalib::ReadCarriageCalibration() {
   std::string reply;
-  if (!app_.port.Query("!OC@", reply, 13, kSendTimeoutMs, kReplyLength) ||
+  if (!app_.port.Query("!OC@", reply, 13, kCommandTimeoutMs, kReplyLength) ||
       !ParseCarriageReply(reply))
     return false;  // the shared values keep what they held: 0 is no force
   CopyCarriageValues();
@@ -203,7 +202,7 @@ void CarrCalib::SetFactCarrCal_Click() {
                         std::to_string(s.CarriageDuration);
   if (ParamCount == 4)
     command += "," + std::to_string(s.CoastForce) + "," + std::to_string(s.CoastTime);
-  if (app_.port.SendString(command + "@", kSendTimeoutMs)) app_.port.Delay(kSettleMs);
+  if (app_.port.SendString(command + "@", kCommandTimeoutMs)) app_.port.Delay(kSettleMs);
   // Read back also after a failed send: the boxes then show what the device really holds.
   if (ReadCarriageCalibration())
     ShowCarriageValues();
@@ -214,7 +213,7 @@ void CarrCalib::SetFactCarrCal_Click() {
 
 void CarrCalib::ResetFactCarrCal_Click() {
   app_.SetPointer(Pointer::Hourglass);
-  if (app_.port.SendString("!CC@", kSendTimeoutMs)) {
+  if (app_.port.SendString("!CC@", kCommandTimeoutMs)) {
     if (ReadCarriageCalibration())
       ShowCarriageValues();
     else
@@ -234,7 +233,7 @@ void CarrCalib::CarCalPlot_Click() {
   app_.SetPointer(Pointer::Hourglass);
   std::string reply;
   // Without the values in force there is nothing to restore after the ladder: no plot.
-  if (!app_.port.Query("!OC@", reply, 13, kSendTimeoutMs, kReplyLength) ||
+  if (!app_.port.Query("!OC@", reply, 13, kCommandTimeoutMs, kReplyLength) ||
       !ParseCarriageReply(reply)) {
     app_.SetPointer(Pointer::Default);
     ReportNotPresent(true);

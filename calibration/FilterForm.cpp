@@ -10,7 +10,6 @@
 namespace taskhelm {
 
 namespace {
-constexpr int32_t kTimeoutMs = 5000;
 constexpr int32_t kReplyLength = 3;  // parallel port
 constexpr const char* kOnHint = "Default.  Especially useful with fonts.";
 constexpr const char* kOffHint = "Preserves tiny vectors. ";
@@ -59,7 +58,7 @@ void FilterForm::FilterEnable_Click() {
 
 bool FilterForm::UpdateFilter() {
   std::string reply;
-  if (!app_.port.Query("!OS@", reply, 13, kTimeoutMs, kReplyLength)) {
+  if (!app_.port.Query("!OS@", reply, 13, kCommandTimeoutMs, kReplyLength)) {
     app_.MsgBox(app_.T("Communication Error"), forms::MsgButtons::OK, forms::MsgIcon::Exclamation,
                 app_.T("ERROR"));
     FilterEnable.SetValue(0);
@@ -74,7 +73,7 @@ bool FilterForm::UpdateFilter() {
 void FilterForm::FilterOK_Click() {
   SharedState& s = app_.s;
   const std::string command = "!SM" + std::to_string(s.FilterSetting & 1) + "@";
-  if (!app_.port.SendString(command, kTimeoutMs)) {
+  if (!app_.port.SendString(command, kCommandTimeoutMs)) {
     // The send failed: the device keeps its filtering, so nothing changed.
     VerifyModel(app_, s.ModelCode);
   } else if (UpdateFilter() && s.FilterSetting != ShownSetting) {

@@ -15,7 +15,6 @@ using forms::Pointer;
 
 namespace {
 
-constexpr int32_t kTimeoutMs = 5000;
 constexpr int32_t kReplyLength = 100;  // parallel port
 constexpr int kPenDownMs = 2000;       // the pen rests on the material this long in a test
 constexpr int kCycleStepMs = 110;
@@ -86,18 +85,18 @@ void PenAdj::WireProfileBox(forms::TextBox& box, forms::SpinButton& spin, Profil
 
 void PenAdj::Send(const std::string& command) {
   // A failed send has been reported by the port layer; the operation goes on.
-  app_.port.SendString(command, kTimeoutMs);
+  app_.port.SendString(command, kCommandTimeoutMs);
 }
 
 bool PenAdj::ReadPenParameters() {
   std::string reply;
-  const bool answered = app_.port.Query("!OP@", reply, 13, kTimeoutMs, kReplyLength);
+  const bool answered = app_.port.Query("!OP@", reply, 13, kCommandTimeoutMs, kReplyLength);
   if (answered) {
     // Values a short reply lacks keep what the last reply gave them.
     ParseReplyList(reply, CommaValues);
     std::copy_n(CommaValues.begin(), kProfileValues, Profile.begin());
   }
-  if (app_.port.Query("!OC@", reply, 13, kTimeoutMs, kReplyLength))
+  if (app_.port.Query("!OC@", reply, 13, kCommandTimeoutMs, kReplyLength))
     PulseGrams = static_cast<float>(platform::LeadingNumber(reply));
   return answered;
 }

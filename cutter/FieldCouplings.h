@@ -6,7 +6,7 @@
 
 #include "cutter/SettingsField.h"
 #include "link/SettingLimits.h"
-#include "startup/SharedState.h"
+#include "link/SharedState.h"
 
 namespace taskhelm {
 

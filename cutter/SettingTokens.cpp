@@ -1,8 +1,8 @@
 #include "cutter/SettingTokens.h"
 
 #include "link/Models.h"
+#include "link/SharedState.h"
 #include "platform/Numbers.h"
-#include "startup/SharedState.h"
 
 namespace taskhelm {
 

@@ -88,7 +88,7 @@ void SettingsWindow::SendTemporary(SendCause cause) {
   // A value still being typed counts: the focused field is stored before the command is built.
   Fields().CommitFocused(cause);
   const std::string command = SettingsCommand(SendMode::Temporary);
-  const bool sent = app.port.SendString(command, kSendTimeoutMs);
+  const bool sent = app.port.SendString(command, kCommandTimeoutMs);
   // The device needs the time to take the command in, whether the send went through or not.
   app.port.Delay(TemporarySendWaitMs(command));
   if (sent && rules_.temporarySettleMs > 0) {
@@ -118,7 +118,7 @@ void SettingsWindow::SendDefault_Click() {
   // Nothing changed since the last good send: the device only has to keep what it uses.
   const std::string command = app.s.SettingsSent ? std::string(kStoreDefaultsCommand)
                                                  : SettingsCommand(SendMode::Permanent);
-  if (!app.port.SendString(command, kSendTimeoutMs)) {
+  if (!app.port.SendString(command, kCommandTimeoutMs)) {
     app.SetPointer(Pointer::Default);
     ReportSendFailure();
     return;

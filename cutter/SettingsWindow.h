@@ -13,8 +13,8 @@
 #include "cutter/SettingTokens.h"
 #include "cutter/SettingsField.h"
 #include "forms/Form.h"
+#include "link/SharedState.h"
 #include "setup/PortTest.h"
-#include "startup/SharedState.h"
 
 namespace taskhelm {
 
@@ -40,7 +40,6 @@ struct SettingsWindowRules {
   VersionBox versionBox;
   int memoryReplyKept;                    // leading characters of the memory reply read
   int bladeHolderReplyLength;             // length of the blade-holder reply on the parallel port
-  std::string SharedState::*calibrateOpenPort = &SharedState::OpenPortName;  // Calibrate's failure
   TractorQuestion tractorQuestion = TractorQuestion::Skip;
   UnsentCalibration unsentCalibration = UnsentCalibration::Allowed;
 };
@@ -214,9 +213,6 @@ class SettingsWindow : public forms::Form {
 // Enables (or shows) several controls at once.
 void SetEnabled(std::initializer_list<forms::Control*> controls, bool enabled);
 void SetVisible(std::initializer_list<forms::Control*> controls, bool visible);
-
-// How long a settings window's send may take to go out.
-inline constexpr int32_t kSendTimeoutMs = 5000;
 
 // The wait after a temporary send before the settings are read back.
 int TemporarySendWaitMs(const std::string& command);

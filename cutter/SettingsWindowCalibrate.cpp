@@ -23,7 +23,8 @@ void SettingsWindow::CalPltrCom_Click() {
   app.SetPointer(Pointer::Hourglass);
   if (!app.port.OpenPort()) {
     app.SetPointer(Pointer::Default);
-    app.ErrorBox(app.T("Could not open ") + app.s.*rules_.calibrateOpenPort, app.T("ERROR"));
+    // The port tried (the LPT port on the parallel path), in every window.
+    app.ErrorBox(app.T("Could not open ") + app.s.OpenPortName, app.T("ERROR"));
     return;
   }
   app.Window<Calib>().Show(forms::ShowMode::Modal);

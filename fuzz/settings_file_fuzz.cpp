@@ -11,7 +11,7 @@
 #include <string>
 
 #include "link/SettingLimits.h"
-#include "startup/SharedState.h"
+#include "link/SharedState.h"
 #include "transfer/SettingsFile.h"
 
 namespace {

@@ -2,10 +2,10 @@
 #include <cstddef>
 
 #include "link/Identify.h"
-#include "link/Integers.h"
+#include "link/LinkContext.h"
 #include "link/Models.h"
 #include "link/SettingLimits.h"
-#include "startup/App.h"
+#include "platform/Numbers.h"
 
 namespace taskhelm {
 
@@ -30,12 +30,12 @@ void ApplyCalibrationFactors(SharedState& s) {
 
 }  // namespace
 
-void ApplyCommonSettings(App& app) {
+void ApplyCommonSettings(LinkContext& app) {
   ApplyRules(app.s);
   ApplyCalibrationFactors(app.s);
 }
 
-void ApplyCutterSettings(App& app) {
+void ApplyCutterSettings(LinkContext& app) {
   SharedState& s = app.s;
   ApplyCommonSettings(app);
   if (HasQuirk(s.ModelCode, ModelQuirk::CorneringInWidth)) return;
@@ -51,16 +51,16 @@ void ApplyCutterSettings(App& app) {
     s.CutterSizeClass = 24;
 }
 
-void ApplyRollFeedSettings(App& app) { ApplyCommonSettings(app); }
+void ApplyRollFeedSettings(LinkContext& app) { ApplyCommonSettings(app); }
 
-void ApplyPlotterSettings(App& app) {
+void ApplyPlotterSettings(LinkContext& app) {
   SharedState& s = app.s;
   ApplyRules(s);
   const DeviceParameterArray& p = s.DumpParams;
   s.KeypadSpeed = KeypadSpeedFromCm(p[8]);
   s.SensorEnabled = SensorSwitch(s.ModelCode, p[11]);
   ApplyCalibrationFactors(s);
-  s.TuSetting = ToInteger(p[17]);
+  s.TuSetting = platform::ToInteger(p[17]);
 }
 
 }  // namespace taskhelm

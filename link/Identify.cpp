@@ -1,10 +1,9 @@
 // Identification and the settings dump.
 #include "link/Identify.h"
 
-#include "link/Integers.h"
+#include "link/LinkContext.h"
+#include "link/Models.h"
 #include "platform/Numbers.h"
-#include "setup/Config.h"
-#include "startup/App.h"
 
 namespace taskhelm {
 
@@ -52,7 +51,7 @@ int DumpLastIndex(int16_t model) {
 }
 
 // Asks the device who it is: false when it did not answer. Sets DeviceId.
-bool QueryIdentification(App& app) {
+bool QueryIdentification(LinkContext& app) {
   std::string reply;
   if (!app.port.Query(kIdentifyCommand, reply, 13, 3000, 4)) return false;
   app.s.DeviceId = ParseIdentification(reply);
@@ -60,12 +59,12 @@ bool QueryIdentification(App& app) {
 }
 }  // namespace
 
-int16_t IdentifyDevice(App& app) {
+int16_t IdentifyDevice(LinkContext& app) {
   if (!QueryIdentification(app)) return -1;
   return ModelFromDeviceId(app.s.DeviceId);
 }
 
-int16_t ParseIdentification(std::string_view reply) { return ToInteger(Leading(reply)); }
+int16_t ParseIdentification(std::string_view reply) { return platform::ToInteger(Leading(reply)); }
 
 DumpParse ParseDump(int16_t model, std::string_view reply, DeviceParameterArray& p) {
   std::string_view rest = reply.substr(0, kDumpReadLength);
@@ -88,7 +87,7 @@ DumpParse ParseDump(int16_t model, std::string_view reply, DeviceParameterArray&
   return DumpParse::Ok;
 }
 
-bool ReadDeviceSettings(App& app) {
+bool ReadDeviceSettings(LinkContext& app) {
   std::string reply;
   if (!app.port.Query(kDumpSettingsCommand, reply, 13, 10000, 256)) {
     app.MsgBox(app.T("No Response"), forms::MsgButtons::OK, forms::MsgIcon::Exclamation);
@@ -110,7 +109,7 @@ bool ReadDeviceSettings(App& app) {
       if (HasMarkSensor(model)) {
         std::string r;
         if (app.port.Query(kReadFrameSkipCommand, r, 13, 2000, 4))
-          app.s.MarkSkip = ToInteger(Leading(r));
+          app.s.MarkSkip = platform::ToInteger(Leading(r));
       }
       return true;
     case ModelFamily::Cutter:
@@ -123,7 +122,7 @@ bool ReadDeviceSettings(App& app) {
   return true;
 }
 
-bool ReadTdValues(App& app) {
+bool ReadTdValues(LinkContext& app) {
   std::string reply;
   if (!app.port.Query(kReadTangentialCommand, reply, 13, 5000, 6)) return false;
   double parts[3] = {0, 0, 0};
@@ -137,24 +136,23 @@ bool ReadTdValues(App& app) {
     if (comma == std::string::npos) break;
     start = comma + 1;
   }
-  app.s.TangentialEnable = ToInteger(parts[0]);
-  app.s.TangentialForce = ToInteger(parts[1]);
-  app.s.TangentialLength = ToInteger(parts[2]);
+  app.s.TangentialEnable = platform::ToInteger(parts[0]);
+  app.s.TangentialForce = platform::ToInteger(parts[1]);
+  app.s.TangentialLength = platform::ToInteger(parts[2]);
   return true;
 }
 
-bool VerifyModel(App& app, int16_t expected) {
+bool VerifyModel(LinkContext& app, int16_t expected) {
+  // Whether the device answered at all is what the Setup window's "Plotter Present" shows.
   const bool answered = QueryIdentification(app);
-  Config& config = app.Window<Config>();
+  app.s.PresentChecked = answered;
   if (!answered) {
     app.s.PlotterPresent = false;
-    config.PresentChk.SetValue(0);
     return false;
   }
   // A device that answers with a number of no model is a wrong model too, not a silent stop.
   const int16_t id = ModelFromDeviceId(app.s.DeviceId);
   if (id == expected) {
-    config.PresentChk.SetValue(1);
     app.s.PlotterPresent = true;
     return true;
   }
@@ -163,7 +161,6 @@ bool VerifyModel(App& app, int16_t expected) {
   if (id >= 5 && id <= 32) text += "\r\n" + app.T("Please try ") + app.T(ModelSuggestion(id));
   app.MsgBox(text, forms::MsgButtons::OK, forms::MsgIcon::Exclamation, app.T("ERROR"));
   app.s.PlotterPresent = false;
-  config.PresentChk.SetValue(1);
   return false;
 }
 

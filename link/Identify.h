@@ -6,28 +6,28 @@
 #include <string_view>
 
 #include "link/Models.h"
-#include "startup/SharedState.h"
+#include "link/SharedState.h"
 
 namespace taskhelm {
 
-class App;
+class LinkContext;
 
 // Model code of the attached device, or -1 when there is no usable reply. Sets DeviceId.
-int16_t IdentifyDevice(App& app);
-bool ReadDeviceSettings(App& app);
+int16_t IdentifyDevice(LinkContext& app);
+bool ReadDeviceSettings(LinkContext& app);
 // Parses a dump reply into the parameter array for the model: values beyond the model's count
 // keep what they held.
 enum class DumpParse { Ok, TooFewValues, NotANumber, NoEnd };
 DumpParse ParseDump(int16_t model, std::string_view reply, DeviceParameterArray& params);
 // The raw identification number of a reply, rounded to a 16-bit integer.
 int16_t ParseIdentification(std::string_view reply);
-bool VerifyModel(App& app, int16_t expected);
+bool VerifyModel(LinkContext& app, int16_t expected);
 std::string ModelSuggestion(int16_t model);
-bool ReadTdValues(App& app);
-void ApplyCommonSettings(App& app);
-void ApplyCutterSettings(App& app);
-void ApplyRollFeedSettings(App& app);
-void ApplyPlotterSettings(App& app);
+bool ReadTdValues(LinkContext& app);
+void ApplyCommonSettings(LinkContext& app);
+void ApplyCutterSettings(LinkContext& app);
+void ApplyRollFeedSettings(LinkContext& app);
+void ApplyPlotterSettings(LinkContext& app);
 inline bool ReadAllowed() { return true; }
 
 // Clamps value into [low, high], writes it back and returns it.

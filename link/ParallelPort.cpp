@@ -3,8 +3,8 @@
 #include <array>
 
 #include "forms/Host.h"
+#include "link/LinkContext.h"
 #include "link/PortLayer.h"
-#include "startup/App.h"
 
 namespace taskhelm {
 
@@ -23,7 +23,7 @@ constexpr int32_t kWriteRetryWindowMs = 20000;
 constexpr long kLibraryReadChunk = 127;  // data bytes of the library's receive buffer
 
 // The lines added to parallel-port messages for the errors the operator can do something about.
-std::string ErrorCodeAddition(App& app, int errorCode) {
+std::string ErrorCodeAddition(LinkContext& app, int errorCode) {
   switch (errorCode) {
     case 5:
       return "\r\n" + app.T("Access denied by Windows. ") + "\r\n" +

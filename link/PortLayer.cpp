@@ -1,7 +1,7 @@
 // The public face of the port layer and the pause every window uses.
 #include "link/PortLayer.h"
 
-#include "startup/App.h"
+#include "link/LinkContext.h"
 
 namespace taskhelm {
 
@@ -10,7 +10,7 @@ namespace {
 constexpr int64_t kYieldPumpMs = 600;
 }  // namespace
 
-PortLayer::PortLayer(App& app) : app_(app) {}
+PortLayer::PortLayer(LinkContext& app) : app_(app) {}
 
 forms::ExchangeGate::DeviceUse PortLayer::UseDevice() {
   return forms::ExchangeGate::DeviceUse(app_.host.exchange);

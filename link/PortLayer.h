@@ -9,11 +9,14 @@
 
 namespace taskhelm {
 
-class App;
+class LinkContext;
+
+// How long a command may take to go out, and most replies to come back.
+inline constexpr int32_t kCommandTimeoutMs = 5000;
 
 class PortLayer {
  public:
-  explicit PortLayer(App& app);
+  explicit PortLayer(LinkContext& app);
 
   // Public operations.
   bool OpenPort();
@@ -34,6 +37,9 @@ class PortLayer {
   bool SerialOpen() const;
   // The receive event of the line: runs whenever events are pumped.
   void Comm1_OnComm();
+  // What the line has delivered since the last query, read or take; taking empties it.
+  std::string TakeReceived();
+  void DiscardReceived();
 
   // Parallel procedures.
   bool OpenLptPort(const std::string& lptName);
@@ -48,12 +54,17 @@ class PortLayer {
   const std::string& PortInUse() const;
 
  private:
-  App& app_;
+  LinkContext& app_;
   // Every call holds the device for the entry it runs in (see forms/ExchangeGate.h).
   forms::ExchangeGate::DeviceUse UseDevice();
   int serialPortNumber_ = 1;
   int64_t lastYieldMs_ = -1;
   int watchedFd_ = -2;  // the line descriptor the host watches for us
+  // The one reader of the line into the reply buffer, and the one test of its terminator.
+  void ReceiveWaiting();
+  std::string replyBuffer_;
+  char replyTerminator_ = '\r';
+  bool replyComplete_ = false;
   void WatchLine();
   void OnLineEvent(platform::LineEvent event);
   long ReadLptReply(int32_t count);

@@ -1,7 +1,7 @@
 // The serial path of the port layer: open, query, send and the receive event.
 #include "forms/Host.h"
+#include "link/LinkContext.h"
 #include "link/PortLayer.h"
-#include "startup/App.h"
 
 namespace taskhelm {
 
@@ -9,12 +9,6 @@ namespace {
 constexpr int kPollMs = 5;                 // longest wait between two looks at the line
 constexpr size_t kReplyBufferCap = 65536;  // a chattering device cannot grow the buffer unbounded
 constexpr double kOpenSettleMs = 200;
-
-void AppendReceived(SharedState& s, const std::string& bytes) {
-  s.ReplyBuffer += bytes;
-  if (s.ReplyBuffer.size() > kReplyBufferCap)
-    s.ReplyBuffer.erase(0, s.ReplyBuffer.size() - kReplyBufferCap);
-}
 }  // namespace
 
 bool PortLayer::SerialOpen() const { return app_.line.IsOpen(); }
@@ -64,12 +58,25 @@ void PortLayer::Comm1_OnComm() {
   line.Service();
   WatchLine();
   for (platform::LineEvent event : line.TakeEvents()) OnLineEvent(event);
-  if (line.InBufferCount() <= 0) return;
-  SharedState& s = app_.s;
-  AppendReceived(s, line.ReadAll());
-  if (!s.ReplyBuffer.empty() && s.ReplyBuffer.back() == s.ReplyTerminator[0])
-    s.ReplyComplete = true;
+  ReceiveWaiting();
 }
+
+void PortLayer::ReceiveWaiting() {
+  platform::SerialLine& line = app_.line;
+  if (line.InBufferCount() <= 0) return;
+  replyBuffer_ += line.ReadAll();
+  if (replyBuffer_.size() > kReplyBufferCap)
+    replyBuffer_.erase(0, replyBuffer_.size() - kReplyBufferCap);
+  if (!replyBuffer_.empty() && replyBuffer_.back() == replyTerminator_) replyComplete_ = true;
+}
+
+std::string PortLayer::TakeReceived() {
+  std::string received;
+  received.swap(replyBuffer_);
+  return received;
+}
+
+void PortLayer::DiscardReceived() { replyBuffer_.clear(); }
 
 void PortLayer::OnLineEvent(platform::LineEvent event) {
   const char* text = nullptr;
@@ -88,9 +95,9 @@ bool PortLayer::SerialQuery(const std::string& cmd, std::string& reply, int term
   const auto use = UseDevice();
   SharedState& s = app_.s;
   app_.SetPointer(forms::Pointer::Hourglass);
-  s.ReplyComplete = false;
-  s.ReplyBuffer.clear();
-  s.ReplyTerminator = std::string(1, static_cast<char>(termChar));
+  replyComplete_ = false;
+  replyBuffer_.clear();
+  replyTerminator_ = static_cast<char>(termChar);
   if (!OpenSerialPort(s.PortName)) return false;
   bool result = SendSerial(cmd, timeoutMs) && ReadSerialReply(reply, timeoutMs);
   app_.SetPointer(forms::Pointer::Default);
@@ -111,14 +118,10 @@ bool PortLayer::ReadSerialReply(std::string& reply, int32_t timeoutMs) {
     app_.host.WaitEvents(kPollMs);  // the receive event may run
     if (line.IsOpen()) {
       line.Service();
-      if (line.InBufferCount() > 0) {
-        AppendReceived(s, line.ReadAll());
-        if (!s.ReplyBuffer.empty() && s.ReplyBuffer.back() == '\r') s.ReplyComplete = true;
-      }
+      ReceiveWaiting();
     }
-    if (s.ReplyComplete) {
-      reply = s.ReplyBuffer;
-      s.ReplyBuffer.clear();
+    if (replyComplete_) {
+      reply = TakeReceived();
       return true;
     }
   }

@@ -3,8 +3,8 @@
 #include <array>
 
 #include "link/Identify.h"
-#include "link/Integers.h"
 #include "link/Models.h"
+#include "platform/Numbers.h"
 
 namespace taskhelm {
 
@@ -91,8 +91,8 @@ int64_t BladeOffsetHigh(const SharedState& s) {
 }
 
 void Store(SharedState& s, Field field, double value) {
-  if (field.integer) s.*field.integer = ToInteger(value);
-  if (field.longValue) s.*field.longValue = ToLong(value);
+  if (field.integer) s.*field.integer = platform::ToInteger(value);
+  if (field.longValue) s.*field.longValue = platform::ToLong(value);
 }
 
 double Load(const SharedState& s, Field field) {
@@ -128,7 +128,7 @@ void ForEachRule(int16_t model, const std::function<void(const SettingRule&)>& a
 int16_t KeypadSpeedFromCm(double cmPerSecond) {
   if (cmPerSecond > 76.2) return 30;
   if (cmPerSecond < 1) return 1;
-  return ToInteger(cmPerSecond / 2.54);
+  return platform::ToInteger(cmPerSecond / 2.54);
 }
 
 int16_t SensorSwitch(int16_t model, double value) {

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "startup/SharedState.h"
+#include "link/SharedState.h"
 
 namespace taskhelm {
 

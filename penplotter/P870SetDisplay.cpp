@@ -57,7 +57,7 @@ void P870Set::ShowModelControls() {
 
 void P870Set::SensorTestButton_Click() {
   // The count typed is held to what the device takes; the box keeps the operator's text.
-  if (!app.port.SendString(SensorTestCommand(RepsText.Text()), kSendTimeoutMs))
+  if (!app.port.SendString(SensorTestCommand(RepsText.Text()), kCommandTimeoutMs))
     ReportSendFailure();
 }
 

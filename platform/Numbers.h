@@ -1,6 +1,8 @@
 #pragma once
 // The number rules every window and reply reader shares.
+#include <cmath>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -13,6 +15,21 @@ double LeadingNumber(std::string_view text);
 
 // Stores a real into an integer setting: nearest integer, halves to the even neighbour.
 int64_t RoundHalfEven(double value);
+
+// Storing a real number into an Integer or Long setting: rounded halves to even, and saturated at
+// the type's range so that a wild device value can never wrap around into a plausible one.
+template <class Int>
+Int StoreRounded(double value) {
+  if (std::isnan(value)) return 0;
+  constexpr double low = static_cast<double>(std::numeric_limits<Int>::min());
+  constexpr double high = static_cast<double>(std::numeric_limits<Int>::max());
+  if (value <= low) return std::numeric_limits<Int>::min();
+  if (value >= high) return std::numeric_limits<Int>::max();
+  return static_cast<Int>(RoundHalfEven(value));
+}
+
+inline int16_t ToInteger(double value) { return StoreRounded<int16_t>(value); }
+inline int32_t ToLong(double value) { return StoreRounded<int32_t>(value); }
 
 // A display pattern ("0", "0.0", "#0.0", "##0.00", "0.000", "0.0#####", "##", "" ...): rounds halves
 // away from zero, writes the given decimal separator. "0" is a digit always shown, "#" one shown

@@ -153,7 +153,7 @@ void DSPForm::ReadVelocityCoeffs(int axis) {
 
 void DSPForm::SendServoParams(int axis) {
   if (!paramsRead_[axis]) return;
-  app_.port.SendString(servo::SetServoParamsCommand(axis, ServoParams[axis]), servo::kSendTimeoutMs);
+  app_.port.SendString(servo::SetServoParamsCommand(axis, ServoParams[axis]), kCommandTimeoutMs);
 }
 
 void DSPForm::SendProtection() {
@@ -161,7 +161,7 @@ void DSPForm::SendProtection() {
     if (!protectionRead_[axis]) continue;
     std::array<std::string, 4> texts;
     for (size_t i = 0; i < texts.size(); ++i) texts[i] = WireText(*protectionBoxes_[axis][i]);
-    app_.port.SendString(servo::SetProtectionCommand(axis, texts), servo::kSendTimeoutMs);
+    app_.port.SendString(servo::SetProtectionCommand(axis, texts), kCommandTimeoutMs);
   }
   ReadProtection();
 }
@@ -170,7 +170,7 @@ void DSPForm::SendJamSettings() {
   if (jamRead_) {
     std::array<std::string, 4> texts;
     for (size_t i = 0; i < texts.size(); ++i) texts[i] = WireText(*jamBoxes_[i]);
-    app_.port.SendString(servo::SetJamCommand(texts), servo::kSendTimeoutMs);
+    app_.port.SendString(servo::SetJamCommand(texts), kCommandTimeoutMs);
   }
   ReadJamSettings();
 }

@@ -74,7 +74,7 @@ int16_t DSPTestForm::ParseTestReply(std::string_view reply) { return ParseReplyL
 void DSPTestForm::SendWatchRegisters() {
   for (size_t i = 0; i < watchBoxes_.size(); ++i)
     WatchedRegisters[i] = servo::TypedInt16(app_, watchBoxes_[i]->Text());
-  app_.port.SendString(servo::WatchRegistersCommand(WatchedRegisters), servo::kSendTimeoutMs);
+  app_.port.SendString(servo::WatchRegistersCommand(WatchedRegisters), kCommandTimeoutMs);
 }
 
 void DSPTestForm::GetMinAndMax_Click() {
@@ -110,17 +110,17 @@ void DSPTestForm::Command2_Click() {
   else if (YAxisCheck.Value() == 1)
     axisCode = 1;
   app_.port.SendString(servo::AccelTestCommand(axisCode, maxVelocity, acceleration),
-                       servo::kSendTimeoutMs);
+                       kCommandTimeoutMs);
 }
 
 void DSPTestForm::Command6_Click() {
   app_.port.SendString(servo::RawPwmCommand(servo::TypedInt16(app_, XPWMTxt.Text()),
                                              servo::TypedInt16(app_, YPWMTxt.Text())),
-                       servo::kSendTimeoutMs);
+                       kCommandTimeoutMs);
 }
 
 void DSPTestForm::Command3_Click() {
-  app_.port.SendString(servo::kRawPwmStopCommand, servo::kSendTimeoutMs);
+  app_.port.SendString(servo::kRawPwmStopCommand, kCommandTimeoutMs);
 }
 
 void DSPTestForm::Command7_Click() {
@@ -142,7 +142,7 @@ void DSPTestForm::Command7_Click() {
 }
 
 void DSPTestForm::DisturbanceTest(int code) {
-  app_.port.SendString(servo::DisturbanceTestCommand(code), servo::kSendTimeoutMs);
+  app_.port.SendString(servo::DisturbanceTestCommand(code), kCommandTimeoutMs);
   // A tuner closed meanwhile comes back hidden for this: its load reopens the port.
   DSPForm& tuner = app_.Window<DSPForm>();
   tuner.GetXCoefficients();

@@ -21,7 +21,6 @@ inline constexpr Exchange kJamRead{30000, 100};
 inline constexpr Exchange kVelocityRead{2000, 60};
 inline constexpr Exchange kRegisterRead{5000, 100};
 inline constexpr Exchange kLineTest{30000, 100};
-inline constexpr int32_t kSendTimeoutMs = 5000;
 
 std::string ReadServoParamsCommand(int axis);
 // The only command of the program followed by a CR after its "@"; parameters in "0.000".

@@ -31,11 +31,11 @@ constexpr const char* kOwnCaption = "About Taskhelm";
 
 About::About(App& app) : forms::Form(app.host, "About"), app_(app) {
   Layout();
-  Load = [this] { About_Load(); };
+  Load = [this] { Form_Load(); };
   AboutOK.Click = [this] { AboutOK_Click(); };
 }
 
-void About::About_Load() {
+void About::Form_Load() {
   const char* caption = kOwnCaption;
   for (const AboutCaption& row : kAboutCaptions)
     if (row.model == app_.s.ModelCode) caption = row.caption;

@@ -16,7 +16,7 @@ class About : public forms::Form {
  private:
   void Layout();  // AboutLayout.cpp
 
-  void About_Load();
+  void Form_Load();
   void AboutOK_Click();
 
   App& app_;

@@ -7,6 +7,7 @@
 #include "setup/PortNames.h"
 #include "setup/StatusHints.h"
 #include "startup/App.h"
+#include "startup/ConnectDevice.h"
 #include "startup/Main.h"
 #include "startup/ModelTable.h"
 
@@ -44,9 +45,10 @@ bool TakesParallelPort(int16_t model) {
 
 Config::Config(App& app) : forms::Form(app.host, "Config"), app_(app) {
   Layout();
-  Load = [this] { Config_Load(); };
-  Paint = [this] { Config_Paint(); };
-  QueryUnload = [this](int& cancel, int mode) { Config_QueryUnload(cancel, mode); };
+  Load = [this] { Form_Load(); };
+  Activate = [this] { Form_Activate(); };
+  Paint = [this] { Form_Paint(); };
+  QueryUnload = [this](int& cancel, int mode) { Form_QueryUnload(cancel, mode); };
   MouseMove = [this] { StatusBar.SetText(" "); };
   PlotterList.Click = [this] { PlotterList_Click(); };
   PlotterList.KeyPress = [this](int& keyAscii) { PlotterList_KeyPress(keyAscii); };
@@ -67,7 +69,7 @@ Config::Config(App& app) : forms::Form(app.host, "Config"), app_(app) {
              {&ConfigCancel, "Exit Taskhelm"}});
 }
 
-void Config::Config_Load() {
+void Config::Form_Load() {
   SharedState& s = app_.s;
   cmdPortResource.SetVisible(false);
   SetCaption(app_.T("Taskhelm Setup"));
@@ -95,11 +97,23 @@ void Config::Config_Load() {
   } else if (s.PortName == "COM0") {
     if (int16_t lpt = PortNumber(s.LptPortName, "LPT", 4)) LPT[lpt - 1].SetValue(true);
   }
-  PresentChk.SetValue(1);
+  ShowPresence();
   app_.SetPointer(forms::Pointer::Default);
 }
 
-void Config::Config_Paint() { app_.SetPointer(forms::Pointer::Default); }
+// The box follows the present flag, which a model check may have changed since the last show.
+void Config::Form_Activate() { ShowPresence(); }
+
+void Config::ShowPresence() {
+  const int present = app_.s.PresentChecked ? 1 : 0;
+  // Setting the box runs its Click only on a change; the port options follow the box either way.
+  if (PresentChk.Value() == present)
+    PresentChk_Click();
+  else
+    PresentChk.SetValue(present);
+}
+
+void Config::Form_Paint() { app_.SetPointer(forms::Pointer::Default); }
 
 void Config::PlotterList_Click() {
   int index = PlotterList.ListIndex();
@@ -201,7 +215,7 @@ void Config::ConfigCancel_Click() {
     app_.SetPointer(forms::Pointer::Default);
 }
 
-void Config::Config_QueryUnload(int& cancel, int mode) {
+void Config::Form_QueryUnload(int& cancel, int mode) {
   if (mode != forms::FromControlMenu) return;
   if (app_.s.SetupMenuIndex == 0) {
     ClosePortsAndEnd();

@@ -33,9 +33,11 @@ class Config : public forms::Form {
  private:
   void Layout();  // ConfigLayout.cpp
 
-  void Config_Load();
-  void Config_Paint();
-  void Config_QueryUnload(int& cancel, int mode);
+  void Form_Load();
+  void Form_Activate();
+  void ShowPresence();
+  void Form_Paint();
+  void Form_QueryUnload(int& cancel, int mode);
   void PlotterList_Click();
   void PlotterList_KeyPress(int& keyAscii);
   void PresentChk_Click();

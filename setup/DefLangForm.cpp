@@ -14,8 +14,8 @@ constexpr const char* kOkHint = "Select the setting.";
 
 DefLangForm::DefLangForm(App& app) : forms::Form(app.host, "DefLangForm"), app_(app) {
   Layout();
-  Load = [this] { DefLangForm_Load(); };
-  Activate = [this] { DefLangForm_Activate(); };
+  Load = [this] { Form_Load(); };
+  Activate = [this] { Form_Activate(); };
   MouseMove = [this] { StatusBar.SetText(" "); };
   HPGL7475.Click = [this] { HPGL7475_Click(); };
   HPGL7596.Click = [this] { HPGL7596_Click(); };
@@ -28,7 +28,7 @@ DefLangForm::DefLangForm(App& app) : forms::Form(app.host, "DefLangForm"), app_(
              {&LangCancel, "Close this window."}});
 }
 
-void DefLangForm::DefLangForm_Load() {
+void DefLangForm::Form_Load() {
   SharedState& s = app_.s;
   SetCaption(app_.T("HPGL Setting"));
   Frame3D12.SetCaption(app_.T("Origin Location"));
@@ -49,7 +49,7 @@ void DefLangForm::DefLangForm_Load() {
 
 // The settings windows load this window invisibly to set its options from HpglMode, maybe long
 // before it is shown: what counts as a change is measured from the showing.
-void DefLangForm::DefLangForm_Activate() {
+void DefLangForm::Form_Activate() {
   OriginalMode = app_.s.HpglMode;
   app_.s.HpglModeChanged = false;
 }

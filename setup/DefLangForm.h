@@ -24,8 +24,8 @@ class DefLangForm : public forms::Form {
  private:
   void Layout();  // DefLangFormLayout.cpp
 
-  void DefLangForm_Load();
-  void DefLangForm_Activate();
+  void Form_Load();
+  void Form_Activate();
   void HPGL7475_Click();
   void HPGL7596_Click();
   void LangOK_Click();

@@ -2,7 +2,7 @@
 #include "setup/Serial.h"
 
 #include "setup/PortNames.h"
-#include "setup/SerialSteps.h"
+#include "texts/SerialSteps.h"
 #include "startup/App.h"
 #include "startup/ModelTable.h"
 
@@ -19,8 +19,8 @@ Serial::Serial(App& app) : forms::Form(app.host, "Serial"), app_(app) {
   Timer1.SetInterval(kCtsTickMs);
   // Every key typed anywhere in the window is sent.
   SetKeyPreview(true);
-  Load = [this] { Serial_Load(); };
-  KeyPress = [this](int& keyAscii) { Serial_KeyPress(keyAscii); };
+  Load = [this] { Form_Load(); };
+  KeyPress = [this](int& keyAscii) { Form_KeyPress(keyAscii); };
   Timer1.Tick = [this] { Timer1_Timer(); };
   for (int port = 1; port <= 4; ++port) {
     serCom_[port - 1]->Click = [this, port] { SerCom_Click(port); };
@@ -29,7 +29,7 @@ Serial::Serial(App& app) : forms::Form(app.host, "Serial"), app_(app) {
   SerialExit.Click = [this] { SerialExit_Click(); };
 }
 
-void Serial::Serial_Load() {
+void Serial::Form_Load() {
   SharedState& s = app_.s;
   Busy = false;
   EchoErrorShown = false;
@@ -86,7 +86,7 @@ void Serial::Timer1_Timer() {
   if (!app_.port.ParallelSelected()) ShowCtsLine();
 }
 
-void Serial::Serial_KeyPress(int& keyAscii) {
+void Serial::Form_KeyPress(int& keyAscii) {
   if (!Busy) EchoCharacter(keyAscii);
 }
 
@@ -94,7 +94,7 @@ void Serial::EchoCharacter(int c) {
   SharedState& s = app_.s;
   PortLayer& port = app_.port;
   Timer1.SetTimerEnabled(false);
-  s.ReplyBuffer.clear();
+  port.DiscardReceived();
   // Busy for the whole echo: the send yields to the event pump, and a key typed meanwhile must
   // not start a second echo into the same reply buffer.
   Busy = true;
@@ -102,16 +102,18 @@ void Serial::EchoCharacter(int c) {
   const std::string sent(1, static_cast<char>(c));
   Tx.SetCaption(sent + " ");
   bool parallel = port.ParallelSelected();
-  std::string reply;
+  std::string echoed;
   if (parallel) {
-    if (port.LptQuery(sent, reply, 2)) s.ReplyBuffer = reply.substr(0, 1);
+    std::string reply;
+    if (port.LptQuery(sent, reply, 2)) echoed = reply.substr(0, 1);
   } else if (port.SendSerial(sent, 100)) {
     port.Delay(100);
     port.Comm1_OnComm();  // takes everything waiting on the line into the reply buffer
+    echoed = port.TakeReceived();
   }
   Busy = false;
 
-  if (s.ReplyBuffer == sent) {
+  if (echoed == sent) {
     Rx.SetCaption(sent + " ");
   } else if (!EchoErrorShown) {
     if (!parallel && s.PortTestMode != 1)

@@ -37,8 +37,8 @@ class Serial : public forms::Form {
  private:
   void Layout();  // SerialLayout.cpp
 
-  void Serial_Load();
-  void Serial_KeyPress(int& keyAscii);
+  void Form_Load();
+  void Form_KeyPress(int& keyAscii);
   void Timer1_Timer();
   void SerCom_Click(int port);
   void ParCom_Click(int port);

@@ -10,11 +10,11 @@ Splash::Splash(App& app) : forms::Form(app.host, "Splash"), app_(app) {
   // The program's picture, drawn by the host.
   Picture1.SetPicture("logo");
   Picture1.SetVisible(false);
-  Load = [this] { Splash_Load(); };
-  UnloadEvent = [this](int& cancel) { Splash_Unload(cancel); };
+  Load = [this] { Form_Load(); };
+  UnloadEvent = [this](int& cancel) { Form_Unload(cancel); };
 }
 
-void Splash::Splash_Load() {
+void Splash::Form_Load() {
   SetCaption("Taskhelm");
   Picture1.SetVisible(true);
   app_.SetPointer(forms::Pointer::Default);
@@ -22,6 +22,6 @@ void Splash::Splash_Load() {
   Stby.SetCaption(app_.T("Please Stand By"));
 }
 
-void Splash::Splash_Unload(int&) { app_.host.DoEvents(); }
+void Splash::Form_Unload(int&) { app_.host.DoEvents(); }
 
 }  // namespace taskhelm

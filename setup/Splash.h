@@ -17,8 +17,8 @@ class Splash : public forms::Form {
  private:
   void Layout();  // SplashLayout.cpp
 
-  void Splash_Load();
-  void Splash_Unload(int& cancel);
+  void Form_Load();
+  void Form_Unload(int& cancel);
 
   App& app_;
 };

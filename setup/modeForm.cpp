@@ -1,7 +1,6 @@
 // The cutter-mode window's behaviour: "!MS@" reads the mode, "!MS0@" / "!MS1@" set it.
 #include "setup/modeForm.h"
 
-#include "link/Integers.h"
 #include "platform/Numbers.h"
 #include "setup/StatusHints.h"
 #include "startup/App.h"
@@ -15,8 +14,8 @@ constexpr int32_t kModeReplyLength = 3;  // parallel port
 
 modeForm::modeForm(App& app) : forms::Form(app.host, "modeForm"), app_(app) {
   Layout();
-  Load = [this] { modeForm_Load(); };
-  Activate = [this] { modeForm_Activate(); };
+  Load = [this] { Form_Load(); };
+  Activate = [this] { Form_Activate(); };
   Signcutter.Click = [this] { Signcutter_Click(); };
   Signcutter.DblClick = [this] { Signcutter_Click(); };
   Marvesk.Click = [this] { Marvesk_Click(); };
@@ -30,7 +29,7 @@ modeForm::modeForm(App& app) : forms::Form(app.host, "modeForm"), app_(app) {
              {&msCancel, "Close this window."}});
 }
 
-void modeForm::modeForm_Load() {
+void modeForm::Form_Load() {
   SetCaption(app_.T("Cutter Mode Selection"));
   Signcutter.SetCaption(app_.T("Sign cutting mode"));
   Marvesk.SetCaption(app_.T("Marvesk mode"));
@@ -40,7 +39,7 @@ void modeForm::modeForm_Load() {
 
 // The mode is read when the window is shown: a window that closes itself for want of a reply
 // must not be loaded (and the device asked) a second time by the show that follows the load.
-void modeForm::modeForm_Activate() {
+void modeForm::Form_Activate() {
   std::string reply;
   if (!app_.port.Query("!MS@", reply, 13, kModeTimeoutMs, kModeReplyLength)) {
     app_.MsgBox(app_.T("No Response"), forms::MsgButtons::OK, forms::MsgIcon::None,
@@ -48,7 +47,7 @@ void modeForm::modeForm_Activate() {
     Unload();
     return;
   }
-  CurrentMode = ToInteger(platform::LeadingNumber(reply));
+  CurrentMode = platform::ToInteger(platform::LeadingNumber(reply));
   // Cleared first, so that the selection runs its click even when it was selected last time.
   Signcutter.SetValue(false);
   Marvesk.SetValue(false);

@@ -26,8 +26,8 @@ class modeForm : public forms::Form {
  private:
   void Layout();  // modeFormLayout.cpp
 
-  void modeForm_Load();
-  void modeForm_Activate();
+  void Form_Load();
+  void Form_Activate();
   void Signcutter_Click();
   void Marvesk_Click();
   void msOK_Click();

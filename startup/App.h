@@ -1,21 +1,16 @@
 #pragma once
 // The application object: owns the shared state, the port layer and the one instance of each
-// window, and holds the platform services every window uses.
+// window, and holds the platform services every window uses (the part the port layer sees is its
+// LinkContext).
 #include <memory>
 #include <string>
 #include <typeindex>
 #include <unordered_map>
 
 #include "forms/Form.h"
-#include "forms/Host.h"
-#include "link/PortLayer.h"
-#include "platform/Clock.h"
-#include "platform/Parlink.h"
+#include "link/LinkContext.h"
 #include "platform/Regional.h"
-#include "platform/SerialLine.h"
 #include "startup/DataFiles.h"
-#include "startup/SharedState.h"
-#include "texts/Texts.h"
 
 namespace taskhelm {
 
@@ -30,26 +25,18 @@ struct Platform {
   texts::Edition edition = texts::Edition::English;
 };
 
-inline constexpr const char* kProgramTitle = "rendix48";
 inline constexpr const char* kIniFileName = "Tkh.ini";
 
-class App {
+class App : public LinkContext {
  public:
   explicit App(const Platform& platform);
   ~App();
   App(const App&) = delete;
   App& operator=(const App&) = delete;
 
-  forms::Host& host;
-  platform::Clock& clock;
-  platform::SerialLine& line;
-  platform::Parlink& parlink;
   platform::Regional regional;
   std::string programFolder;
-  texts::Catalogue T;  // T("English text") gives this edition's wording
-  SharedState s;       // the program-wide variables
-  PortLayer port;
-  DataFiles files;     // numbered data files (OpenDataFile)
+  DataFiles files;  // numbered data files (OpenDataFile)
 
   // The one instance of a window: created and loaded (Load runs) on first access, also when only
   // a property is touched; reloaded after an unload.
@@ -68,13 +55,6 @@ class App {
     return static_cast<W*>(it->second.get());
   }
 
-  // Message box; an empty title gives the program's title.
-  forms::MsgAnswer MsgBox(const std::string& text, forms::MsgButtons buttons, forms::MsgIcon icon,
-                          const std::string& title = {});
-  // The exclamation box most failures show, after a beep when asked.
-  void ErrorBox(const std::string& text, const std::string& title, bool beep = true);
-  void SetPointer(forms::Pointer pointer) { host.SetPointer(pointer); }
-  void Beep() { host.Beep(); }
   std::string IniPath() const;
 
  private:

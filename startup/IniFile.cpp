@@ -5,7 +5,7 @@
 #include <string>
 
 #include "link/Identify.h"
-#include "link/Integers.h"
+#include "platform/Numbers.h"
 #include "startup/App.h"
 #include "startup/Main.h"
 #include "startup/ModelTable.h"
@@ -76,7 +76,7 @@ class IniReader {
     if (!digits) throw ReadError{13, "Type mismatch"};
     double value = platform::LeadingNumber(field);
     if (value < -32768.5 || value > 32767.5) throw ReadError{6, "Overflow"};
-    return ToInteger(value);
+    return platform::ToInteger(value);
   }
 
   std::string text_;

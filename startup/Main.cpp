@@ -6,6 +6,7 @@
 #include "setup/Config.h"
 #include "setup/Splash.h"
 #include "startup/App.h"
+#include "startup/ConnectDevice.h"
 #include "startup/ModelTable.h"
 #include "startup/ModelWindows.h"
 

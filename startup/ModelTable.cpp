@@ -1,10 +1,9 @@
-// The model row applied: accepted identifications, profile, factory values; the connection.
+// The model row applied: accepted identifications, profile, factory values.
 #include "startup/ModelTable.h"
 
 #include <algorithm>
 
-#include "link/Identify.h"
-#include "link/Integers.h"
+#include "platform/Numbers.h"
 #include "startup/App.h"
 #include "startup/ModelWindows.h"
 
@@ -73,7 +72,7 @@ void SetModelDefaults(App& app) {
   if (row.panelY != kFromWidth) {
     s.PanelSizeY = row.panelY;
   } else if (s.CutterWidth != 0) {
-    s.PanelSizeY = ToLong(s.CutterWidth);
+    s.PanelSizeY = platform::ToLong(s.CutterWidth);
   } else {
     s.CutterWidth = 30000;  // first start: the width is not known yet, the panel keeps its size
   }
@@ -87,48 +86,6 @@ void SetModelDefaults(App& app) {
   KeepOr(s.AutoLoopOn, row.autoLoopOn);
   KeepOr(s.RollFeedOn, row.rollFeedOn);
   if (model->family == ModelFamily::PenPlotter) SelectDefaultMarkOption(app);
-}
-
-bool ConnectDevice(App& app, bool quiet) {
-  SharedState& s = app.s;
-  // What an earlier display forced concerns settings read before: the model's window decides
-  // afresh whether the settings read now are the device's.
-  s.SettingsForced = false;
-  ApplyModelProfile(app);
-  bool result;
-  if (!s.PlotterPresent) {
-    SetModelDefaults(app);
-    s.DeviceSettingsRead = true;
-    result = true;
-  } else {
-    int16_t id = IdentifyDevice(app);
-    if (id <= 4) return false;
-    bool inTable = s.ModelCode >= 1 && s.ModelCode <= 54 &&
-                   id == s.ModelIdTable[static_cast<size_t>(s.ModelCode)];
-    if (inTable || id == s.ModelCode) {
-      s.ModelCode = id;
-      if (!(ReadAllowed() && ReadDeviceSettings(app))) {
-        if (!quiet) app.ErrorBox(app.T(s.NotConnectedText) + s.PortName, app.T("ERROR"));
-        return false;
-      }
-      s.DeviceSettingsRead = true;
-      result = true;
-      if (HasQuirk(s.ModelCode, ModelQuirk::CutterFeatures)) {
-        s.PanelMaxY = ToLong(s.CutterWidth);
-        s.YSizeInches = s.CutterWidth <= 30000 ? 20 : 28;
-      }
-    } else {
-      if (!quiet) {
-        std::string text = app.T("Wrong Quorvane Model.");
-        if (id >= 4 && id <= 37)
-          text += "\r\n" + app.T("Please try ") + app.T(ModelSuggestion(id));
-        app.ErrorBox(text, app.T("ERROR"));
-      }
-      return false;
-    }
-  }
-  AdjustModelWindow(app);
-  return result;
 }
 
 }  // namespace taskhelm

@@ -9,8 +9,6 @@ class App;
 
 void InitModelTable(App& app);
 void SetModelDefaults(App& app);
-// Sets the profile of ModelCode, checks the device, reads its settings or falls back to the defaults.
-bool ConnectDevice(App& app, bool quiet);
 // The profile row of ModelCode (force limits, panel maxima, calibration Y length, wording).
 void ApplyModelProfile(App& app);
 

@@ -1,7 +1,7 @@
 // Spanish wordings of the setup texts: Setup, the port test, the HP-GL origin and cutter-mode
 // windows, About and Splash. The device's panel keys (Start/Stop, Repeat, Roll, Set Gap, Sensor
 // Test, Test Cut) keep the labels printed on the device.
-#include "setup/SerialSteps.h"
+#include "texts/SerialSteps.h"
 #include "texts/Sections.h"
 
 namespace texts {

@@ -155,8 +155,7 @@ void Flash::Command2_Click() {
 }
 
 Flash::Installation Flash::InstallFlashFile(const std::string& path) {
-  SharedState& s = app_.s;
-  s.ReplyBuffer.clear();
+  app_.port.DiscardReceived();
   bytesSent_ = 0;
   if (!FileExists(path)) {
     SetStatus(app_.T("Couldn't confirm flash file. "));

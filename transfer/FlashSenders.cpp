@@ -54,17 +54,13 @@ int Flash::SendPacketSerial() {
 }
 
 int Flash::WaitSerialReply(int timeoutMs) {
-  SharedState& s = app_.s;
   int64_t start = app_.clock.NowMs();
   while (app_.clock.NowMs() - start < timeoutMs && !cancelled_) {
     app_.port.Delay(kReplyPollMs);
     app_.host.DoEvents();
-    app_.port.Comm1_OnComm();  // takes what waits on the line into ReplyBuffer
-    if (!s.ReplyBuffer.empty()) {
-      int reply = static_cast<unsigned char>(s.ReplyBuffer[0]);
-      s.ReplyBuffer.clear();
-      return reply;
-    }
+    app_.port.Comm1_OnComm();  // takes what waits on the line into the reply buffer
+    const std::string received = app_.port.TakeReceived();
+    if (!received.empty()) return static_cast<unsigned char>(received[0]);
   }
   return 0;
 }

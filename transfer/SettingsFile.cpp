@@ -6,7 +6,6 @@
 #include <cmath>
 
 #include "cutter/SettingTokens.h"
-#include "link/Integers.h"
 #include "link/SettingLimits.h"
 #include "platform/Numbers.h"
 #include "startup/App.h"

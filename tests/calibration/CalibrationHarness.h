@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 
+#include "startup/ConnectDevice.h"
 #include "startup/ModelTable.h"
 #include "tests/setup/SetupTestSupport.h"
 #include "tests/support/AppFixture.h"

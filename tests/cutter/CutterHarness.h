@@ -1,6 +1,7 @@
 #pragma once
 // A program started on a cutter, with the cutter window shown as start-up shows it.
 #include "cutter/Dru71Set.h"
+#include "startup/ConnectDevice.h"
 #include "startup/ModelTable.h"
 #include "tests/support/SettingsWindowHarness.h"
 

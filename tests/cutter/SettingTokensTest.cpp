@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "cutter/SettingTokens.h"
-#include "startup/SharedState.h"
+#include "link/SharedState.h"
 
 namespace {
 

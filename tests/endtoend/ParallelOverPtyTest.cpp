@@ -12,6 +12,7 @@
 #include "penplotter/P870Set.h"
 #include "setup/Config.h"
 #include "startup/App.h"
+#include "startup/ConnectDevice.h"
 #include "startup/Main.h"
 #include "startup/ModelTable.h"
 #include "tests/support/LptStandIn.h"

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "link/Identify.h"
-#include "link/Integers.h"
 
 namespace taskhelm {
 namespace {
@@ -140,16 +139,6 @@ TEST(ParseDump, ValuesThatAreNotNumbersFailTheDump) {
     DeviceParameterArray p{};
     EXPECT_EQ(ParseDump(32, dump, p), expected) << dump;
   }
-}
-
-TEST(StoreRounded, RoundsHalvesToEvenAndSaturates) {
-  EXPECT_EQ(ToInteger(12.5), 12);
-  EXPECT_EQ(ToInteger(13.5), 14);
-  EXPECT_EQ(ToInteger(-2.5), -2);
-  EXPECT_EQ(ToInteger(1e30), 32767);
-  EXPECT_EQ(ToInteger(-1e30), -32768);
-  EXPECT_EQ(ToLong(838000.4), 838000);
-  EXPECT_EQ(ToLong(1e12), 2147483647);
 }
 
 }  // namespace

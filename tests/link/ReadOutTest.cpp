@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "link/Identify.h"
-#include "setup/Config.h"
 #include "tests/support/AppFixture.h"
 
 namespace taskhelm {
@@ -146,28 +145,29 @@ struct VerifyCase {
   int16_t expected;
   bool result;
   const char* box;  // nullptr: none
-  int presentChk;
+  bool present;     // what the Setup window's present box will show
 };
 
 TEST(VerifyModel, ComparesAndReports) {
   const VerifyCase cases[] = {
-      {32, {}, 32, true, nullptr, 1},
-      {32, 46, 32, true, nullptr, 1},
-      {36, 47, 47, false, "Wrong Quorvane Model.", 1},  // 47 answers as a 36
-      {32, {}, 36, false, "Wrong Quorvane Model.\r\nPlease try Kelvaro R/V ", 1},
-      {32, 20, 32, false, "Wrong Quorvane Model.\r\nPlease try ", 1},
-      {39, {}, 32, false, "Wrong Quorvane Model.", 1},  // above 32: no suggestion line
+      {32, {}, 32, true, nullptr, true},
+      {32, 46, 32, true, nullptr, true},
+      {36, 47, 47, false, "Wrong Quorvane Model.", true},  // 47 answers as a 36
+      {32, {}, 36, false, "Wrong Quorvane Model.\r\nPlease try Kelvaro R/V ", true},
+      {32, 20, 32, false, "Wrong Quorvane Model.\r\nPlease try ", true},
+      {39, {}, 32, false, "Wrong Quorvane Model.", true},  // above 32: no suggestion line
       // Answers that name no model at all.
-      {32, -1, 32, false, "Wrong Quorvane Model.", 1},
-      {32, 44, 32, false, "Wrong Quorvane Model.", 1},
-      {32, 70000, 32, false, "Wrong Quorvane Model.", 1},
+      {32, -1, 32, false, "Wrong Quorvane Model.", true},
+      {32, 44, 32, false, "Wrong Quorvane Model.", true},
+      {32, 70000, 32, false, "Wrong Quorvane Model.", true},
   };
   for (const VerifyCase& c : cases) {
     AppFixture f(c.deviceModel, c.deviceId);
     f.s.PlotterPresent = !c.result;
+    f.s.PresentChecked = !c.present;
     EXPECT_EQ(VerifyModel(f.app, c.expected), c.result) << c.deviceModel;
     EXPECT_EQ(f.s.PlotterPresent, c.result);
-    EXPECT_EQ(f.app.Window<Config>().PresentChk.Value(), c.presentChk);
+    EXPECT_EQ(f.s.PresentChecked, c.present);
     if (c.box) {
       ASSERT_EQ(f.host.boxes.size(), 1u);
       EXPECT_EQ(f.host.boxes[0].text, c.box);
@@ -184,7 +184,7 @@ TEST(VerifyModel, SilenceOnlyClearsPresence) {
   f.s.ReportErrors = false;
   EXPECT_FALSE(VerifyModel(f.app, 32));
   EXPECT_FALSE(f.s.PlotterPresent);
-  EXPECT_EQ(f.app.Window<Config>().PresentChk.Value(), 0);
+  EXPECT_FALSE(f.s.PresentChecked);
   EXPECT_TRUE(f.host.boxes.empty());
 }
 

@@ -41,6 +41,25 @@ TEST(SerialPath, ReplyInTwoPiecesIsOneReply) {
   EXPECT_EQ(Ask(f, "!IC@"), "32\r");
 }
 
+// What the receive event takes from the line stays in the port layer's buffer until a caller
+// takes it (the echo test, the firmware ACK wait) or the next query starts afresh.
+TEST(SerialPath, TheReceiveEventKeepsWhatArrivesUntilItIsTaken) {
+  AppFixture f;
+  ASSERT_TRUE(f.app.port.OpenSerialPort("COM1"));
+  ASSERT_TRUE(f.app.port.SendSerial("!IC@", 3000));
+  f.app.port.Delay(100);
+  f.app.port.Comm1_OnComm();
+  EXPECT_EQ(f.app.port.TakeReceived(), "32\r");
+  EXPECT_EQ(f.app.port.TakeReceived(), "");
+
+  ASSERT_TRUE(f.app.port.SendSerial("!IC@", 3000));
+  f.app.port.Delay(100);
+  f.app.port.Comm1_OnComm();
+  f.app.port.DiscardReceived();
+  EXPECT_EQ(f.app.port.TakeReceived(), "");
+  EXPECT_EQ(Ask(f, "!IC@"), "32\r");  // a leftover never leads the next reply
+}
+
 struct SilentCase {
   bool reportErrors;
   size_t boxes;

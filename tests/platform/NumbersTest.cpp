@@ -51,6 +51,16 @@ TEST(RoundHalfEven, ValuesBeyondTheRangeAreClampedNotUndefined) {
   EXPECT_EQ(RoundHalfEven(std::nan("")), 0);
 }
 
+TEST(StoreRounded, RoundsHalvesToEvenAndSaturates) {
+  EXPECT_EQ(platform::ToInteger(12.5), 12);
+  EXPECT_EQ(platform::ToInteger(13.5), 14);
+  EXPECT_EQ(platform::ToInteger(-2.5), -2);
+  EXPECT_EQ(platform::ToInteger(1e30), 32767);
+  EXPECT_EQ(platform::ToInteger(-1e30), -32768);
+  EXPECT_EQ(platform::ToLong(838000.4), 838000);
+  EXPECT_EQ(platform::ToLong(1e12), 2147483647);
+}
+
 struct FormatCase {
   double value;
   std::string pattern;

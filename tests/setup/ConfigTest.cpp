@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "link/Identify.h"
 #include "setup/Config.h"
 #include "setup/Splash.h"
 #include "startup/Main.h"
@@ -145,6 +146,35 @@ TEST(ConfigLpt, PresentBoxEnablesThemForAnyEntryButTheUnselectableOne) {
   c.PresentChk.SetValue(0);
   c.PresentChk.SetValue(1);
   EXPECT_FALSE(AnyLptEnabled(c));
+}
+
+// The model check leaves its answer in the present flag; the window shows it when it loads after
+// the check and when a window loaded before is shown again, with the port options following.
+TEST(ConfigPresent, TheBoxShowsWhatTheModelCheckFound) {
+  struct Row {
+    bool loadedBefore;
+    bool silent;
+    int box;
+  };
+  const Row rows[] = {{false, true, 0}, {false, false, 1}, {true, true, 0}, {true, false, 1}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(testing::Message() << row.loadedBefore << row.silent);
+    AppFixture f(33);
+    if (row.loadedBefore) {
+      f.app.Window<Config>().PresentChk.SetValue(1 - row.box);
+      EXPECT_EQ(f.s.PresentChecked, row.box == 0);
+    }
+    f.device.faults.silent = row.silent;
+    taskhelm::VerifyModel(f.app, 33);
+    int shownBox = -1;
+    bool comEnabled = false;
+    ShowModal<Config>(f, [&](Config& c) {
+      shownBox = c.PresentChk.Value();
+      comEnabled = c.Com1.Enabled();
+    });
+    EXPECT_EQ(shownBox, row.box);
+    EXPECT_EQ(comEnabled, row.box == 1);
+  }
 }
 
 TEST(ConfigPorts, OptionClicksSetThePendingPort) {

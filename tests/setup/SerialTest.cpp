@@ -3,7 +3,7 @@
 
 #include "setup/PortTest.h"
 #include "setup/Serial.h"
-#include "setup/SerialSteps.h"
+#include "texts/SerialSteps.h"
 #include "tests/setup/SetupTestSupport.h"
 
 namespace {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "link/SettingLimits.h"
+#include "startup/ConnectDevice.h"
 #include "startup/ModelTable.h"
 #include "tests/support/AppFixture.h"
 

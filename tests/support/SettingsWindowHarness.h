@@ -9,6 +9,7 @@
 #include <string>
 
 #include "cutter/SettingsWindow.h"
+#include "startup/ConnectDevice.h"
 #include "startup/ModelTable.h"
 #include "startup/ModelWindows.h"
 #include "tests/support/AppFixture.h"

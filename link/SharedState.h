@@ -29,16 +29,13 @@ struct SharedState {
   bool FlashMode = false;
   bool SendingFile = false;
   bool AbortRequested = false;
-  std::string ReplyBuffer;
-  std::string ReplyTerminator = "\r";
-  bool ReplyComplete = false;
   int16_t LptOpenResult = 0;
   int32_t LptWriteResult = 0;
   std::string LptBuffer;
   PortTimeoutRecord PortTimeouts;
   std::string PendingPortName;
   std::string PendingLptName;
-  bool PresentChecked = false;
+  bool PresentChecked = true;  // the Setup window's "Plotter Present", also set by the model check
   int16_t PortTestMode = 0;
 
   // Identification and model.
