@@ -14,10 +14,18 @@ using Q = ModelQuirk;
 using F = ModelFamily;
 constexpr int16_t K = kKeep;
 
-// The pen plotters share their factory values but for the panel's Y size.
-constexpr ModelDefaults PenDefaults(int32_t panelY) {
-  return {10, 175, 46000, panelY, 20, K, K, K, 1, 30, K, K, K};
+// The pen plotters differ by the panel's Y size and by the mark sensor, which comes with a lower
+// force ceiling.
+enum class PenSensor { Marks, GapOnly };
+constexpr ModelRow PenRow(int16_t code, const char* name, const char* caption, int32_t panelMaxY,
+                          PenSensor sensor) {
+  const bool marks = sensor == PenSensor::Marks;
+  return {code, name, F::PenPlotter, marks ? Q::MarkSensor | Q::SendsPlotFiles : Q::SendsPlotFiles,
+          {}, 46000, panelMaxY, 30, {}, int16_t(marks ? 275 : 0), 100,
+          {10, 175, 46000, panelMaxY, 20, K, K, K, 1, 30, K, K, K},
+          kPlotterWording, caption, nullptr, nullptr, kRestart};
 }
+
 // The narrow cutters: force pair, panel, acceleration, blade offset, overcut, minimum angle.
 constexpr ModelDefaults NarrowDefaults(int16_t forceMin, int16_t forceMax, int32_t panelX,
                                        int32_t panelY, int16_t accel, int16_t bladeOffset,
@@ -36,14 +44,8 @@ constexpr std::array<ModelRow, 10> kModelRows{{
      {10, 200, 838000, kFromWidth, K, K, K, K, K, K, 30000, 0, K},
      kCutterWording, "Kelvaro R/V Taskhelm", "Send Settings to the cutter", "Rvkh.hlp",
      "Kelvaro R/V "},
-    {33, "Plotter 870 Kr ", F::PenPlotter, Q::MarkSensor | Q::SendsPlotFiles,
-     {},
-     46000, 72000, 30, {}, 275, 100, PenDefaults(72000),
-     kPlotterWording, "Plotter 870 Kr Taskhelm", nullptr, nullptr, kRestart},
-    {34, "Plotter 36 Kr ", F::PenPlotter, Q::SendsPlotFiles,
-     {},
-     46000, 72000, 30, {}, 0, 100, PenDefaults(72000),
-     kPlotterWording, "Plotter 36 Kr Taskhelm", nullptr, nullptr, kRestart},
+    PenRow(33, "Plotter 870 Kr ", "Plotter 870 Kr Taskhelm", 72000, PenSensor::Marks),
+    PenRow(34, "Plotter 36 Kr ", "Plotter 36 Kr Taskhelm", 72000, PenSensor::GapOnly),
     {35, "MarveskK Plotter/Cutter ", F::RollFeed,
      Q::RollFeedCutout | Q::FourCarriageValues | Q::SendsPlotFiles,
      {53},
@@ -61,14 +63,8 @@ constexpr std::array<ModelRow, 10> kModelRows{{
      17500, 23500, 20, {}, 2000, 60, NarrowDefaults(40, 700, 17500, 23500, 5, 47, 20),
      kCutterWording, "Quorvane 520 Taskhelm", "Send Settings to Quorvane 520", "ruvmkh.hlp",
      "Quorvane 520 "},
-    {40, "Plotter 870 KrV ", F::PenPlotter, Q::MarkSensor | Q::SendsPlotFiles,
-     {},
-     46000, 86000, 30, {}, 275, 100, PenDefaults(86000),
-     kPlotterWording, "Plotter 870 KrV Taskhelm", nullptr, nullptr, kRestart},
-    {41, "Plotter 36 KrV ", F::PenPlotter, Q::SendsPlotFiles,
-     {},
-     46000, 86000, 30, {}, 0, 100, PenDefaults(86000),
-     kPlotterWording, "Plotter 36 KrV Taskhelm", nullptr, nullptr, kRestart},
+    PenRow(40, "Plotter 870 KrV ", "Plotter 870 KrV Taskhelm", 86000, PenSensor::Marks),
+    PenRow(41, "Plotter 36 KrV ", "Plotter 36 KrV Taskhelm", 86000, PenSensor::GapOnly),
     {42, "Quorvane 555LJ", F::Cutter, Q::NarrowCutter,
      {},
      18250, 30250, 28, {}, 2000, 100, NarrowDefaults(10, 2000, 18250, 30250, 5, 94, 40),
