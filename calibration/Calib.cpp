@@ -5,6 +5,7 @@
 #include "calibration/CarrCalib.h"
 #include "calibration/SensorCal.h"
 #include "link/Identify.h"
+#include "link/Models.h"
 #include "platform/Numbers.h"
 #include "setup/StatusHints.h"
 #include "setup/modeForm.h"
@@ -21,21 +22,14 @@ using forms::ShowMode;
 namespace {
 
 constexpr int kSettleMs = 1000;  // the device takes in a factor or starts the plot
-constexpr int16_t kTangentialId = 50;
 constexpr const char* kSetHint = "Set calibration with measured lengths.  ";
 constexpr const char* kResetHint = "Reset calibration to factory default.";
 
 // These lines keep one pair of factors: the factory buttons act on the user's.
-bool OnePairOfFactors(int16_t model) {
-  switch (model) {
-    case 32: case 33: case 34: case 35: case 36: case 39: case 40: case 41: case 42: case 47:
-      return true;
-    default: return false;
-  }
-}
+bool OnePairOfFactors(int16_t model) { return FindModel(model) != nullptr; }
 
 // The short test box of the narrow cutters.
-bool ShortTestBox(int16_t model) { return model == 36 || model == 39 || model == 42 || model == 47; }
+bool ShortTestBox(int16_t model) { return HasQuirk(model, ModelQuirk::NarrowCutter); }
 
 }  // namespace
 
@@ -105,7 +99,7 @@ void Calib::Calib_Load() {
                                                                    &CarriageCal, &ModeSwitchButton})
     c->SetVisible(false);
   app_.SetPointer(Pointer::Default);
-  btnSensorCal.SetVisible(s.DeviceId == kTangentialId);
+  btnSensorCal.SetVisible(IsTangentialKnife(s.DeviceId));
 }
 
 void Calib::ShowTargets() {
@@ -214,7 +208,8 @@ void Calib::SetCal_Click(int index) {
 }
 
 void Calib::ResetCal_Click(int index) {
-  const bool factory = index == 1 && app_.s.ModelCode != 32;
+  const bool factory =
+      index == 1 && !HasQuirk(app_.s.ModelCode, ModelQuirk::FactoryIsUserCalibration);
   SendAndReadBack(factory ? "!FC@" : "!MC@", index);
 }
 

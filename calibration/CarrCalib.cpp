@@ -5,6 +5,7 @@
 #include <string>
 
 #include "link/Identify.h"
+#include "link/Models.h"
 #include "link/ReplyList.h"
 #include "platform/Numbers.h"
 #include "startup/App.h"
@@ -24,9 +25,7 @@ constexpr int32_t kRestoreTimeoutMs = 120000;
 constexpr int32_t kReplyLength = 25;  // parallel port
 constexpr int kSettleMs = 1000;
 
-bool FourCarriageValues(int16_t model) {
-  return model == 32 || model == 35 || model == 36 || model == 47;
-}
+bool FourCarriageValues(int16_t model) { return HasQuirk(model, ModelQuirk::FourCarriageValues); }
 
 std::string Whole(double value) { return std::to_string(platform::RoundHalfEven(value)); }
 

@@ -2,6 +2,7 @@
 #include "calibration/FilterForm.h"
 
 #include "link/Identify.h"
+#include "link/Models.h"
 #include "platform/Numbers.h"
 #include "setup/StatusHints.h"
 #include "startup/App.h"
@@ -44,7 +45,7 @@ void FilterForm::FilterForm_Load() {
   FilterEnable.SetValue(app_.s.FilterSetting != 0 ? 1 : 0);
   ShowHint(app_, StatusBar, kWindowHint);
   // This cutter filters always.
-  if (app_.s.ModelCode == 39) {
+  if (HasQuirk(app_.s.ModelCode, ModelQuirk::AlwaysFilters)) {
     FilterEnable.SetEnabled(false);
     ShowHint(app_, StatusBar, kOnHint);
   }

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "cutter/FieldCouplings.h"
+#include "link/SettingLimits.h"
 #include "startup/App.h"
 
 namespace taskhelm {
@@ -10,16 +11,12 @@ namespace {
 
 // ---- bounds -------------------------------------------------------------------------------
 
-// The 36, 39, 42 and 47 cutters take a maximum force up to 2000 g.
-int64_t MaxForceHigh(const SharedState& s) {
-  switch (s.ModelCode) {
-    case 36: case 39: case 42: case 47: return 2000;
-    default: return s.ForceLimitHigh;
-  }
+int64_t CutBlankLow(const SharedState& s) {
+  return s.TagboardOn != 0 ? kTagboardLengthRange.low : kPounceLengthRange.low;
 }
-int64_t OffsetHigh(const SharedState& s) { return s.ModelCode == 39 ? 60 : 100; }
-int64_t CutBlankLow(const SharedState& s) { return s.TagboardOn != 0 ? 50 : 40; }
-int64_t CutBlankHigh(const SharedState& s) { return s.TagboardOn != 0 ? 5000 : 4000; }
+int64_t CutBlankHigh(const SharedState& s) {
+  return s.TagboardOn != 0 ? kTagboardLengthRange.high : kPounceLengthRange.high;
+}
 
 // ---- cut and blank lengths ----------------------------------------------------------------
 
@@ -88,26 +85,30 @@ using S = SharedState;
 const std::array<FieldSpec, 17> kCutterFields{{
     {.box = "Accel", .label = "AccelLabel", .caption = "(g's)",
      .spin = "AccelSpin", .setting = &S::AccelSetting,
-     .low = 1, .high = 20, .reader = Reader::Regional, .english = kAccel, .metric = kAccel,
+     .low = kAccelRange.low, .high = kAccelRange.high,
+     .reader = Reader::Regional, .english = kAccel, .metric = kAccel,
      .hint = "How quickly the blade will reach full speed when starting a cut line.",
      .next = {"XScale"}},
     kXScaleRow,
     {.box = "YScale", .label = "ScaleYLab", .caption = "Y-Axis (%)",
      .spin = "ScaleYSpin", .setting = &S::ScaleY,
-     .low = 1, .high = 999, .reader = Reader::Plain, .english = kPlain, .metric = kPlain,
+     .low = kScaleRange.low, .high = kScaleRange.high,
+     .reader = Reader::Plain, .english = kPlain, .metric = kPlain,
      .hint = "Scale plot file from 1% to 999%.", .next = {"UpDelay"}},
     {.box = "UpDelay", .label = "UpDelLabel", .caption = "Up     (ms)",
      .spin = "UpDelaySpin", .setting = &S::PenUpDelay,
-     .low = 0, .high = 250, .reader = Reader::Plain, .english = kPlain, .metric = kPlain,
+     .low = kPenDelayRange.low, .high = kPenDelayRange.high,
+     .reader = Reader::Plain, .english = kPlain, .metric = kPlain,
      .hint = "Delay after lifting the blade.", .next = {"DnDelay"}},
     {.box = "DnDelay", .label = "DownDelLab", .caption = "Down   (ms)",
      .spin = "DnDelaySpin", .setting = &S::PenDownDelay,
-     .low = 0, .high = 250, .reader = Reader::Plain, .english = kPlain, .metric = kPlain,
+     .low = kPenDelayRange.low, .high = kPenDelayRange.high,
+     .reader = Reader::Plain, .english = kPlain, .metric = kPlain,
      .hint = "Delay after lowering the blade.", .next = {"LoForce"}},
     kLoForceRow,
     {.box = "HiForce", .label = "HiForceLab", .caption = "Max (grams)",
      .spin = "HiForceSpin", .setting = &S::ForceMax,
-     .low = ForceLow, .high = MaxForceHigh, .reader = Reader::Plain, .english = kPlain,
+     .low = ForceLow, .high = ForceMaxHigh, .reader = Reader::Plain, .english = kPlain,
      .metric = kPlain, .hint = "Maximum limit of the force knob.", .next = {"PanelX"},
      .afterStore = ForceMaxCoupling, .spinDown = HiForceSpinDown},
     {.box = "PanelX", .label = "PanelXLab", .caption = "X-Axis (in)",
@@ -129,18 +130,21 @@ const std::array<FieldSpec, 17> kCutterFields{{
      .spinDown = LoopSizeSpinDown, .spinUp = LoopSizeSpinUp, .units = UnitSwitch::ConvertText},
     {.box = "Offset", .label = "OffsetLab", .caption = "Blade Offset (mils)",
      .spin = "OffsetSpin", .setting = &S::BladeOffset,
-     .low = 0, .high = OffsetHigh, .reader = Reader::Plain, .english = kPlain, .metric = kPlain,
+     .low = 0, .high = BladeOffsetHigh,
+     .reader = Reader::Plain, .english = kPlain, .metric = kPlain,
      .hint = "Center to tip distance (Get from blade package).", .next = {"Overcut"},
      .afterStore = OffsetCoupling},
     {.box = "Overcut", .label = "OvercutLab", .caption = "Overcut (mils)",
      .spin = "OvercutSpin",
-     .setting = &S::OvercutSetting, .low = 0, .high = 100, .reader = Reader::Plain,
+     .setting = &S::OvercutSetting, .low = kOvercutRange.low, .high = kOvercutRange.high,
+     .reader = Reader::Plain,
      .english = kPlain, .metric = kPlain,
      .hint = "Distance blade travels past end of segment before being lifted.",
      .next = {"MinAng"}},
     {.box = "MinAng", .label = "MinAngLab", .caption = "Minimum Angle (deg)",
      .spin = "MinAngSpin", .setting = &S::MinAngle,
-     .low = 0, .high = 180, .reader = Reader::Plain, .english = kPlain, .metric = kPlain,
+     .low = kMinAngleRange.low, .high = kMinAngleRange.high,
+     .reader = Reader::Plain, .english = kPlain, .metric = kPlain,
      .hint = "Offset is ignored for turns less than this.", .next = {"SendSettingTemp"}},
     {.box = "CutLength", .label = "CutLengthLab", .caption = "Cut (mils)",
      .spin = "CutLengthSpin", .setting = CutTarget,

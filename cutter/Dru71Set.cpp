@@ -1,6 +1,7 @@
 #include "cutter/Dru71Set.h"
 
 #include "calibration/Openers.h"
+#include "link/Models.h"
 #include "servo/Openers.h"
 #include "setup/StatusHints.h"
 #include "startup/App.h"
@@ -22,26 +23,6 @@ const SettingsWindowRules kCutterRules{
     .bladeHolderReplyLength = 2,
     .tractorQuestion = TractorQuestion::Ask,
 };
-
-// Caption and send label of each cutter line.
-struct CutterLine {
-  int16_t code;
-  const char* caption;
-  const char* sendLabel;
-};
-constexpr CutterLine kCutterLines[] = {
-    {32, "Kelvaro R/V Taskhelm", "Send Settings to the cutter"},
-    {36, "Quorvane 530 Taskhelm", "Send Settings to Quorvane 530"},
-    {39, "Quorvane 520 Taskhelm", "Send Settings to Quorvane 520"},
-    {42, " Quorvane 555LJ Taskhelm", "Send Settings to Quorvane 555LJ"},
-    {47, "Quorvane 530 Taskhelm", "Send Settings to Quorvane 530"},
-};
-
-const CutterLine* FindLine(int16_t code) {
-  for (const CutterLine& line : kCutterLines)
-    if (line.code == code) return &line;
-  return nullptr;
-}
 
 }  // namespace
 
@@ -78,7 +59,8 @@ Dru71Set::Dru71Set(App& app)
              {&LoopEnable, "Automatically create a service loop of media when cutting a sign."},
              {&TanEnable, "Enable or disable tangential cutting."}});
   auto pounceHint = [this] {
-    Hint(this->app.s.ModelCode == 32 ? "Turn on Pounce Mode.  Follow instructions in your user guide."
+    Hint(HasQuirk(this->app.s.ModelCode, ModelQuirk::CutterFeatures)
+             ? "Turn on Pounce Mode.  Follow instructions in your user guide."
                                : "Turn on Pounce Mode.  Follow instructions in your pounce kit.");
   };
   PounceEnable.GotFocus = pounceHint;
@@ -99,12 +81,8 @@ std::span<const UnitLabelRow> Dru71Set::UnitLabels() const {
 }
 
 std::string Dru71Set::HelpFileName() const {
-  switch (app.s.ModelCode) {
-    case 32: return "Rvkh.hlp";
-    case 39: return "ruvmkh.hlp";
-    case 36: case 42: case 47: return "530kh.hlp";
-    default: return "drukh.hlp";
-  }
+  const ModelRow* row = FindModel(app.s.ModelCode);
+  return row && row->helpFile ? row->helpFile : "drukh.hlp";
 }
 
 void Dru71Set::Form_Load() {
@@ -127,14 +105,13 @@ void Dru71Set::Form_Activate() {
   SetEnabled({&HiForce, &HiForceSpin, &LoForce, &LoForceSpin}, true);
 
   const int16_t model = app.s.ModelCode;
-  if (const CutterLine* line = FindLine(model)) {
-    const bool variant510 = model == 32 && (app.s.DeviceId == 46 || app.s.DeviceId == 54);
-    SetCaption(app.T(variant510 ? "Quorvane 510 Taskhelm" : line->caption));
-    SendSettingLab.SetCaption(app.T(line->sendLabel));
-    const bool features = model == 32;
+  if (FamilyOf(model) == ModelFamily::Cutter) {
+    SetCaption(app.T(ModelCaption(model, app.s.DeviceId)));
+    SendSettingLab.SetCaption(app.T(FindModel(model)->sendLabel));
+    const bool features = HasQuirk(model, ModelQuirk::CutterFeatures);
     Frame3D9.SetVisible(features);
     Frame3D10.SetVisible(features);
-    Frame1.SetVisible(features && app.s.DeviceId == 50);
+    Frame1.SetVisible(features && IsTangentialKnife(app.s.DeviceId));
     if (features) {
       SetVisible({&CutLengthLab, &CutLength, &CutLengthSpin, &BlankLengthLab, &BlankLength,
                   &BlankLengthSpin},

@@ -1,6 +1,7 @@
 // Showing the settings in the cutter window.
 #include "calibration/CornerForm.h"
 #include "cutter/Dru71Set.h"
+#include "link/Models.h"
 #include "setup/DefLangForm.h"
 #include "startup/App.h"
 
@@ -47,7 +48,7 @@ void Dru71Set::ShowParam() {
   fields_["BlankLength"].ShowValue(lengths.blank, "");
   for (const char* box : {"XScale", "YScale"}) fields_[box].Show();
 
-  if (s.DeviceId == 50) {
+  if (IsTangentialKnife(s.DeviceId)) {
     TanEnable.SetValue(s.TangentialEnable != 0 ? 1 : 0);
     fields_["TanLength"].Show();
     fields_["TanForce"].Show();

@@ -1,6 +1,7 @@
 // The check-box settings of the cutter window: tag-board cutout, pounce, automatic loop and the
 // tangential knife.
 #include "cutter/Dru71Set.h"
+#include "link/Models.h"
 #include "startup/App.h"
 
 namespace taskhelm {
@@ -15,7 +16,7 @@ void Dru71Set::CutAndBlankEnable() {
 
 void Dru71Set::CutEnable_Click() {
   SharedState& s = app.s;
-  if (s.ModelCode == 32) {
+  if (HasQuirk(s.ModelCode, ModelQuirk::CutterFeatures)) {
     if (CutEnable.Value() == 1) {
       if (s.TagboardOn == 0)
         app.MsgBox(app.T("For Tag Board Cutout set the maximum force to the upper limit."),
@@ -37,7 +38,7 @@ void Dru71Set::CutEnable_Click() {
 
 void Dru71Set::PounceEnable_Click() {
   SharedState& s = app.s;
-  if (s.ModelCode == 32) {
+  if (HasQuirk(s.ModelCode, ModelQuirk::CutterFeatures)) {
     if (PounceEnable.Value() == 1) {
       if (s.PounceOn == 0) {
         app.MsgBox(app.T("If you enable pouncing in your sign making software,") +

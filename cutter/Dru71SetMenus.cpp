@@ -1,6 +1,7 @@
 // The cutter window's own menu command and its key chords.
 #include "cutter/Dru71Set.h"
 #include "link/Identify.h"
+#include "link/Models.h"
 #include "startup/App.h"
 
 namespace taskhelm {
@@ -10,14 +11,13 @@ void Dru71Set::DsplyMotorVoltsCom_Click() {
   std::string reply;
   const bool answered = app.port.Query("!MV@", reply, 13, 2000, 3);
   std::string volts;
-  switch (app.s.ModelCode) {
-    case 32:
-      if (!answered) return;
-      volts = ReplyText(reply).substr(0, 2);
-      break;
-    // These cutters run on a fixed 24 V supply, whatever they answer.
-    case 36: case 39: case 42: case 47: volts = "24"; break;
-    default: return;
+  if (HasQuirk(app.s.ModelCode, ModelQuirk::CutterFeatures)) {
+    if (!answered) return;
+    volts = ReplyText(reply).substr(0, 2);
+  } else if (HasQuirk(app.s.ModelCode, ModelQuirk::NarrowCutter)) {
+    volts = "24";  // a fixed 24 V supply, whatever they answer
+  } else {
+    return;
   }
   const std::string title = app.T("Motor Voltage");
   app.MsgBox(title + " = " + volts, forms::MsgButtons::OK, forms::MsgIcon::None, title);

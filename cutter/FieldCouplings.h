@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "cutter/SettingsField.h"
+#include "link/SettingLimits.h"
 #include "link/SharedState.h"
 
 namespace taskhelm {
@@ -14,7 +15,7 @@ int64_t ForceLow(const SharedState& s);
 int64_t ForceHigh(const SharedState& s);
 int64_t PanelMaxX(const SharedState& s);
 int64_t PanelMaxY(const SharedState& s);
-inline constexpr int32_t kLoopMin = 1000, kLoopMax = 838000;
+inline constexpr int32_t kLoopMin = kLoopSizeRange.low, kLoopMax = kLoopSizeRange.high;
 
 // ---- views shared by the tables -------------------------------------------------------------
 //                                 mul  div  pattern  step  spin pattern
@@ -28,7 +29,7 @@ inline constexpr UnitView kTenthCm{1000, 2.54, "#0.0", 1, "##0.0"};
 inline constexpr UnitView kLengthMils{1, 1, "", 10, ""};
 inline constexpr UnitView kLengthMm{1, 0.0254, "#0.0", 10, ""};
 // The frame gap: up to an inch either way; in metric, millimetres to a tenth.
-inline constexpr int32_t kGapLimit = 1000;
+inline constexpr int32_t kGapLimit = kFrameGapRange.high;
 inline constexpr UnitView kGapMm{1000, 25.4, "#0.0", 1, "##0.0"};
 
 // ---- force pair -----------------------------------------------------------------------------
@@ -72,7 +73,7 @@ void LoopSizeSpinUp(SettingsField& f);
 inline constexpr FieldSpec kXScaleRow{
     .box = "XScale", .label = "ScaleXLab", .caption = "X-Axis (%)", .spin = "ScaleXSpin",
     .setting = &SharedState::ScaleX,
-    .low = 1, .high = 999, .reader = Reader::Plain, .english = kPlain, .metric = kPlain,
+    .low = kScaleRange.low, .high = kScaleRange.high, .reader = Reader::Plain, .english = kPlain, .metric = kPlain,
     .hint = "Scale plot file from 1% to 999%.", .next = {"YScale"}};
 inline constexpr FieldSpec kLoForceRow{
     .box = "LoForce", .label = "LoForceLab", .caption = "Min (grams)", .spin = "LoForceSpin",

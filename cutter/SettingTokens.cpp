@@ -1,8 +1,8 @@
 #include "cutter/SettingTokens.h"
 
+#include "link/Models.h"
 #include "link/SharedState.h"
 #include "platform/Numbers.h"
-#include "startup/ModelTable.h"
 
 namespace taskhelm {
 
@@ -81,7 +81,7 @@ void AddCutterFeatures(TokenLine& line, const SharedState& s, TokenTarget target
   line.AddBit("CO", s.TagboardOn)
       .Add("CL", s.CutLengthSetting, s.BlankLengthSetting)
       .Add("PL", s.PounceCutLength, s.PounceBlankLength);
-  if (s.DeviceId == 50)
+  if (IsTangentialKnife(s.DeviceId))
     line.AddBit("TE", s.TangentialEnable)
         .Add("TF", s.TangentialForce)
         .Add("TL", s.TangentialLength);
@@ -89,31 +89,23 @@ void AddCutterFeatures(TokenLine& line, const SharedState& s, TokenTarget target
 
 std::string CutterSettingsCommand(const SharedState& s, SendMode mode) {
   const bool permanent = mode == SendMode::Permanent;
-  switch (s.ModelCode) {
-    case 32: {
-      TokenLine line = BeginSettings(s);
-      // The 32's temporary command leaves the panel size alone: only Permanent changes it.
-      if (permanent) AddPanelSize(line, s);
-      AddMotion(line, s);
-      AddBlade(line, s);
-      AddCutterFeatures(line, s, TokenTarget::Command);
-      if (!permanent) return line.Command(CommandEnd::Temporary);
-      line.Add("AS", s.CorneringMode);
-      return line.Command(CommandEnd::Permanent);
-    }
-    case 36:
-    case 39:
-    case 42:
-    case 47: {
-      TokenLine line = BeginSettings(s);
-      AddPanelSize(line, s);
-      AddMotion(line, s);
-      AddBlade(line, s);
-      // These cutters take "UD" joined to the last value.
-      return line.Command(permanent ? CommandEnd::PermanentJoined : CommandEnd::Temporary);
-    }
-    default: return {};
+  if (FamilyOf(s.ModelCode) != ModelFamily::Cutter) return {};
+  TokenLine line = BeginSettings(s);
+  if (HasQuirk(s.ModelCode, ModelQuirk::CutterFeatures)) {
+    // The temporary command leaves the panel size alone: only Permanent changes it.
+    if (permanent) AddPanelSize(line, s);
+    AddMotion(line, s);
+    AddBlade(line, s);
+    AddCutterFeatures(line, s, TokenTarget::Command);
+    if (!permanent) return line.Command(CommandEnd::Temporary);
+    line.Add("AS", s.CorneringMode);
+    return line.Command(CommandEnd::Permanent);
   }
+  AddPanelSize(line, s);
+  AddMotion(line, s);
+  AddBlade(line, s);
+  // The narrow cutters take "UD" joined to the last value.
+  return line.Command(permanent ? CommandEnd::PermanentJoined : CommandEnd::Temporary);
 }
 
 std::string KeypadSpeedCentimetres(int16_t inchesPerSecond) {
@@ -139,7 +131,7 @@ std::string RollFeedSettingsCommand(const SharedState& s, SendMode mode) {
   AddMotion(line, s);
   AddBlade(line, s);
   if (s.RollFeedOn != 0) line.Add("FG", s.FrameGap);
-  if (s.ModelCode == 35)
+  if (HasQuirk(s.ModelCode, ModelQuirk::RollFeedCutout))
     line.AddBit("CO", s.TagboardOn)
         .Add("CL", s.CutLengthSetting, s.BlankLengthSetting)
         .AddBit("AE", s.AutoLoopOn)

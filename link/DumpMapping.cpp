@@ -3,6 +3,7 @@
 
 #include "link/Identify.h"
 #include "link/LinkContext.h"
+#include "link/Models.h"
 #include "link/SettingLimits.h"
 #include "platform/Numbers.h"
 
@@ -37,7 +38,7 @@ void ApplyCommonSettings(LinkContext& app) {
 void ApplyCutterSettings(LinkContext& app) {
   SharedState& s = app.s;
   ApplyCommonSettings(app);
-  if (s.ModelCode == 39) return;  // its index 25 is the cornering mode
+  if (HasQuirk(s.ModelCode, ModelQuirk::CorneringInWidth)) return;
   s.CutterWidth = s.DumpParams[25];
   constexpr float kMilsPerInch = 1000;
   if (s.CutterWidth > 44 * kMilsPerInch)

@@ -42,7 +42,7 @@ bool IsDumpNumber(std::string_view text) {
 // The index of the dump's last value (the one before "_"), by model.
 int DumpLastIndex(int16_t model) {
   switch (FamilyOf(model)) {
-    case ModelFamily::Cutter: return model == 47 ? 0 : 25;
+    case ModelFamily::Cutter: return HasQuirk(model, ModelQuirk::NoCutterDump) ? 0 : 25;
     case ModelFamily::PenPlotter: return 17;
     case ModelFamily::RollFeed: return 23;
     case ModelFamily::None: break;
@@ -50,18 +50,6 @@ int DumpLastIndex(int16_t model) {
   return 0;
 }
 
-}  // namespace
-
-int16_t ModelFromDeviceId(int16_t raw) {
-  switch (raw) {
-    case 46: case 48: case 49: case 50: case 54: return 32;
-    case 47: return 36;
-    case 53: return 35;
-    default: return raw >= 0 && raw <= 42 ? raw : -1;
-  }
-}
-
-namespace {
 // Asks the device who it is: false when it did not answer. Sets DeviceId.
 bool QueryIdentification(LinkContext& app) {
   std::string reply;
@@ -118,19 +106,19 @@ bool ReadDeviceSettings(LinkContext& app) {
   switch (FamilyOf(model)) {
     case ModelFamily::PenPlotter:
       ApplyPlotterSettings(app);
-      if (model == 33 || model == 40) {
+      if (HasMarkSensor(model)) {
         std::string r;
         if (app.port.Query(kReadFrameSkipCommand, r, 13, 2000, 4))
           app.s.MarkSkip = platform::ToInteger(Leading(r));
       }
       return true;
     case ModelFamily::Cutter:
-      if (model != 47) ApplyCutterSettings(app);
+      if (!HasQuirk(model, ModelQuirk::NoCutterDump)) ApplyCutterSettings(app);
       break;
     case ModelFamily::RollFeed: ApplyRollFeedSettings(app); break;
     case ModelFamily::None: break;
   }
-  if (app.s.DeviceId == 50) return ReadTdValues(app);
+  if (IsTangentialKnife(app.s.DeviceId)) return ReadTdValues(app);
   return true;
 }
 
@@ -177,14 +165,8 @@ bool VerifyModel(LinkContext& app, int16_t expected) {
 }
 
 std::string ModelSuggestion(int16_t model) {
-  switch (model) {
-    case 32: return "Kelvaro R/V ";
-    case 33: case 34: case 40: case 41: return "restarting the Taskhelm.";
-    case 35: return "MarveskK Plotter/Cutter ";
-    case 39: return "Quorvane 520 ";
-    case 42: return "Quorvane 555LJ";
-    default: return "";
-  }
+  const ModelRow* row = FindModel(model);
+  return row ? row->suggestion : "";
 }
 
 }  // namespace taskhelm

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "link/Models.h"
 #include "link/SharedState.h"
 
 namespace taskhelm {
@@ -13,8 +14,6 @@ class LinkContext;
 
 // Model code of the attached device, or -1 when there is no usable reply. Sets DeviceId.
 int16_t IdentifyDevice(LinkContext& app);
-// Maps a raw identification number to a model code (-1 when it names none).
-int16_t ModelFromDeviceId(int16_t raw);
 bool ReadDeviceSettings(LinkContext& app);
 // Parses a dump reply into the parameter array for the model: values beyond the model's count
 // keep what they held.

@@ -1,24 +1,95 @@
 #pragma once
-// The model codes the program knows: the name each shows in lists and messages, and its family.
+// One row per model code: everything the program decides by the model stands here, so a rule
+// that depends on the model is a column read rather than a comparison with a number.
+#include <array>
 #include <cstdint>
-#include <string>
 
 namespace taskhelm {
 
+// The family decides the settings window: the cutter, the pen-plotter or the roll-feed window.
 enum class ModelFamily { None, Cutter, PenPlotter, RollFeed };
 
-struct ModelProfile {
+// What a model does beyond its family.
+enum class ModelQuirk : uint32_t {
+  None = 0,
+  // Pounce, tag-board cutout and service loop in the window; the width it reports sets the panel.
+  CutterFeatures = 1u << 0,
+  // The narrow cutters: fixed 24 V supply, short test box, "UD" joined to the permanent command.
+  NarrowCutter = 1u << 1,
+  // The dump's width index holds the cornering mode.
+  CorneringInWidth = 1u << 2,
+  // The dump carries no cutter part.
+  NoCutterDump = 1u << 3,
+  // Registration-mark sensor and its mark-skip count; the others align by a gap only.
+  MarkSensor = 1u << 4,
+  // The carriage calibration has four values rather than two.
+  FourCarriageValues = 1u << 5,
+  // The factory calibration factors are the user's (a reset of either resets the user's pair).
+  FactoryIsUserCalibration = 1u << 6,
+  // The roll-feed line with tag-board cutout, service loop and both roll feeds, and its own
+  // wording; the window serves the base line without it.
+  RollFeedCutout = 1u << 7,
+  // The file browser offers plot files rather than cut files.
+  SendsPlotFiles = 1u << 8,
+  // The cutter filters always: its filter switch stays off.
+  AlwaysFilters = 1u << 9,
+};
+constexpr ModelQuirk operator|(ModelQuirk a, ModelQuirk b) {
+  return static_cast<ModelQuirk>(static_cast<uint32_t>(a) | static_cast<uint32_t>(b));
+}
+
+// A default left at the common value (or, for the flags, as it was).
+constexpr int16_t kKeep = INT16_MIN;
+// The panel's Y size comes from the cutter's width.
+constexpr int32_t kFromWidth = -1;
+
+struct ModelDefaults {
+  int16_t forceMin, forceMax;
+  int32_t panelX, panelY;
+  int16_t accel, bladeOffset, overcut, minAngle, cornering, keypadSpeed;
+  int32_t loopSize;
+  int16_t autoLoopOn, rollFeedOn;
+};
+
+struct ModelRow {
   int16_t code;
-  const char* name;  // name in lists and messages, with its trailing blank
+  const char* name;  // in lists and messages, with its trailing blank
   ModelFamily family;
+  ModelQuirk quirks;
+  std::array<int16_t, 5> variantIds;  // further identifications that name this model
+  // Limits: panel maxima, calibration box Y length, the identifications that lift the force
+  // limit to 500 g, the ceiling of the maximum force (0: the force limit), the blade offset's.
+  int32_t panelMaxX, panelMaxY;
+  int16_t ySizeInches;
+  std::array<int16_t, 3> heavyForceIds;
+  int16_t forceMaxHigh;
+  int16_t bladeOffsetHigh;
+  ModelDefaults defaults;
+  // Wording: the connection failure, the settings window's caption and send label, its help
+  // file, and what "Please try " names when a device of this code answers (empty: nothing).
+  const char* notConnected;
+  const char* caption;
+  const char* sendLabel;
+  const char* helpFile;
+  const char* suggestion;
 };
 
 // The row of a model code, or nullptr for codes the program has no row for.
-const ModelProfile* FindModel(int16_t code);
+const ModelRow* FindModel(int16_t code);
 ModelFamily FamilyOf(int16_t code);
-// The pen plotters that carry a registration-mark sensor (33, 40); 34 and 41 align by a gap only.
+bool HasQuirk(int16_t code, ModelQuirk quirk);
 bool HasMarkSensor(int16_t code);
-// The name in lists and messages ("Quorvane 510 " for the 32 variants 46 and 54).
-std::string ModelName(int16_t code, int16_t deviceId = 0);
+// Maps a raw identification number to a model code (-1 when it names none).
+int16_t ModelFromDeviceId(int16_t raw);
+// The identifications a model check accepts as themselves.
+std::array<int16_t, 10> AcceptedIdentifications();
+
+// The variants told apart by the identification rather than the model code.
+bool IsVariant510(int16_t code, int16_t deviceId);
+bool IsTangentialKnife(int16_t deviceId);
+// The name in lists and messages, the 510 variant's for its identifications.
+const char* ModelName(int16_t code, int16_t deviceId = 0);
+// The settings window's caption, the 510 variant's for its identifications.
+const char* ModelCaption(int16_t code, int16_t deviceId);
 
 }  // namespace taskhelm

@@ -10,39 +10,34 @@ namespace taskhelm {
 
 namespace {
 
-template <int Low, int High>
+template <SettingRange R>
 Bounds Fixed(const SharedState&) {
-  return {Low, High};
+  return {double(R.low), double(R.high)};
 }
 Bounds PanelX(const SharedState& s) { return {0, static_cast<double>(s.PanelMaxX)}; }
 Bounds PanelY(const SharedState& s) { return {0, static_cast<double>(s.PanelMaxY)}; }
 Bounds Force(const SharedState& s) { return {double(s.ForceLimitLow), double(s.ForceLimitHigh)}; }
 Bounds CutterForceMax(const SharedState& s) {
-  const int16_t m = s.ModelCode;
-  const bool heavy = m == 36 || m == 39 || m == 42 || m == 47;
-  return {double(s.ForceMin), heavy ? 2000.0 : double(s.ForceLimitHigh)};
+  return {double(s.ForceMin), double(ForceMaxHigh(s))};
 }
-// The light pen plotters: a lower force ceiling, and the sensor.
-bool LightPen(int16_t model) { return model == 33 || model == 40; }
-
 Bounds PenForceMax(const SharedState& s) {
-  return {double(s.ForceLimitLow), LightPen(s.ModelCode) ? 275.0 : double(s.ForceLimitHigh)};
+  return {double(s.ForceLimitLow), double(ForceMaxHigh(s))};
 }
-Bounds BladeOffset(const SharedState& s) { return {0, s.ModelCode == 39 ? 60.0 : 100.0}; }
+Bounds BladeOffset(const SharedState& s) { return {0, double(BladeOffsetHigh(s))}; }
 
 using S = SharedState;
 constexpr RuleKind B = RuleKind::Bounded;
 
 // dump index, field, rule, bounds
 constexpr std::array<SettingRule, 8> kFirstEight{{
-    {0, I(&S::HpglMode), B, Fixed<0, 1>},
+    {0, I(&S::HpglMode), B, Fixed<kHpglModeRange>},
     {1, L(&S::PanelSizeX), B, PanelX},
     {2, L(&S::PanelSizeY), B, PanelY},
-    {3, I(&S::ScaleX), B, Fixed<1, 999>},
-    {4, I(&S::ScaleY), B, Fixed<1, 999>},
-    {5, I(&S::PenUpDelay), B, Fixed<0, 250>},
-    {6, I(&S::PenDownDelay), B, Fixed<0, 250>},
-    {7, I(&S::AccelSetting), B, Fixed<1, 20>},
+    {3, I(&S::ScaleX), B, Fixed<kScaleRange>},
+    {4, I(&S::ScaleY), B, Fixed<kScaleRange>},
+    {5, I(&S::PenUpDelay), B, Fixed<kPenDelayRange>},
+    {6, I(&S::PenDownDelay), B, Fixed<kPenDelayRange>},
+    {7, I(&S::AccelSetting), B, Fixed<kAccelRange>},
 }};
 
 // The force pair and the blade: the rest of the common part of the cutters and the roll-feed.
@@ -50,40 +45,50 @@ constexpr std::array<SettingRule, 5> kBladeRows{{
     {8, I(&S::ForceMin), B, Force},
     {9, I(&S::ForceMax), B, CutterForceMax},
     {10, I(&S::BladeOffset), B, BladeOffset},
-    {11, I(&S::OvercutSetting), B, Fixed<0, 100>},
-    {12, I(&S::MinAngle), B, Fixed<0, 180>},
+    {11, I(&S::OvercutSetting), B, Fixed<kOvercutRange>},
+    {12, I(&S::MinAngle), B, Fixed<kMinAngleRange>},
 }};
 
 constexpr std::array<SettingRule, 8> kCutterRows{{
     {17, I(&S::AutoLoopOn), RuleKind::Flag},
-    {18, L(&S::LoopSizeSetting), B, Fixed<1000, 838000>},
+    {18, L(&S::LoopSizeSetting), B, Fixed<kLoopSizeRange>},
     {19, I(&S::PounceOn), RuleKind::Flag},
     {20, I(&S::TagboardOn), RuleKind::Flag},
-    {21, I(&S::CutLengthSetting), B, Fixed<50, 5000>},
-    {22, I(&S::BlankLengthSetting), B, Fixed<50, 5000>},
-    {23, I(&S::PounceCutLength), B, Fixed<40, 4000>},
-    {24, I(&S::PounceBlankLength), B, Fixed<40, 4000>},
+    {21, I(&S::CutLengthSetting), B, Fixed<kTagboardLengthRange>},
+    {22, I(&S::BlankLengthSetting), B, Fixed<kTagboardLengthRange>},
+    {23, I(&S::PounceCutLength), B, Fixed<kPounceLengthRange>},
+    {24, I(&S::PounceBlankLength), B, Fixed<kPounceLengthRange>},
 }};
-// The model 39 reports its cornering mode where the others report their width.
-constexpr SettingRule kCornering39{25, I(&S::CorneringMode), B, Fixed<1, 13>};
+// A model with the cornering mode where the others report their width.
+constexpr SettingRule kCorneringInWidth{25, I(&S::CorneringMode), B, Fixed<kCorneringRange>};
 
 constexpr std::array<SettingRule, 7> kRollFeedRows{{
     {17, I(&S::RollFeedOn), RuleKind::ZeroOne},
-    {18, I(&S::FrameGap), B, Fixed<-1000, 1000>},
+    {18, I(&S::FrameGap), B, Fixed<kFrameGapRange>},
     {19, I(&S::TagboardOn), RuleKind::Flag},
-    {20, I(&S::CutLengthSetting), B, Fixed<50, 5000>},
-    {21, I(&S::BlankLengthSetting), B, Fixed<50, 5000>},
+    {20, I(&S::CutLengthSetting), B, Fixed<kTagboardLengthRange>},
+    {21, I(&S::BlankLengthSetting), B, Fixed<kTagboardLengthRange>},
     {22, I(&S::AutoLoopOn), RuleKind::ZeroOne},
-    {23, L(&S::LoopSizeSetting), B, Fixed<1000, 838000>},
+    {23, L(&S::LoopSizeSetting), B, Fixed<kLoopSizeRange>},
 }};
 
 constexpr std::array<SettingRule, 3> kPenPlotterRows{{
     {9, I(&S::ForceMin), B, Force},
     {10, I(&S::ForceMax), B, PenForceMax},
-    {12, I(&S::FrameGap), B, Fixed<-1000, 1000>},
+    {12, I(&S::FrameGap), B, Fixed<kFrameGapRange>},
 }};
 
 }  // namespace
+
+int64_t ForceMaxHigh(const SharedState& s) {
+  const ModelRow* row = FindModel(s.ModelCode);
+  return row && row->forceMaxHigh != 0 ? row->forceMaxHigh : s.ForceLimitHigh;
+}
+
+int64_t BladeOffsetHigh(const SharedState& s) {
+  const ModelRow* row = FindModel(s.ModelCode);
+  return row ? row->bladeOffsetHigh : 100;
+}
 
 void Store(SharedState& s, Field field, double value) {
   if (field.integer) s.*field.integer = platform::ToInteger(value);
@@ -105,7 +110,7 @@ void ForEachRule(int16_t model, const std::function<void(const SettingRule&)>& a
       each(kFirstEight);
       each(kBladeRows);
       each(kCutterRows);
-      if (model == 39) apply(kCornering39);
+      if (HasQuirk(model, ModelQuirk::CorneringInWidth)) apply(kCorneringInWidth);
       return;
     case ModelFamily::RollFeed:
       each(kFirstEight);
@@ -127,7 +132,7 @@ int16_t KeypadSpeedFromCm(double cmPerSecond) {
 }
 
 int16_t SensorSwitch(int16_t model, double value) {
-  return LightPen(model) && value != 0 ? -1 : 0;
+  return HasMarkSensor(model) && value != 0 ? -1 : 0;
 }
 
 float Limited(const SharedState& s, const SettingRule& rule, float value) {

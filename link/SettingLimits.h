@@ -26,6 +26,23 @@ struct Bounds {
   double low, high;
 };
 
+// The fixed ranges of the settings record: the read-out, the settings files and the windows'
+// fields all hold values to these.
+struct SettingRange {
+  int32_t low, high;
+};
+inline constexpr SettingRange kHpglModeRange{0, 1};
+inline constexpr SettingRange kScaleRange{1, 999};
+inline constexpr SettingRange kPenDelayRange{0, 250};
+inline constexpr SettingRange kAccelRange{1, 20};
+inline constexpr SettingRange kOvercutRange{0, 100};
+inline constexpr SettingRange kMinAngleRange{0, 180};
+inline constexpr SettingRange kLoopSizeRange{1000, 838000};
+inline constexpr SettingRange kFrameGapRange{-1000, 1000};
+inline constexpr SettingRange kTagboardLengthRange{50, 5000};
+inline constexpr SettingRange kPounceLengthRange{40, 4000};
+inline constexpr SettingRange kCorneringRange{1, 13};
+
 // How one setting is kept in range: clamped to bounds, or made a flag (True = -1) or 0/1.
 enum class RuleKind { Bounded, Flag, ZeroOne };
 
@@ -40,6 +57,11 @@ struct SettingRule {
 // the first eight dump indices, then the family's own. The keypad speed, the pen plotters'
 // sensor, the width and the calibration factors are read out by rules of their own.
 void ForEachRule(int16_t model, const std::function<void(const SettingRule&)>& apply);
+
+// The ceilings the model row sets, in the form the field tables take bounds: the maximum
+// force's (the model's own, else the profile's force limit) and the blade offset's.
+int64_t ForceMaxHigh(const SharedState& s);
+int64_t BladeOffsetHigh(const SharedState& s);
 
 // The keypad speed a pen plotter reports in cm/s, as the record holds it (in/s).
 int16_t KeypadSpeedFromCm(double cmPerSecond);

@@ -35,15 +35,7 @@ void P870Set::ShowModelControls() {
   SetVisible({&SensorTestButton, &MarkAllButton, &Mark4thButton, &MarkNoneButton}, false);
   if (FamilyOf(model) != ModelFamily::PenPlotter) return;
 
-  const auto caption = [model]() -> const char* {
-    switch (model) {
-      case 33: return "Plotter 870 Kr Taskhelm";
-      case 40: return "Plotter 870 KrV Taskhelm";
-      case 34: return "Plotter 36 Kr Taskhelm";
-      default: return "Plotter 36 KrV Taskhelm";
-    }
-  };
-  SetCaption(app.T(caption()));
+  SetCaption(app.T(FindModel(model)->caption));
   OptionSeperator.SetVisible(true);
   OptionUpdateFlash.SetVisible(true);
   SpeedSpin.SetEnabled(false);

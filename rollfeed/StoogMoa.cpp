@@ -1,6 +1,7 @@
 #include "rollfeed/StoogMoa.h"
 
 #include "calibration/Openers.h"
+#include "link/Models.h"
 #include "setup/StatusHints.h"
 #include "startup/App.h"
 
@@ -23,7 +24,10 @@ const SettingsWindowRules kRollFeedRules{
     .unsentCalibration = UnsentCalibration::Refused,
 };
 
-constexpr int16_t kModel = 35;
+// The row of the line with tag-board cutout, or nullptr for the base line.
+const ModelRow* CutoutRow(int16_t model) {
+  return HasQuirk(model, ModelQuirk::RollFeedCutout) ? FindModel(model) : nullptr;
+}
 
 }  // namespace
 
@@ -69,8 +73,8 @@ std::string StoogMoa::SettingsCommand(SendMode mode) {
 }
 
 std::string StoogMoa::TemporaryPrompt() const {
-  return app.s.ModelCode == kModel ? T("Temporarily change Marvesk settings.")
-                                   : Wording.TempSendPrompt;
+  return HasQuirk(app.s.ModelCode, ModelQuirk::RollFeedCutout) ? T("Temporarily change Marvesk settings.")
+                                                          : Wording.TempSendPrompt;
 }
 
 std::span<const UnitLabelRow> StoogMoa::UnitLabels() const {
@@ -93,8 +97,8 @@ void StoogMoa::Form_Load() {
   ShowSettings();
   app.s.SettingsSent = false;
   helpFile_ = "marv5.hlp";
-  if (app.s.ModelCode == kModel) {
-    helpFile_ = "MarveskK.hlp";
+  if (const ModelRow* row = CutoutRow(app.s.ModelCode)) {
+    helpFile_ = row->helpFile;
     InitM_KStrings();
   } else {
     SetBaseModelTexts();
@@ -109,14 +113,14 @@ void StoogMoa::Form_Activate() {
   FlashUpdate.SetVisible(false);
   RollButton.SetCaption(T("Roll Feed"));
   SetVisible({&RollUnButton, &Frame2}, false);
-  if (app.s.ModelCode == kModel) {
-    SetCaption(T("MarveskK Plotter/Cutter Taskhelm"));
-    SendSettingLab.SetCaption(T("Send Settings to MarveskK "));
+  if (const ModelRow* row = CutoutRow(app.s.ModelCode)) {
+    SetCaption(T(row->caption));
+    SendSettingLab.SetCaption(T(row->sendLabel));
     OptSep1.SetVisible(true);
     FlashUpdate.SetVisible(true);
     RollButton.SetCaption(T("Paneled Roll Feed"));
     SetVisible({&RollUnButton, &Frame2}, true);
-    helpFile_ = "MarveskK.hlp";
+    helpFile_ = row->helpFile;
     InitM_KStrings();
     UpdateDisplay.SetVisible(true);
     DisplayFilter.SetVisible(true);

@@ -1,4 +1,5 @@
 // Showing the settings in the roll-feed window.
+#include "link/Models.h"
 #include "rollfeed/StoogMoa.h"
 #include "setup/DefLangForm.h"
 #include "startup/App.h"
@@ -25,7 +26,7 @@ void StoogMoa::ShowSettings() {
   for (const char* box : {"PanelX", "PanelY", "Gap", "CutLength", "BlankLength", "XScale",
                           "YScale"})
     fields_[box].Show();
-  if (s.ModelCode == 35) fields_["LoopSize"].Show();
+  if (HasQuirk(s.ModelCode, ModelQuirk::RollFeedCutout)) fields_["LoopSize"].Show();
 }
 
 }  // namespace taskhelm

@@ -2,6 +2,7 @@
 // tag-board cutout of the roll-feed window.
 #include <algorithm>
 
+#include "link/Models.h"
 #include "rollfeed/StoogMoa.h"
 #include "startup/App.h"
 
@@ -11,7 +12,6 @@ namespace {
 
 constexpr int32_t kPaneledMaxX = 46000;  // mils: the longest panel and service loop on a roll
 constexpr int32_t kLongestX = 838000;    // mils: unpaneled roll and sheet feed take the longest
-constexpr int16_t kModel = 35;
 
 }  // namespace
 
@@ -91,7 +91,7 @@ void StoogMoa::SelectFeedOption() {
 }
 
 void StoogMoa::CutEnable_Click() {
-  if (app.s.ModelCode == kModel) app.s.TagboardOn = CutEnable.Value() == 1 ? 1 : 0;
+  if (HasQuirk(app.s.ModelCode, ModelQuirk::RollFeedCutout)) app.s.TagboardOn = CutEnable.Value() == 1 ? 1 : 0;
   app.s.SettingsSent = false;
   EnableCutAndBlank();
 }
@@ -102,7 +102,7 @@ void StoogMoa::EnableCutAndBlank() {
 }
 
 void StoogMoa::CutEnable_Hint() {
-  if (app.s.ModelCode != kModel)
+  if (!HasQuirk(app.s.ModelCode, ModelQuirk::RollFeedCutout))
     Hint("Turn on Tag Board Cutout Mode.");
   else if (CutEnable.Value() == 1)
     Hint("To disable Tag Board Cutout, install a pen and click on 'Update Display'.");

@@ -1,7 +1,7 @@
-// The accepted identifications, the model profiles and the factory defaults.
+// The model row applied: accepted identifications, profile, factory values.
 #include "startup/ModelTable.h"
 
-#include <array>
+#include <algorithm>
 
 #include "platform/Numbers.h"
 #include "startup/App.h"
@@ -11,58 +11,8 @@ namespace taskhelm {
 
 namespace {
 
-constexpr const char* kCutterWording = "Green light Not ON or Cutter Not Connected to ";
-constexpr const char* kPlotterWording = "Green light Not ON or Plotter Not Connected to ";
-
-// The per-model profile: force limit high (and the identification that lifts it to 500 g),
-// panel maxima, calibration box Y length, wording of connection messages.
-struct ProfileRow {
-  int16_t code;
-  int16_t heavyForceId1, heavyForceId2, heavyForceId3;  // DeviceId values that allow 500 g
-  int32_t panelMaxX, panelMaxY;
-  int16_t ySizeInches;
-  const char* wording;
-};
-
-constexpr std::array<ProfileRow, 10> kProfiles{{
-    {32, 48, 50, 54, 838000, 72000, 20, kCutterWording},
-    {33, 0, 0, 0, 46000, 72000, 30, kPlotterWording},
-    {34, 0, 0, 0, 46000, 72000, 30, kPlotterWording},
-    {35, 53, 0, 0, 838000, 49300, 28, kCutterWording},
-    {36, 0, 0, 0, 18250, 30250, 28, kCutterWording},
-    {39, 0, 0, 0, 17500, 23500, 20, kCutterWording},
-    {40, 0, 0, 0, 46000, 86000, 30, kPlotterWording},
-    {41, 0, 0, 0, 46000, 86000, 30, kPlotterWording},
-    {42, 0, 0, 0, 18250, 30250, 28, kCutterWording},
-    {47, 0, 0, 0, 18250, 30250, 28, kCutterWording},
-}};
-
-// Factory values per model: force pair, panel size, and the further values that differ.
-struct DefaultsRow {
-  int16_t code;
-  int16_t forceMin, forceMax;
-  int32_t panelX, panelY;  // panelY -1: from the cutter's width
-  int16_t accel, bladeOffset, overcut, minAngle, cornering;  // -1: keep the common value
-};
-
-constexpr std::array<DefaultsRow, 10> kDefaults{{
-    {32, 10, 200, 838000, -1, -1, -1, -1, -1, -1},
-    {33, 10, 175, 46000, 72000, 20, -1, -1, -1, 1},
-    {34, 10, 175, 46000, 72000, 20, -1, -1, -1, 1},
-    {35, 10, 700, 46000, 39300, -1, -1, -1, -1, -1},
-    {36, 10, 700, 18250, 30250, 10, 94, 20, 15, 13},
-    {39, 40, 700, 17500, 23500, 5, 47, 20, 15, 13},
-    {40, 10, 175, 46000, 86000, 20, -1, -1, -1, 1},
-    {41, 10, 175, 46000, 86000, 20, -1, -1, -1, 1},
-    {42, 10, 2000, 18250, 30250, 5, 94, 40, 15, 13},
-    {47, 10, 700, 18250, 30250, 10, 94, 20, 15, 13},
-}};
-
-template <class Row, size_t N>
-const Row* FindRow(const std::array<Row, N>& rows, int16_t code) {
-  for (const Row& row : rows)
-    if (row.code == code) return &row;
-  return nullptr;
+void KeepOr(int16_t& setting, int16_t value) {
+  if (value != kKeep) setting = value;
 }
 
 void SetCommonDefaults(SharedState& s) {
@@ -90,64 +40,52 @@ void SetCommonDefaults(SharedState& s) {
 void InitModelTable(App& app) {
   auto& table = app.s.ModelIdTable;
   table.fill(0);
-  for (int16_t m : {32, 33, 34, 35, 36, 39, 40, 41, 42, 46}) table[static_cast<size_t>(m)] = m;
+  for (int16_t m : AcceptedIdentifications()) table[static_cast<size_t>(m)] = m;
 }
 
 void ApplyModelProfile(App& app) {
   SharedState& s = app.s;
   s.ForceLimitLow = 10;
   s.ForceLimitHigh = 400;
-  const ProfileRow* row = FindRow(kProfiles, s.ModelCode);
+  const ModelRow* row = FindModel(s.ModelCode);
   if (!row) return;
-  if (s.DeviceId != 0 &&
-      (s.DeviceId == row->heavyForceId1 || s.DeviceId == row->heavyForceId2 ||
-       s.DeviceId == row->heavyForceId3))
+  const auto& heavy = row->heavyForceIds;
+  if (s.DeviceId != 0 && std::ranges::find(heavy, s.DeviceId) != heavy.end())
     s.ForceLimitHigh = 500;
   s.PanelMaxX = row->panelMaxX;
   s.PanelMaxY = row->panelMaxY;
   s.YSizeInches = row->ySizeInches;
-  s.NotConnectedText = row->wording;
+  s.NotConnectedText = row->notConnected;
 }
 
 void SetModelDefaults(App& app) {
   SharedState& s = app.s;
   SetCommonDefaults(s);
-  const DefaultsRow* row = FindRow(kDefaults, s.ModelCode);
-  if (!row) return;
+  const ModelRow* model = FindModel(s.ModelCode);
+  if (!model) return;
+  const ModelDefaults& row = model->defaults;
   s.PenUpDelay = 0;
   s.PenDownDelay = 0;
-  s.ForceMin = row->forceMin;
-  s.ForceMax = row->forceMax;
-  s.PanelSizeX = row->panelX;
-  if (row->panelY >= 0) {
-    s.PanelSizeY = row->panelY;
+  s.ForceMin = row.forceMin;
+  s.ForceMax = row.forceMax;
+  s.PanelSizeX = row.panelX;
+  if (row.panelY != kFromWidth) {
+    s.PanelSizeY = row.panelY;
   } else if (s.CutterWidth != 0) {
     s.PanelSizeY = platform::ToLong(s.CutterWidth);
   } else {
     s.CutterWidth = 30000;  // first start: the width is not known yet, the panel keeps its size
   }
-  if (row->accel >= 0) s.AccelSetting = row->accel;
-  if (row->bladeOffset >= 0) s.BladeOffset = row->bladeOffset;
-  if (row->overcut >= 0) s.OvercutSetting = row->overcut;
-  if (row->minAngle >= 0) s.MinAngle = row->minAngle;
-  if (row->cornering >= 0) s.CorneringMode = row->cornering;
-  switch (s.ModelCode) {
-    case 32:
-      s.LoopSizeSetting = 30000;
-      s.TagboardOn = s.PounceOn = s.AutoLoopOn = 0;
-      break;
-    case 33: case 40: case 34: case 41:
-      s.KeypadSpeed = 30;
-      SelectDefaultMarkOption(app);
-      break;
-    case 35:
-      s.TagboardOn = 0;
-      s.RollFeedOn = 0;
-      break;
-    default:  // 36, 39, 42, 47
-      s.RollFeedOn = 0;
-      break;
-  }
+  KeepOr(s.AccelSetting, row.accel);
+  KeepOr(s.BladeOffset, row.bladeOffset);
+  KeepOr(s.OvercutSetting, row.overcut);
+  KeepOr(s.MinAngle, row.minAngle);
+  KeepOr(s.CorneringMode, row.cornering);
+  KeepOr(s.KeypadSpeed, row.keypadSpeed);
+  if (row.loopSize != kKeep) s.LoopSizeSetting = row.loopSize;
+  KeepOr(s.AutoLoopOn, row.autoLoopOn);
+  KeepOr(s.RollFeedOn, row.rollFeedOn);
+  if (model->family == ModelFamily::PenPlotter) SelectDefaultMarkOption(app);
 }
 
 }  // namespace taskhelm

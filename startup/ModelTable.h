@@ -1,6 +1,6 @@
 #pragma once
-// Every model-dependent constant beyond name and family: limits, defaults, accepted
-// identifications.
+// The model row applied to the shared state: the accepted identifications, the profile, the
+// factory values.
 #include "link/Models.h"
 
 namespace taskhelm {

@@ -9,37 +9,24 @@
 
 namespace taskhelm {
 
-bool HasModelWindow(int16_t model) {
-  switch (model) {
-    case 32: case 35: case 36: case 39: case 42: case 47: return true;
-    case 33: case 34: case 40: case 41: return true;
-    default: return false;
-  }
-}
+bool HasModelWindow(int16_t model) { return FamilyOf(model) != ModelFamily::None; }
 
 void ShowModelWindow(App& app) {
-  switch (app.s.ModelCode) {
-    case 32: {
+  switch (FamilyOf(app.s.ModelCode)) {
+    case ModelFamily::Cutter: {
       Dru71Set& window = app.Window<Dru71Set>();
-      window.Show();
-      window.PounceEnable.SetEnabled(true);
-      window.CutEnable.SetEnabled(true);
+      const bool features = HasQuirk(app.s.ModelCode, ModelQuirk::CutterFeatures);
+      // The feature line shows its window before setting it up, the others after.
+      if (features) window.Show();
+      window.PounceEnable.SetEnabled(features);
+      window.CutEnable.SetEnabled(features);
       window.CornerDisp.SetVisible(false);
+      if (!features) window.Show();
       break;
     }
-    case 36: case 39: case 42: case 47: {
-      Dru71Set& window = app.Window<Dru71Set>();
-      window.PounceEnable.SetEnabled(false);
-      window.CutEnable.SetEnabled(false);
-      window.CornerDisp.SetVisible(false);
-      window.Show();
-      break;
-    }
-    case 33: case 34: case 40: case 41:
-      app.Window<P870Set>().Show();
-      break;
-    case 35: app.Window<StoogMoa>().Show(); break;
-    default:
+    case ModelFamily::PenPlotter: app.Window<P870Set>().Show(); break;
+    case ModelFamily::RollFeed: app.Window<StoogMoa>().Show(); break;
+    case ModelFamily::None:
       // No settings window serves this model: say so and let the operator choose another once.
       app.MsgBox(app.T("There is no settings window for this model. Please choose another model."),
                  forms::MsgButtons::OK, forms::MsgIcon::Exclamation);
@@ -52,11 +39,14 @@ void ShowModelWindow(App& app) {
 }
 
 void AdjustModelWindow(App& app) {
-  switch (app.s.ModelCode) {
-    case 32: app.Window<Dru71Set>().CornerDisp.SetVisible(false); break;
-    case 33: case 34: case 40: case 41: app.Window<P870Set>().SensorEnable.SetVisible(false); break;
-    case 35: app.Window<StoogMoa>().CutEnable.SetEnabled(true); break;
-    default: break;
+  switch (FamilyOf(app.s.ModelCode)) {
+    case ModelFamily::Cutter:
+      if (HasQuirk(app.s.ModelCode, ModelQuirk::CutterFeatures))
+        app.Window<Dru71Set>().CornerDisp.SetVisible(false);
+      break;
+    case ModelFamily::PenPlotter: app.Window<P870Set>().SensorEnable.SetVisible(false); break;
+    case ModelFamily::RollFeed: app.Window<StoogMoa>().CutEnable.SetEnabled(true); break;
+    case ModelFamily::None: break;
   }
 }
 

@@ -1,5 +1,6 @@
 #include "transfer/Plot.h"
 
+#include "link/Models.h"
 #include "startup/App.h"
 #include "startup/Main.h"
 #include "transfer/FileBrowsing.h"
@@ -43,7 +44,7 @@ void Plot::Form_Load() {
     SetCaption(app_.T("Open Settings File"));
     File1.SetPattern("*.TKH");
   } else {
-    SetCaption(s.ModelCode >= 33 && s.ModelCode <= 41 ? app_.T("Send Plot File")
+    SetCaption(HasQuirk(s.ModelCode, ModelQuirk::SendsPlotFiles) ? app_.T("Send Plot File")
                                                        : app_.T("Send Cut File"));
     File1.SetPattern("*.plt;*.plx");
   }

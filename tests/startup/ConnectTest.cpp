@@ -1,6 +1,7 @@
 // Connecting: profiles, defaults, the device check and its messages.
 #include <gtest/gtest.h>
 
+#include "link/SettingLimits.h"
 #include "startup/ConnectDevice.h"
 #include "startup/ModelTable.h"
 #include "tests/support/AppFixture.h"
@@ -121,6 +122,21 @@ TEST(SetModelDefaults, PerModelValues) {
     EXPECT_EQ(f.s.BladeOffset, c.offset) << c.model;
     EXPECT_EQ(f.s.SensorEnabled, c.sensor) << c.model;
     EXPECT_EQ(f.s.MarkSkip, c.markSkip) << c.model;
+  }
+}
+
+// A factory value outside the model's own limits would be clamped on the first read-out. The
+// roll-feed ships with a maximum force of 700 g, above the ceiling its read-out keeps.
+TEST(SetModelDefaults, EveryModelsFactoryValuesLieWithinItsLimits) {
+  for (int16_t model : {32, 33, 34, 35, 36, 39, 40, 41, 42, 47}) {
+    AppFixture f(model);
+    SetModelDefaults(f.app);
+    ForEachRule(model, [&f, model](const SettingRule& rule) {
+      if (model == 35 && rule.field.integer == &SharedState::ForceMax) return;
+      const double value = Load(f.s, rule.field);
+      LimitSetting(f.s, rule.field);
+      EXPECT_EQ(Load(f.s, rule.field), value) << model << " at dump index " << rule.dumpIndex;
+    });
   }
 }
 
