@@ -95,6 +95,7 @@ void InchSpinUp(SettingsField& f, int64_t maxMils) {
 
 void PanelSpinDown(SettingsField& f) { InchSpinDown(f, 0); }
 void PanelXSpinUp(SettingsField& f) { InchSpinUp(f, f.Application().s.PanelMaxX); }
+void PanelYSpinUpToMax(SettingsField& f) { InchSpinUp(f, f.Application().s.PanelMaxY); }
 void LoopSizeSpinDown(SettingsField& f) { InchSpinDown(f, kLoopMin); }
 void LoopSizeSpinUp(SettingsField& f) { InchSpinUp(f, kLoopMax); }
 

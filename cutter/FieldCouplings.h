@@ -2,6 +2,7 @@
 // Bounds, views and couplings that the field tables of the settings windows share: the force
 // pair's warnings, the blade offset that sets the minimum angle, and the whole-inch steps of the
 // panel and loop spins.
+#include <array>
 #include <cstdint>
 
 #include "cutter/SettingsField.h"
@@ -66,6 +67,8 @@ void InchSpinUp(SettingsField& f, int64_t maxMils);
 
 void PanelSpinDown(SettingsField& f);
 void PanelXSpinUp(SettingsField& f);
+// The Y size climbs to the model's maximum (the cutter's stops an inch short, its own step).
+void PanelYSpinUpToMax(SettingsField& f);
 void LoopSizeSpinDown(SettingsField& f);
 void LoopSizeSpinUp(SettingsField& f);
 
@@ -73,12 +76,33 @@ void LoopSizeSpinUp(SettingsField& f);
 inline constexpr FieldSpec kXScaleRow{
     .box = "XScale", .label = "ScaleXLab", .caption = "X-Axis (%)", .spin = "ScaleXSpin",
     .setting = &SharedState::ScaleX,
-    .low = kScaleRange.low, .high = kScaleRange.high, .reader = Reader::Plain, .english = kPlain, .metric = kPlain,
+    .low = kScaleRange.low, .high = kScaleRange.high, .reader = Reader::Plain, .english = kPlain,
+    .metric = kPlain,
     .hint = "Scale plot file from 1% to 999%.", .next = {"YScale"}};
 inline constexpr FieldSpec kLoForceRow{
     .box = "LoForce", .label = "LoForceLab", .caption = "Min (grams)", .spin = "LoForceSpin",
     .setting = &SharedState::ForceMin, .low = ForceLow, .high = ForceHigh, .reader = Reader::Plain,
     .english = kPlain, .metric = kPlain, .hint = "Minimum limit of the force knob.",
     .next = {"HiForce"}, .afterStore = ForceMinCoupling};
+
+
+// ---- the panel size rows of every table -------------------------------------------------------
+// Alike but for the decimals the sizes show, what the hint calls the work, where Enter goes from
+// Y and how far the Y spin climbs.
+constexpr FieldSpec PanelXRow(UnitView english, UnitView metric, const char* hint) {
+  return {.box = "PanelX", .label = "PanelXLab", .caption = "X-Axis (in)", .spin = "PanelXSpin",
+          .setting = &SharedState::PanelSizeX, .low = 0, .high = PanelMaxX,
+          .reader = Reader::Regional, .english = english, .metric = metric, .hint = hint,
+          .next = {"PanelY"}, .spinDown = PanelSpinDown, .spinUp = PanelXSpinUp,
+          .units = UnitSwitch::ConvertText};
+}
+constexpr FieldSpec PanelYRow(UnitView english, UnitView metric, const char* hint,
+                              std::array<const char*, 3> next, FieldHook spinUp) {
+  return {.box = "PanelY", .label = "PanelYLab", .caption = "Y-Axis (in)", .spin = "PanelYSpin",
+          .setting = &SharedState::PanelSizeY, .low = 0, .high = PanelMaxY,
+          .reader = Reader::Regional, .english = english, .metric = metric, .hint = hint,
+          .next = next, .spinDown = PanelSpinDown, .spinUp = spinUp,
+          .units = UnitSwitch::ConvertText};
+}
 
 }  // namespace taskhelm

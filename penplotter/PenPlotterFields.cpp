@@ -13,9 +13,6 @@ namespace {
 constexpr int32_t kHiForceTop = 275;
 constexpr int32_t kSpeedLow = 1, kSpeedHigh = 30;  // in/s
 
-// The Y panel steps like the X panel, up to the model's Y maximum.
-void PanelYSpinUp(SettingsField& f) { InchSpinUp(f, f.Application().s.PanelMaxY); }
-
 // The box keeps the entry as typed, held to the bounds in the unit shown (a metric 50 stays 50
 // while 20 in/s is stored), not the stored value converted back.
 void SpeedShowsHeldEntry(SettingsField& f) {
@@ -29,20 +26,14 @@ constexpr UnitView kSpeedCm{1, 2.54, "#0.0", 1, ""};
 using S = SharedState;
 
 const std::array<FieldSpec, 11> kPenPlotterFields{{
-    {.box = "PanelX", .label = "PanelXLab", .caption = "X-Axis (in)",
-     .spin = "PanelXSpin", .setting = &S::PanelSizeX,
-     .low = 0, .high = PanelMaxX, .reader = Reader::Regional, .english = kTenthInch,
-     .metric = kTenthCm, .hint = "Maximum width of a plot in the X axis.", .next = {"PanelY"},
-     .spinDown = PanelSpinDown, .spinUp = PanelXSpinUp, .units = UnitSwitch::ConvertText},
-    {.box = "PanelY", .label = "PanelYLab", .caption = "Y-Axis (in)",
-     .spin = "PanelYSpin", .setting = &S::PanelSizeY,
-     .low = 0, .high = PanelMaxY, .reader = Reader::Regional, .english = kTenthInch,
-     .metric = kTenthCm, .hint = "Maximum height of a plot in the Y axis.", .next = {"XScale"},
-     .spinDown = PanelSpinDown, .spinUp = PanelYSpinUp, .units = UnitSwitch::ConvertText},
+    PanelXRow(kTenthInch, kTenthCm, "Maximum width of a plot in the X axis."),
+    PanelYRow(kTenthInch, kTenthCm, "Maximum height of a plot in the Y axis.",
+              {"XScale"}, PanelYSpinUpToMax),
     kXScaleRow,
     // The Y scale's label shows no hint.
-    {.box = "YScale", .label = nullptr, .spin = "ScaleYSpin", .setting = &S::ScaleY, .low = 1,
-     .high = 999, .reader = Reader::Plain, .english = kPlain, .metric = kPlain,
+    {.box = "YScale", .label = nullptr, .spin = "ScaleYSpin", .setting = &S::ScaleY,
+     .low = kScaleRange.low, .high = kScaleRange.high, .reader = Reader::Plain, .english = kPlain,
+     .metric = kPlain,
      .hint = "Scale plot file from 1% to 999%.", .next = {"Accel", "Speed", "UpDelay"}},
     {.box = "Accel", .label = "AccelLab", .caption = "(g's)",
      .spin = "AccelSpin", .setting = &S::AccelSetting,

@@ -10,11 +10,6 @@
 namespace taskhelm {
 namespace {
 
-// ---- panel size ---------------------------------------------------------------------------
-
-// The Y size steps in whole inches up to the model's maximum, as X does.
-void PanelYSpinUp(SettingsField& f) { InchSpinUp(f, f.Application().s.PanelMaxY); }
-
 // ---- frame gap ----------------------------------------------------------------------------
 
 constexpr double kGapLimitMm = 25.4;
@@ -52,17 +47,9 @@ using S = SharedState;
 // Every spin but the cut and blank ones stops at its bounds; the force pair compares with the
 // other force before the model's limits apply.
 const std::array<FieldSpec, 16> kRollFeedFields{{
-    {.box = "PanelX", .label = "PanelXLab", .caption = "X-Axis (in)",
-     .spin = "PanelXSpin", .setting = &S::PanelSizeX,
-     .low = 0, .high = PanelMaxX, .reader = Reader::Regional, .english = kTenthInch,
-     .metric = kTenthCm, .hint = "Maximum width of a cut in the X axis.", .next = {"PanelY"},
-     .spinDown = PanelSpinDown, .spinUp = PanelXSpinUp, .units = UnitSwitch::ConvertText},
-    {.box = "PanelY", .label = "PanelYLab", .caption = "Y-Axis (in)",
-     .spin = "PanelYSpin", .setting = &S::PanelSizeY,
-     .low = 0, .high = PanelMaxY, .reader = Reader::Regional, .english = kTenthInch,
-     .metric = kTenthCm, .hint = "Maximum height of a cut in the Y axis.",
-     .next = {"Gap", "LoopSize", "XScale"}, .spinDown = PanelSpinDown, .spinUp = PanelYSpinUp,
-     .units = UnitSwitch::ConvertText},
+    PanelXRow(kTenthInch, kTenthCm, "Maximum width of a cut in the X axis."),
+    PanelYRow(kTenthInch, kTenthCm, "Maximum height of a cut in the Y axis.",
+              {"Gap", "LoopSize", "XScale"}, PanelYSpinUpToMax),
     {.box = "Gap", .label = "GapLab", .caption = "Gap (mils)",
      .spin = "GapSpin", .setting = &S::FrameGap,
      .low = -kGapLimit, .high = kGapLimit, .reader = Reader::RegionalInMetric, .english = kPlain,
