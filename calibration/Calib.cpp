@@ -35,7 +35,7 @@ bool ShortTestBox(int16_t model) { return HasQuirk(model, ModelQuirk::NarrowCutt
 
 Calib::Calib(App& app) : forms::Form(app.host, "Calib"), app_(app) {
   Layout();
-  Load = [this] { Calib_Load(); };
+  Load = [this] { Form_Load(); };
   CalPlot.Click = [this] { CalPlot_Click(); };
   for (int i = 0; i < 2; ++i) {
     SetCal[i].Click = [this, i] { SetCal_Click(i); };
@@ -69,7 +69,7 @@ Calib::Calib(App& app) : forms::Form(app.host, "Calib"), app_(app) {
              {&YMeas, "Measured length of calibration plot along Y axis."}});
 }
 
-void Calib::Calib_Load() {
+void Calib::Form_Load() {
   const SharedState& s = app_.s;
   SetCaption(app_.T("Set Calibration"));
   XFrame.SetCaption(app_.T("X-Axis", "Calib"));

@@ -49,7 +49,7 @@ class Calib : public forms::Form {
  private:
   void Layout();  // CalibLayout.cpp
 
-  void Calib_Load();
+  void Form_Load();
   void CalPlot_Click();
   void SetCal_Click(int index);
   void ResetCal_Click(int index);

@@ -57,7 +57,7 @@ struct CarrCalib::Field {
 
 CarrCalib::CarrCalib(App& app) : forms::Form(app.host, "CarrCalib"), app_(app) {
   Layout();
-  Load = [this] { CarrCalib_Load(); };
+  Load = [this] { Form_Load(); };
   Activate = [this] { SetParamCount(); };
   SetFactCarrCal.Click = [this] { SetFactCarrCal_Click(); };
   ResetFactCarrCal.Click = [this] { ResetFactCarrCal_Click(); };
@@ -116,7 +116,7 @@ void CarrCalib::EnterPressed(forms::TextBox& box) {
 
 void CarrCalib::SetParamCount() { ParamCount = FourCarriageValues(app_.s.ModelCode) ? 4 : 2; }
 
-void CarrCalib::CarrCalib_Load() {
+void CarrCalib::Form_Load() {
   const bool verified = VerifyModel(app_, app_.s.ModelCode);
   if (!verified) ReportNotPresent(false);
   SetParamCount();

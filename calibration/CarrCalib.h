@@ -45,7 +45,7 @@ class CarrCalib : public forms::Form {
  private:
   void Layout();  // CarrCalibLayout.cpp
 
-  void CarrCalib_Load();
+  void Form_Load();
   void SetFactCarrCal_Click();
   void ResetFactCarrCal_Click();
   void CarCalPlot_Click();

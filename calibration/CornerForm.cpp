@@ -15,7 +15,7 @@ constexpr const char* kSpeedyHint = "Faster for plots with long lines and curves
 
 CornerForm::CornerForm(App& app) : forms::Form(app.host, "CornerForm"), app_(app) {
   Layout();
-  Load = [this] { CornerForm_Load(); };
+  Load = [this] { Form_Load(); };
   Activate = [this] { ShownMode = app_.s.CorneringMode; };
   Smooth.Click = [this] { app_.s.CorneringMode = kDefaultCornering; };
   Speedy.Click = [this] { app_.s.CorneringMode = kBannerFill; };
@@ -29,7 +29,7 @@ CornerForm::CornerForm(App& app) : forms::Form(app.host, "CornerForm"), app_(app
             "CornerForm");
 }
 
-void CornerForm::CornerForm_Load() {
+void CornerForm::Form_Load() {
   SetCaption(app_.T("Cornering"));
   Frame3D12.SetCaption(app_.T("Corner Control"));
   Smooth.SetCaption(app_.T("Default", "CornerForm"));

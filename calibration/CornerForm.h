@@ -29,7 +29,7 @@ class CornerForm : public forms::Form {
  private:
   void Layout();  // CornerFormLayout.cpp
 
-  void CornerForm_Load();
+  void Form_Load();
   void CornerOK_Click();
   void CornerCancel_Click();
 

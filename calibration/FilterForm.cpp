@@ -18,7 +18,7 @@ constexpr const char* kWindowHint = "Removes tiny imperfections.";
 
 FilterForm::FilterForm(App& app) : forms::Form(app.host, "FilterForm"), app_(app) {
   Layout();
-  Load = [this] { FilterForm_Load(); };
+  Load = [this] { Form_Load(); };
   // The cutter loads the window to read the device before showing it: a change counts from
   // what that read found.
   Activate = [this] { ShownSetting = app_.s.FilterSetting; };
@@ -36,7 +36,7 @@ FilterForm::FilterForm(App& app) : forms::Form(app.host, "FilterForm"), app_(app
 
 const char* FilterForm::EnableHint() const { return FilterEnable.Value() ? kOnHint : kOffHint; }
 
-void FilterForm::FilterForm_Load() {
+void FilterForm::Form_Load() {
   SetCaption(app_.T("Filtering"));
   FilterEnable.SetCaption(app_.T("Filtering"));
   FilterOK.SetCaption(app_.T("OK"));

@@ -27,7 +27,7 @@ class FilterForm : public forms::Form {
  private:
   void Layout();  // FilterFormLayout.cpp
 
-  void FilterForm_Load();
+  void Form_Load();
   void FilterEnable_Click();
   void FilterOK_Click();
   const char* EnableHint() const;

@@ -26,7 +26,7 @@ std::string Whole(double value) { return platform::FormatNumber(value, "0"); }
 
 PenAdj::PenAdj(App& app) : forms::Form(app.host, "PenAdj"), app_(app) {
   Layout();
-  Load = [this] { PenAdj_Load(); };
+  Load = [this] { Form_Load(); };
   Activate = [this] {
     if (ReadPenParameters()) ShowPenParameters();
   };
@@ -50,7 +50,7 @@ PenAdj::PenAdj(App& app) : forms::Form(app.host, "PenAdj"), app_(app) {
   Command3.Click = [this] { Command3_Click(); };
 }
 
-void PenAdj::PenAdj_Load() {
+void PenAdj::Form_Load() {
   SetCaption(app_.T("Pen Down Adjustments"));
   PFLabel.SetCaption(app_.T("Pulse Force"));
   PDLabel.SetCaption(app_.T("Pulse Delay (ms)"));

@@ -63,7 +63,7 @@ class PenAdj : public forms::Form {
  private:
   void Layout();  // PenAdjLayout.cpp
 
-  void PenAdj_Load();
+  void Form_Load();
   void Command1_Click();
   void Command2_Click();
   void Command3_Click();

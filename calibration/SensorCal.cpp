@@ -44,7 +44,7 @@ std::optional<int> WholeMils(const std::string& typed, char decimalSeparator) {
 
 SensorCal::SensorCal(App& app) : forms::Form(app.host, "SensorCal"), app_(app) {
   Layout();
-  Load = [this] { SensorCal_Load(); };
+  Load = [this] { Form_Load(); };
   Command1.Click = [this] { Command1_Click(); };
   Command2.Click = [this] { Unload(); };
   btnSendSensorAdjust.Click = [this] { btnSendSensorAdjust_Click(); };
@@ -67,7 +67,7 @@ void SensorCal::SetCaptions() {
   Label12.SetCaption("mils");
 }
 
-void SensorCal::SensorCal_Load() {
+void SensorCal::Form_Load() {
   SetCaptions();
   app_.SetPointer(Pointer::Hourglass);
   ReadOffsets();

@@ -36,7 +36,7 @@ class SensorCal : public forms::Form {
  private:
   void Layout();  // SensorCalLayout.cpp
 
-  void SensorCal_Load();
+  void Form_Load();
   void Command1_Click();
   void btnSendSensorAdjust_Click();
   void ReadOffsets();

@@ -88,6 +88,7 @@ bool Form::UnloadWith(int mode) {
   bool wasVisible = visible_;
   visible_ = false;
   loaded_ = false;
+  if (host_.activeForm == this) host_.activeForm = nullptr;
   active_ = nullptr;
   focusInTransit_ = false;
   if (wasVisible) host_.HideForm(*this);

@@ -3,6 +3,7 @@
 // Two hosts implement it: the Qt host (qtui/) and the test host (tests/support/).
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "forms/ExchangeGate.h"
@@ -50,6 +51,10 @@ class Host {
   virtual void ShowForm(Form& form, ShowMode mode) = 0;
   virtual void HideForm(Form& form) = 0;
   virtual void FormUnloaded(Form& form) = 0;
+  // An unloaded window the program has built anew: the host lets go of what it keeps of the old
+  // instance and destroys it once none of its code can still be running. This one destroys it at
+  // once, for hosts that run every call of the program to its end (the test hosts).
+  virtual void Discard(std::unique_ptr<Form> form);
   // A control or form property changed by code: the host mirrors it into its widgets.
   virtual void ModelChanged(Form& form) = 0;
   virtual void TimerChanged(Timer& timer) = 0;

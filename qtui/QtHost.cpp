@@ -143,6 +143,43 @@ void QtHost::FormUnloaded(forms::Form& form) {
   StopTimersOf(form);
 }
 
+namespace {
+
+// What is left of a window built anew. Its widgets go first, then its timers, then the form
+// their events reach.
+class DiscardedWindow : public QObject {
+ public:
+  std::unique_ptr<forms::Form> form;
+  std::vector<std::unique_ptr<QTimer>> timers;
+  std::unique_ptr<FormWindow> window;
+};
+
+}  // namespace
+
+// The old instance may be the one whose click or tick is running: it goes once control is back
+// in the event loop that ran it.
+void QtHost::Discard(std::unique_ptr<forms::Form> form) {
+  auto* rest = new DiscardedWindow;
+  if (auto it = windows_.find(form.get()); it != windows_.end()) {
+    dirty_.erase(std::remove(dirty_.begin(), dirty_.end(), it->second.get()), dirty_.end());
+    rest->window = std::move(it->second);
+    windows_.erase(it);
+  }
+  for (auto it = timers_.begin(); it != timers_.end();) {
+    if (&it->first->Parent() != form.get()) {
+      ++it;
+      continue;
+    }
+    if (it->second.timer) it->second.timer->stop();
+    rest->timers.push_back(std::move(it->second.timer));
+    it = timers_.erase(it);
+  }
+  rest->form = std::move(form);
+  std::erase_if(discarded_, [](const QPointer<QObject>& old) { return old.isNull(); });
+  discarded_.emplace_back(rest);
+  rest->deleteLater();
+}
+
 void QtHost::ExitModalLoops(const forms::Form* form) {
   for (const ModalLoop& modal : modalLoops_)
     if (!form || modal.form == form) modal.loop->exit(0);
@@ -186,6 +223,9 @@ void QtHost::TearDown() {
   timers_.clear();
   SetPointer(forms::Pointer::Default);
   dirty_.clear();
+  // The program's forms outlive the host's windows: what waits for the event loop goes now.
+  for (const QPointer<QObject>& rest : discarded_) delete rest.data();
+  discarded_.clear();
   windows_.clear();
 }
 

@@ -41,6 +41,7 @@ class QtHost : public QObject, public forms::Host {
   void ShowForm(forms::Form& form, forms::ShowMode mode) override;
   void HideForm(forms::Form& form) override;
   void FormUnloaded(forms::Form& form) override;
+  void Discard(std::unique_ptr<forms::Form> form) override;
   void ModelChanged(forms::Form& form) override;
   void TimerChanged(forms::Timer& timer) override;
   bool ShowOpen(forms::FileDialogRequest& request) override;
@@ -114,6 +115,7 @@ class QtHost : public QObject, public forms::Host {
   bool FileDialog(forms::FileDialogRequest& request, FileDialogKind kind);
 
   std::map<const forms::Form*, std::unique_ptr<FormWindow>> windows_;
+  std::vector<QPointer<QObject>> discarded_;  // old instances waiting for the event loop
   std::vector<FormWindow*> dirty_;
   bool flushPosted_ = false;
   int mirroring_ = 0;

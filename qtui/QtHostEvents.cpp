@@ -112,7 +112,8 @@ void QtHost::Tick(forms::Timer& timer) {
       if (timer.Tick) timer.Tick();
     });
   });
-  state.ticking = false;
+  // The tick may have unloaded its window and the window been built anew: its timers are gone.
+  if (auto it = timers_.find(&timer); it != timers_.end()) it->second.ticking = false;
 }
 
 void QtHost::StopTimersOf(const forms::Form& form) {

@@ -39,10 +39,12 @@ class App : public LinkContext {
   DataFiles files;  // numbered data files (OpenDataFile)
 
   // The one instance of a window: created and loaded (Load runs) on first access, also when only
-  // a property is touched; reloaded after an unload.
+  // a property is touched. A window used again after an unload is a new instance: its controls
+  // and variables start from the design, and its Load runs for the model and device of now.
   template <class W>
   W& Window() {
     auto& slot = windows_[std::type_index(typeid(W))];
+    if (slot && !slot->Loaded()) host.Discard(std::move(slot));
     if (!slot) slot = std::make_unique<W>(*this);
     slot->EnsureLoaded();
     return static_cast<W&>(*slot);

@@ -1,13 +1,24 @@
 // The calibration and adjustment windows as the Qt front end shows them, in both editions and in
 // the states that show their longest texts: nothing cut off, nothing lying over another control.
-// Saves a picture of each, English and Spanish, for a person to look at.
+// Saves a picture of each, English and Spanish, for a person to look at. Closed and opened again,
+// each is a new window for the model of now.
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <string>
+#include <vector>
+
 #include "calibration/Calib.h"
 #include "calibration/CarrCalib.h"
 #include "calibration/CornerForm.h"
 #include "calibration/FilterForm.h"
+#include "calibration/Openers.h"
 #include "calibration/PenAdj.h"
 #include "calibration/SensorCal.h"
+#include "startup/ConnectDevice.h"
 #include "tests/qtui/QtTestApp.h"
+#include "tests/qtui/SerialProgram.h"
 #include "tests/qtui/WindowCheck.h"
 
 namespace qtui_tests {
@@ -79,6 +90,147 @@ TEST_F(CalibrationWindows, ShowNothingCutOff) {
       for (const std::string& missing : program.app.T.Missing())
         ADD_FAILURE() << "no Spanish for: " << missing;
     }
+  }
+}
+
+// A model change is another device plugged in and chosen in Setup.
+class ReopenedWindows : public SerialProgramTest {
+ protected:
+  ReopenedWindows() {
+    taskhelm::InitModelTable(app);
+    app.s.PortName = "COM1";
+    app.s.PlotterPresent = true;
+    host.runMessageBox = [this](QMessageBox& box) {
+      boxes.push_back(box.text().toStdString());
+      return QMessageBox::Ok;
+    };
+  }
+
+  void Connect(int model) {
+    device = sim::Device(model);
+    app.s.ModelCode = app.s.DeviceId = static_cast<int16_t>(model);
+    host.Enter([&] { EXPECT_TRUE(taskhelm::ConnectDevice(app, true)); });
+    boxes.clear();
+    device.ClearReceived();
+  }
+
+  // Opens a window modal and, once it is up, lets `visit` act on it through its widgets; the
+  // visit ends with the operator's close. (The opening's reads pump events before the show.)
+  void Visit(void (*open)(taskhelm::App&),
+             const std::function<void(qtui::FormWindow&, forms::Form&)>& visit) {
+    bool visited = false;
+    QTimer up;
+    up.setInterval(1);
+    QObject::connect(&up, &QTimer::timeout, [&] {
+      forms::Form* form = host.activeForm;
+      qtui::FormWindow* window = form && form->ShownModal() ? host.WindowOf(*form) : nullptr;
+      if (!window || !window->isVisible()) return;
+      up.stop();
+      EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+      visit(*window, *form);
+      visited = true;
+      if (!form->Loaded()) return;
+      ADD_FAILURE() << form->Name() << " is still open";
+      host.Enter([&] { form->Unload(); });
+    });
+    up.start();
+    host.Enter([&] { open(app); });
+    EXPECT_TRUE(visited);
+  }
+
+  std::vector<std::string> boxes;
+};
+
+QWidget* W(qtui::FormWindow& window, const forms::Control& control) {
+  return window.WidgetOf(control);
+}
+std::string TextOf(qtui::FormWindow& window, const forms::Control& box) {
+  return qobject_cast<QLineEdit*>(W(window, box))->text().toStdString();
+}
+void Click(qtui::FormWindow& window, const forms::Control& control) {
+  QTest::mouseClick(W(window, control), Qt::LeftButton);
+}
+void TypeInto(qtui::FormWindow& window, const forms::Control& box, const char* text) {
+  Click(window, box);
+  QTest::keyClicks(W(window, box), text);
+}
+
+template <class Window>
+void ShowModal(taskhelm::App& app) {
+  app.Window<Window>().Show(forms::ShowMode::Modal);
+}
+
+struct Reopening {
+  const char* window;
+  int firstModel, secondModel;
+  void (*open)(taskhelm::App&);
+  std::function<void(qtui::FormWindow&, forms::Form&)> first, second;
+};
+
+TEST_F(ReopenedWindows, OpenAsNewWindowsForTheModelOfNow) {
+  const Reopening rows[] = {
+      {"Calib", 32, 36, ShowModal<taskhelm::Calib>,
+       [](qtui::FormWindow& window, forms::Form& form) {
+         auto& w = static_cast<taskhelm::Calib&>(form);
+         TypeInto(window, w.XMeas, "40.25");
+         TypeInto(window, w.YMeas, "19.86");
+         Click(window, w.CalDone);
+         EXPECT_EQ(w.XMeas.Text(), "40.25");
+         EXPECT_EQ(w.YMeasured, 19.86f);
+       },
+       [this](qtui::FormWindow& window, forms::Form& form) {
+         auto& w = static_cast<taskhelm::Calib&>(form);
+         EXPECT_EQ(TextOf(window, w.XMeas), "");
+         EXPECT_EQ(TextOf(window, w.YMeas), "");
+         Click(window, w.SetCal[0]);
+         EXPECT_EQ(boxes, std::vector<std::string>{"Enter X-Axis and Y-Axis Measured Values"});
+         EXPECT_EQ(device.Received().find("!MC"), std::string::npos) << device.Received();
+         Click(window, w.CalDone);
+       }},
+      {"CarrCalib", 36, 39, ShowModal<taskhelm::CarrCalib>,
+       [](qtui::FormWindow& window, forms::Form& form) {
+         auto& w = static_cast<taskhelm::CarrCalib&>(form);
+         EXPECT_FALSE(W(window, w.DurationCalib)->isEnabled());
+         TypeInto(window, w.ForceCalib, "3");
+         Click(window, w.DoneCarrCal);
+       },
+       [](qtui::FormWindow& window, forms::Form& form) {
+         auto& w = static_cast<taskhelm::CarrCalib&>(form);
+         EXPECT_TRUE(W(window, w.DurationCalib)->isEnabled());
+         EXPECT_FALSE(W(window, w.ForceCoast)->isEnabled());
+         EXPECT_EQ(TextOf(window, w.ForceCoast), "");
+         Click(window, w.DoneCarrCal);
+       }},
+      {"FilterForm", 39, 36,
+       [](taskhelm::App& app) { ShowFiltering(app, taskhelm::FilterOpening::ReadStateFirst); },
+       [](qtui::FormWindow& window, forms::Form& form) {
+         auto& w = static_cast<taskhelm::FilterForm&>(form);
+         EXPECT_FALSE(W(window, w.FilterEnable)->isEnabled());
+         Click(window, w.FilterCancel);
+       },
+       [](qtui::FormWindow& window, forms::Form& form) {
+         auto& w = static_cast<taskhelm::FilterForm&>(form);
+         EXPECT_TRUE(W(window, w.FilterEnable)->isEnabled());
+         window.close();
+       }},
+      {"PenAdj", 32, 36, taskhelm::ShowPenAdjustment,
+       [](qtui::FormWindow& window, forms::Form& form) {
+         auto& w = static_cast<taskhelm::PenAdj&>(form);
+         TypeInto(window, w.PenD, "7");
+         window.close();
+       },
+       [](qtui::FormWindow& window, forms::Form& form) {
+         auto& w = static_cast<taskhelm::PenAdj&>(form);
+         EXPECT_EQ(TextOf(window, w.PenD), "0");
+         window.close();
+       }},
+  };
+  for (const Reopening& row : rows) {
+    SCOPED_TRACE(row.window);
+    Connect(row.firstModel);
+    Visit(row.open, row.first);
+    Connect(row.secondModel);
+    Visit(row.open, row.second);
   }
 }
 

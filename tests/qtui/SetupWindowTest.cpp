@@ -6,7 +6,6 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "platform/Clock.h"
 #include "qtui/FormWindow.h"
 #include "setup/About.h"
 #include "setup/Config.h"
@@ -15,23 +14,14 @@
 #include "startup/App.h"
 #include "startup/ModelTable.h"
 #include "tests/qtui/QtTestApp.h"
+#include "tests/qtui/SerialProgram.h"
 #include "tests/support/FakeParlink.h"
 
 namespace qtui_tests {
 namespace {
 
-// Time that passes only when the program waits: its pauses take no real time.
-class VirtualClock : public platform::Clock {
- public:
-  int64_t NowMs() override { return now_; }
-  void SleepMs(int ms) override { now_ += ms > 0 ? ms : 0; }
-
- private:
-  int64_t now_ = 0;
-};
-
 // The program over the Qt host, with a model 32 cutter on COM1 (a line without transmission time).
-class SetupWindow : public QtHostTest {
+class SetupWindow : public SerialProgramTest {
  protected:
   SetupWindow() {
     taskhelm::InitModelTable(app);
@@ -50,14 +40,6 @@ class SetupWindow : public QtHostTest {
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
     return window;
   }
-
-  VirtualClock clock;
-  sim::Device device{32};
-  sim::SimSerialLine line{device, clock, {{1, 2}, 0}};
-  testing_support::FakeParlink parlink;
-  // No folder for the start-up file: OK's write is skipped.
-  taskhelm::App app{taskhelm::Platform{host, clock, line, parlink, platform::Regional{},
-                                       "/nonexistent", texts::Edition::English}};
 };
 
 TEST_F(SetupWindow, SplashSetupAndAboutAreRealWindows) {

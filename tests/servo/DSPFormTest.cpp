@@ -294,9 +294,10 @@ TEST(Tuner, ClosingAndOpeningAgainStartsAfreshAndReadsTheDevice) {
   h.f.device.faults.silentCommands.insert("ZO0");
   h.f.host.Run([&] { taskhelm::ShowServoTuner(h.f.app); });
   EXPECT_EQ(h.Received(), kActivationQueries);
-  EXPECT_EQ(t.X_kP.Text(), "0.000") << "a new tuner knows nothing of the old one's reads";
+  DSPForm& again = h.Tuner();
+  EXPECT_EQ(again.X_kP.Text(), "0.000") << "a new tuner knows nothing of the old one's reads";
   h.f.device.ClearReceived();
-  h.TypeLeave(t.X_kP, "1", t.X_kI);
+  h.TypeLeave(again.X_kP, "1", again.X_kI);
   EXPECT_EQ(h.Received(), "");
 }
 

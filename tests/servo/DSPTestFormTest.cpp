@@ -159,11 +159,12 @@ TEST(TestWindow, ResultsLandInTheirLabelsAndAFailedReadChangesNothing) {
   h.f.host.Run([&] { w.Close(); });
   h.f.host.Run([&] { h.Tuner().ViewTestButton.Press(); });
   EXPECT_TRUE(h.f.host.IsShown("DSPTestForm"));
-  EXPECT_EQ(w.RegToRead1.Text(), "&H0000");
-  EXPECT_EQ(w.RegAMin.Caption(), "");
-  EXPECT_EQ(w.NegAvgB.Caption(), "");
-  EXPECT_EQ(w.LineTestAxis, 0);
-  EXPECT_TRUE(w.Option1.Value());
+  DSPTestForm& again = h.Tests();
+  EXPECT_EQ(again.RegToRead1.Text(), "&H0000");
+  EXPECT_EQ(again.RegAMin.Caption(), "");
+  EXPECT_EQ(again.NegAvgB.Caption(), "");
+  EXPECT_EQ(again.LineTestAxis, 0);
+  EXPECT_TRUE(again.Option1.Value());
 }
 
 TEST(TestWindow, ADisturbanceChoiceHasTheTunerReadTheParametersAgain) {
