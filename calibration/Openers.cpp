@@ -9,7 +9,11 @@ namespace taskhelm {
 
 void ShowFiltering(App& app, FilterOpening opening) {
   FilterForm& window = app.Window<FilterForm>();
-  if (opening == FilterOpening::ReadStateFirst && !window.UpdateFilter()) return;
+  if (opening == FilterOpening::ReadStateFirst && !window.UpdateFilter()) {
+    // Loaded only for the read: the next opening loads afresh, for the model of then.
+    window.Unload();
+    return;
+  }
   window.Show(forms::ShowMode::Modal);
 }
 

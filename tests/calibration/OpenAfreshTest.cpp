@@ -184,5 +184,25 @@ TEST(OpenAfresh, EveryWindowOpensAsANewOneAfterAModelChange) {
   }
 }
 
+// The cutter's Filtering reads the device first and shows nothing when that fails: the window
+// loaded for the read does not stay behind for the next model.
+TEST(OpenAfresh, FilteringAfterAFailedReadOpensForTheModelOfThen) {
+  CalibrationHarness h({.model = 39});
+  h.f.device.faults.silentCommands.insert("OS");
+  h.f.host.Run([&] { ShowFiltering(h.f.app, taskhelm::FilterOpening::ReadStateFirst); });
+  EXPECT_FALSE(h.f.host.IsShown("FilterForm"));
+  EXPECT_EQ(h.f.app.LoadedWindow<taskhelm::FilterForm>(), nullptr);
+
+  ChangeModel(h, 36);
+  bool enabled = false;
+  h.f.host.modalOperators["FilterForm"] = [&](forms::Form& form) {
+    auto& w = static_cast<taskhelm::FilterForm&>(form);
+    enabled = w.FilterEnable.Enabled();
+    h.f.host.Press(w.FilterCancel);
+  };
+  h.f.host.Run([&] { ShowFiltering(h.f.app, taskhelm::FilterOpening::ReadStateFirst); });
+  EXPECT_TRUE(enabled);
+}
+
 }  // namespace
 }  // namespace calibration_tests
