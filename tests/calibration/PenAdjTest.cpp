@@ -28,18 +28,20 @@ TEST(PenAdjRead, ProfileAndPulseGramsAtEveryActivation) {
   EXPECT_EQ(h.Received(), "!PC120,8,60,12,40,6,20,4@!OP@!OC@");
 }
 
-// Values a short reply lacks keep the last reply's; on the first read that is 0. A silent device
-// leaves the boxes as they were.
+// Values a short reply lacks keep the last reply's; before any full reply there is no profile, and
+// a short reply answers nothing. A silent device leaves the boxes as they were.
 TEST(PenAdjRead, ShortAndMissingReplies) {
   CalibrationHarness h({.model = 33});
   h.f.device.faults.shortReplies["OP"] = 7;
   h.Show<PenAdj>([&](PenAdj& w) {
-    EXPECT_EQ(Boxes(w), "180 8 60 10 40 12 20 0 55 0");
+    for (const forms::TextBox* box : {&w.PF, &w.ID, &w.PFgrams}) EXPECT_EQ(box->Text(), "");
     h.f.device.faults.shortReplies.clear();
+    w.Activate();
+    EXPECT_EQ(Boxes(w), "180 8 60 10 40 12 20 6 55 0");
     h.f.device.Receive("!PC1,2,3,4,5,6,7,9@");
     h.f.device.faults.shortReplies["OP"] = 7;
     w.Activate();
-    EXPECT_EQ(Boxes(w), "1 2 3 4 5 6 7 0 55 0");
+    EXPECT_EQ(Boxes(w), "1 2 3 4 5 6 7 6 55 0");
     h.f.device.faults.silent = true;
     w.PF.SetText("77");
     w.Activate();

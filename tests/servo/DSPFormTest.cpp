@@ -231,16 +231,21 @@ TEST(Tuner, SendServoSettingsSendsTheFourGroupsInOrder) {
 }
 
 // A reply shorter than its group keeps the later slots of the reply table, whatever reply left
-// them there; a longer one stops at the table's end.
+// them there, but it is no answer for the group: those slots hold no value of this axis. A
+// longer reply stops at the table's end.
 TEST(Tuner, ShortAndLongRepliesStayInsideTheReplyTable) {
   ServoHarness h;
   h.OpenTuner();  // the table now ends with Y's parameters 5..11 behind the velocity reply
+  h.f.device.Receive("!ZS0,1.3,0.015,4.5,0.85,0.3,0.12,0,20,250,90,0.05,0.045@\r");
   h.f.device.faults.shortReplies["ZO0"] = 5;
   h.f.host.Run([&] { h.Tuner().Hide(); h.Tuner().Show(); });
   DSPForm& t = h.Tuner();
-  EXPECT_EQ(t.X_kGVS.Text(), "0.300");
-  EXPECT_EQ(t.X_kGA.Text(), "0.110") << "Y's kGA, left in the table";
-  EXPECT_EQ(t.X_NFriction.Text(), "0.055");
+  EXPECT_EQ(t.ReplyValues[5], 0.11f) << "Y's kGA, left in the table";
+  EXPECT_EQ(t.X_kP.Text(), "1.250") << "the X parameters as last read in full";
+  EXPECT_EQ(t.X_kGA.Text(), "0.120");
+  h.f.device.ClearReceived();
+  h.TypeLeave(t.X_kGA, "0.120", t.X_kGVF);
+  EXPECT_EQ(h.Received(), kXParams) << "the axis as the device last reported it in full";
 
   struct Case {
     std::string reply;
