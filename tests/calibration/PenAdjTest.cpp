@@ -4,6 +4,7 @@
 
 #include "calibration/PenAdj.h"
 #include "tests/calibration/CalibrationHarness.h"
+#include "tests/support/ReplyFaults.h"
 
 namespace calibration_tests {
 namespace {
@@ -47,6 +48,39 @@ TEST(PenAdjRead, ShortAndMissingReplies) {
     w.Activate();
     EXPECT_EQ(w.PF.Text(), "77");
   });
+}
+
+// A profile or pulse-force reply without its numbers is no reply, and nothing that depends on the
+// values goes out: Test! neither sends the profile nor lowers the pen, the pulse force in grams
+// sends no carriage command.
+TEST(PenAdjRead, AGarbledReplySendsNothingThatDependsOnIt) {
+  for (const char* command : {"OP", "OC"}) {
+    for (const testing_support::ReplyFault& fault : testing_support::ReplyFaults()) {
+      SCOPED_TRACE(std::string(command) + ", " + fault.name);
+      // The pulse force is the reply's first value alone: a reply short of the rest still has it.
+      if (command == std::string("OC") && fault.name == std::string("too few values")) continue;
+      CalibrationHarness h({.model = 33});
+      testing_support::GarbleReply(h.f.device, command, "!" + std::string(command) + "@", fault);
+      const bool profileRead = command == std::string("OC");
+      h.Show<PenAdj>([&](PenAdj& w) {
+        EXPECT_EQ(w.PF.Text(), profileRead ? "180" : "");
+        EXPECT_EQ(w.PFgrams.Text(), "") << "the box shows no pulse force the device never gave";
+        h.f.device.ClearReceived();
+        CalibrationHarness::Type(w.PFgrams, w.PFgrams.Text(), w.PenD);
+        EXPECT_EQ(h.Received(), "!OP@!OC@") << "only the read that follows";
+        h.f.device.ClearReceived();
+        h.f.host.beeps = 0;
+        w.Command1.Press();
+        if (profileRead) {
+          EXPECT_EQ(h.Received(), "!PC180,8,60,10,40,12,20,6@!DP@!UP@!OP@!OC@");
+        } else {
+          EXPECT_EQ(h.Received(), "!OP@!OC@");
+          EXPECT_EQ(h.f.host.beeps, 1);
+        }
+      });
+      EXPECT_TRUE(h.f.host.boxes.empty());
+    }
+  }
 }
 
 TEST(PenAdjTest, SendsTheProfileLowersWaitsAndRaises) {

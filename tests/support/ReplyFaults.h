@@ -19,6 +19,13 @@ struct ReplyFault {
 inline const std::vector<ReplyFault>& ReplyFaults() {
   static const std::vector<ReplyFault> faults = {
       {"noise", [](const std::string&) { return std::string(sim::kGarbage); }},
+      {"noise in place of every value",
+       [](const std::string& reply) {
+         std::string noisy(sim::kGarbage);
+         for (char c : reply)
+           if (c == ',') noisy += "," + std::string(sim::kGarbage);
+         return noisy;
+       }},
       {"NULs", [](const std::string&) { return std::string(4, '\0'); }},
       {"a leading NUL", [](const std::string& reply) { return '\0' + reply; }},
       {"1 MB before the CR",
