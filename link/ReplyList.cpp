@@ -20,6 +20,13 @@ ListText CutAtTerminator(std::string_view reply) {
   return {reply.substr(0, end), true};
 }
 
+// Whether the first `count` slots are all marked.
+bool FirstAll(const ReplySlots& slots, size_t count) {
+  for (size_t i = 0; i < count; ++i)
+    if (!slots[i]) return false;
+  return true;
+}
+
 }  // namespace
 
 ReplyRead ParseReplyList(std::string_view reply, std::span<float> slots) {
@@ -54,11 +61,7 @@ std::optional<float> ReplyNumber(std::string_view reply) {
   return value;
 }
 
-bool ReplyRead::Carries(size_t slots) const {
-  for (size_t i = 0; i < slots; ++i)
-    if (!numbers[i]) return false;
-  return true;
-}
+bool ReplyRead::Carries(size_t slots) const { return FirstAll(numbers, slots); }
 
 int16_t ReplyFill::Parse(std::string_view reply, std::span<float> slots) {
   const ReplyRead read = ParseReplyList(reply, slots);
@@ -68,10 +71,7 @@ int16_t ReplyFill::Parse(std::string_view reply, std::span<float> slots) {
 }
 
 bool ReplyFill::Answered(size_t count) const {
-  if (!lastCarriedNumber_) return false;
-  for (size_t i = 0; i < count; ++i)
-    if (!filled_[i]) return false;
-  return true;
+  return lastCarriedNumber_ && FirstAll(filled_, count);
 }
 
 std::vector<std::string> ReplyParts(std::string_view reply) {

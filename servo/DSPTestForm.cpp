@@ -121,7 +121,9 @@ void DSPTestForm::Command2_Click() {
     axisCode = 2;
   else if (YAxisCheck.Value() == 1)
     axisCode = 1;
-  if (auto command = servo::AccelTestCommand(axisCode, *maxVelocity, *acceleration))
+  // Single precision, as the drive takes them.
+  if (auto command = servo::AccelTestCommand(axisCode, static_cast<float>(*maxVelocity),
+                                             static_cast<float>(*acceleration)))
     app_.port.SendString(*command, kCommandTimeoutMs);
 }
 

@@ -49,8 +49,7 @@ std::string ReadRegistersCommand(int16_t first, int16_t second) {
   return "!ZD" + Whole(first) + "," + Whole(second) + "@";
 }
 
-std::optional<std::string> AccelTestCommand(int axisCode, double maxVelocity, double acceleration) {
-  // Single precision, as the drive takes them, written whole.
+std::optional<std::string> AccelTestCommand(int axisCode, float maxVelocity, float acceleration) {
   const auto velocity = platform::WireNumber(maxVelocity, "0", platform::WireKind::Single);
   const auto accel = platform::WireNumber(acceleration, "0", platform::WireKind::Single);
   if (!velocity || !accel) return std::nullopt;

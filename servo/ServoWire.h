@@ -41,7 +41,7 @@ std::string WatchRegistersCommand(const std::array<int16_t, 4>& registers);
 inline constexpr const char* kMinMaxCommand = "!ZD0@";
 std::string ReadRegistersCommand(int16_t first, int16_t second);
 // axisCode 0 X, 1 Y, 2 both; the values are written whole.
-std::optional<std::string> AccelTestCommand(int axisCode, double maxVelocity, double acceleration);
+std::optional<std::string> AccelTestCommand(int axisCode, float maxVelocity, float acceleration);
 std::string RawPwmCommand(int16_t x, int16_t y);
 // Exactly these six characters: the drives take the stop without "@".
 inline constexpr const char* kRawPwmStopCommand = "!ZP0,0";

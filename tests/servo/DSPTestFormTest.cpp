@@ -181,7 +181,7 @@ TEST(TestWindow, ANumberTheDriveCannotTakeStartsNoTest) {
   const Case cases[] = {
       {&DSPTestForm::PWAccTxt, huge, &DSPTestForm::Command2, "Accel Test Accel(g/10)", ""},
       {&DSPTestForm::PWPerTxt, "-" + huge, &DSPTestForm::Command2, "Accel Test Max Vel", ""},
-      {&DSPTestForm::PWPerTxt, "123456789", &DSPTestForm::Command2, "", "!TA0,0,123456789,0@"},
+      {&DSPTestForm::PWPerTxt, "1234567", &DSPTestForm::Command2, "", "!TA0,0,1234567,0@"},
       {&DSPTestForm::LRegA, "70000", &DSPTestForm::Command7, "Line Test A", ""},
       {&DSPTestForm::LRegB, "-32769", &DSPTestForm::Command7, "Line Test B", ""},
       {&DSPTestForm::LRegB, "-32768", &DSPTestForm::Command7, "", "!ZL0,0,0,0,0,,-32768@"},
