@@ -2,6 +2,8 @@
 // the chord that switches to the factory calibration.
 #include "calibration/Calib.h"
 
+#include <optional>
+
 #include "calibration/CarrCalib.h"
 #include "calibration/SensorCal.h"
 #include "link/Identify.h"
@@ -30,6 +32,15 @@ bool OnePairOfFactors(int16_t model) { return FindModel(model) != nullptr; }
 
 // The short test box of the narrow cutters.
 bool ShortTestBox(int16_t model) { return HasQuirk(model, ModelQuirk::NarrowCutter); }
+
+// The factor of one axis as the wire carries it, computed in single precision as the device
+// does. A length of zero or less is no measurement (it would give a negative factor), nor is one
+// whose factor the device cannot take: infinite for a length next to nothing, zero as written
+// for a huge one.
+std::optional<std::string> FactorText(float target, float measured) {
+  if (!(measured > 0)) return std::nullopt;
+  return platform::WireNumber(target / measured, "0.0#####", platform::WireKind::Factor);
+}
 
 }  // namespace
 
@@ -132,7 +143,7 @@ void Calib::ClearMeasurements() {
 }
 
 float Calib::MeasuredValue(const forms::TextBox& box) const {
-  return static_cast<float>(
+  return platform::ToSingle(
       platform::LeadingNumber(platform::ToPointDecimal(box.Text(), app_.regional.sDecimal)));
 }
 
@@ -181,8 +192,9 @@ void Calib::CalPlot_Click() {
 }
 
 void Calib::SetCal_Click(int index) {
-  // A length of zero or less is no measurement: it would give the device a negative factor.
-  const bool xMissing = XMeasured <= 0, yMissing = YMeasured <= 0;
+  const std::optional<std::string> x = FactorText(XTarget, XMeasured);
+  const std::optional<std::string> y = FactorText(YTarget, YMeasured);
+  const bool xMissing = !x, yMissing = !y;
   if (xMissing || yMissing) {
     app_.ErrorBox(app_.T(xMissing && yMissing ? "Enter X-Axis and Y-Axis Measured Values"
                          : xMissing           ? "Enter X-Axis Measured Value"
@@ -200,11 +212,7 @@ void Calib::SetCal_Click(int index) {
       return;
   }
   const bool factory = index == 1 && !OnePairOfFactors(app_.s.ModelCode);
-  // Single precision as the device computes; the wire always carries ".".
-  const float x = XTarget / XMeasured, y = YTarget / YMeasured;
-  SendAndReadBack(std::string(factory ? "!FC" : "!MC") + platform::FormatNumber(x, "0.0#####") +
-                      "," + platform::FormatNumber(y, "0.0#####") + "@",
-                  index);
+  SendAndReadBack(std::string(factory ? "!FC" : "!MC") + *x + "," + *y + "@", index);
 }
 
 void Calib::ResetCal_Click(int index) {

@@ -163,17 +163,18 @@ void CarrCalib::ReportNotPresent(bool beep) {
 bool CarrCalib::ParseCarriageReply(const std::string& reply) {
   // A reply without a comma after its first value is not the carriage values.
   if (ReplyParts(reply).size() < 2) return false;
-  ParseReplyList(reply, std::span<float>(CarriageValues.data(), static_cast<size_t>(ParamCount)));
-  return true;
+  const auto count = static_cast<size_t>(ParamCount);
+  carriageFill_.Parse(reply, std::span<float>(CarriageValues.data(), count));
+  return carriageFill_.Answered(count);
 }
 
 void CarrCalib::CopyCarriageValues() {
   SharedState& s = app_.s;
-  s.CarriageForce = static_cast<int32_t>(platform::RoundHalfEven(CarriageValues[0]));
-  s.CarriageDuration = static_cast<int32_t>(platform::RoundHalfEven(CarriageValues[1]));
+  s.CarriageForce = platform::ToLong(CarriageValues[0]);
+  s.CarriageDuration = platform::ToLong(CarriageValues[1]);
   if (ParamCount == 4) {
-    s.CoastForce = static_cast<int32_t>(platform::RoundHalfEven(CarriageValues[2]));
-    s.CoastTime = static_cast<int32_t>(platform::RoundHalfEven(CarriageValues[3]));
+    s.CoastForce = platform::ToLong(CarriageValues[2]);
+    s.CoastTime = platform::ToLong(CarriageValues[3]);
   }
 }
 
@@ -188,6 +189,7 @@ bool CarrCalib::ReadCarriageCalibration() {
 
 void CarrCalib::ShowCarriageValues() {
   const SharedState& s = app_.s;
+  boxesFilled_ = true;
   ForceCalib.SetText(std::to_string(s.CarriageForce));
   DurationCalib.SetText(std::to_string(s.CarriageDuration));
   if (ParamCount != 4) return;
@@ -198,11 +200,15 @@ void CarrCalib::ShowCarriageValues() {
 void CarrCalib::SetFactCarrCal_Click() {
   const SharedState& s = app_.s;
   app_.SetPointer(Pointer::Hourglass);
-  std::string command = "!CC" + std::to_string(s.CarriageForce) + "," +
-                        std::to_string(s.CarriageDuration);
-  if (ParamCount == 4)
-    command += "," + std::to_string(s.CoastForce) + "," + std::to_string(s.CoastTime);
-  if (app_.port.SendString(command + "@", kCommandTimeoutMs)) app_.port.Delay(kSettleMs);
+  // Boxes the device never filled hold no carriage values (an empty box reads as the lowest
+  // force): nothing goes out from them, only the read runs.
+  if (boxesFilled_) {
+    std::string command = "!CC" + std::to_string(s.CarriageForce) + "," +
+                          std::to_string(s.CarriageDuration);
+    if (ParamCount == 4)
+      command += "," + std::to_string(s.CoastForce) + "," + std::to_string(s.CoastTime);
+    if (app_.port.SendString(command + "@", kCommandTimeoutMs)) app_.port.Delay(kSettleMs);
+  }
   // Read back also after a failed send: the boxes then show what the device really holds.
   if (ReadCarriageCalibration())
     ShowCarriageValues();
@@ -240,8 +246,8 @@ void CarrCalib::CarCalPlot_Click() {
     return;
   }
   CopyCarriageValues();
-  SavedForce = static_cast<int16_t>(platform::RoundHalfEven(CarriageValues[0]));
-  SavedDuration = static_cast<int16_t>(platform::RoundHalfEven(CarriageValues[1]));
+  SavedForce = platform::ToInteger(CarriageValues[0]);
+  SavedDuration = platform::ToInteger(CarriageValues[1]);
   std::string restore = "!CC" + std::to_string(SavedForce) + "," + std::to_string(SavedDuration);
   if (ParamCount == 4) {
     SavedCoastForce = CarriageValues[2];

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "forms/Form.h"
+#include "link/ReplyList.h"
 
 namespace taskhelm {
 
@@ -59,7 +60,8 @@ class CarrCalib : public forms::Form {
   void EnterPressed(forms::TextBox& box);
 
   bool ReadCarriageCalibration();
-  // Parses an "!OC@" reply into CarriageValues: false when it has no comma after its first value.
+  // Parses an "!OC@" reply into CarriageValues: false when it has no comma after its first value,
+  // carries no number, or leaves a value of the model never read.
   bool ParseCarriageReply(const std::string& reply);
   void CopyCarriageValues();
   void ShowCarriageValues();
@@ -67,6 +69,10 @@ class CarrCalib : public forms::Form {
   void SetParamCount();
 
   App& app_;
+  // Which of CarriageValues a reply gave as numbers: a value never read is no carriage value.
+  ReplyFill carriageFill_;
+  // The boxes show what the device reported in this opening; until then Set sends nothing.
+  bool boxesFilled_ = false;
 };
 
 }  // namespace taskhelm

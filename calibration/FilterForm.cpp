@@ -3,6 +3,7 @@
 
 #include "link/Identify.h"
 #include "link/Models.h"
+#include "link/ReplyList.h"
 #include "platform/Numbers.h"
 #include "setup/StatusHints.h"
 #include "startup/App.h"
@@ -58,14 +59,18 @@ void FilterForm::FilterEnable_Click() {
 
 bool FilterForm::UpdateFilter() {
   std::string reply;
-  if (!app_.port.Query("!OS@", reply, 13, kCommandTimeoutMs, kReplyLength)) {
+  // A reply without a number is no answer: read as 0 it would switch the filtering off.
+  std::optional<float> setting;
+  if (app_.port.Query("!OS@", reply, 13, kCommandTimeoutMs, kReplyLength))
+    setting = ReplyNumber(reply);
+  if (!setting) {
     app_.MsgBox(app_.T("Communication Error"), forms::MsgButtons::OK, forms::MsgIcon::Exclamation,
                 app_.T("ERROR"));
     FilterEnable.SetValue(0);
     app_.s.FilterSetting = 0;
     return false;
   }
-  app_.s.FilterSetting = static_cast<int16_t>(platform::RoundHalfEven(platform::LeadingNumber(reply)));
+  app_.s.FilterSetting = platform::ToInteger(*setting);
   FilterEnable.SetValue(app_.s.FilterSetting != 0 ? 1 : 0);
   return true;
 }

@@ -71,7 +71,7 @@ void PenAdj::Form_Load() {
 // Typed values stay in the window until a test sends them.
 void PenAdj::WireProfileBox(forms::TextBox& box, forms::SpinButton& spin, ProfileValue value) {
   box.LostFocus = [this, &box, value] {
-    Profile[value] = static_cast<float>(platform::LeadingNumber(box.Text()));
+    Profile[value] = platform::ToSingle(platform::LeadingNumber(box.Text()));
   };
   spin.SpinDown = [this, &box, value] {
     Profile[value] = std::max(0.0f, Profile[value] - 1);
@@ -90,21 +90,30 @@ void PenAdj::Send(const std::string& command) {
 
 bool PenAdj::ReadPenParameters() {
   std::string reply;
-  const bool answered = app_.port.Query("!OP@", reply, 13, kCommandTimeoutMs, kReplyLength);
+  bool answered = app_.port.Query("!OP@", reply, 13, kCommandTimeoutMs, kReplyLength);
   if (answered) {
-    // Values a short reply lacks keep what the last reply gave them.
-    ParseReplyList(reply, CommaValues);
-    std::copy_n(CommaValues.begin(), kProfileValues, Profile.begin());
+    // Values a short reply lacks keep what the last reply gave them; a value no reply ever gave
+    // makes the reply no answer.
+    profileFill_.Parse(reply, CommaValues);
+    answered = profileFill_.Answered(kProfileValues);
   }
-  if (app_.port.Query("!OC@", reply, 13, kCommandTimeoutMs, kReplyLength))
-    PulseGrams = static_cast<float>(platform::LeadingNumber(reply));
+  if (answered) {
+    std::copy_n(CommaValues.begin(), kProfileValues, Profile.begin());
+    profileRead_ = true;
+  }
+  if (app_.port.Query("!OC@", reply, 13, kCommandTimeoutMs, kReplyLength)) {
+    if (const auto grams = ReplyNumber(reply)) {
+      PulseGrams = *grams;
+      gramsRead_ = true;
+    }
+  }
   return answered;
 }
 
 void PenAdj::ShowPenParameters() {
   forms::TextBox* boxes[] = {&PF, &PD, &CF, &CD, &LF, &LD, &INF, &ID};
   for (size_t i = 0; i < kProfileValues; ++i) boxes[i]->SetText(Whole(Profile[i]));
-  PFgrams.SetText(Whole(PulseGrams));
+  if (gramsRead_) PFgrams.SetText(Whole(PulseGrams));
 }
 
 void PenAdj::SendPenParameters() {
@@ -115,25 +124,35 @@ void PenAdj::SendPenParameters() {
 
 void PenAdj::Command1_Click() {
   app_.SetPointer(Pointer::Hourglass);
-  SendPenParameters();
-  Send("!DP@");
-  app_.port.Delay(kPenDownMs);
-  Send("!UP@");
+  // Without the device's profile the test would lower the pen with whatever the boxes hold: it
+  // is refused, and the read that ends a test tries again.
+  if (profileRead_) {
+    SendPenParameters();
+    Send("!DP@");
+    app_.port.Delay(kPenDownMs);
+    Send("!UP@");
+  } else {
+    app_.Beep();
+  }
   if (ReadPenParameters()) ShowPenParameters();
   app_.SetPointer(Pointer::Default);
 }
 
 void PenAdj::PFgrams_LostFocus() {
-  PulseGrams = static_cast<float>(platform::LeadingNumber(PFgrams.Text()));
-  // Plain numbers with "." whatever the locale: half the coast delay may have a fraction.
-  auto plain = [](double v) { return platform::FormatNumber(v, ""); };
-  Send("!CC" + plain(PulseGrams) + "," + plain(Profile[kPD]) + "," + plain(Profile[kCF]) + "," +
-       plain(Profile[kCD] / 2) + "@");
+  // The command carries the profile's pulse delay, coast force and coast delay beside the grams:
+  // it goes only once the device has reported them all.
+  if (profileRead_ && gramsRead_) {
+    PulseGrams = platform::ToSingle(platform::LeadingNumber(PFgrams.Text()));
+    // Plain numbers with "." whatever the locale: half the coast delay may have a fraction.
+    auto plain = [](double v) { return platform::FormatNumber(v, ""); };
+    Send("!CC" + plain(PulseGrams) + "," + plain(Profile[kPD]) + "," + plain(Profile[kCF]) + "," +
+         plain(Profile[kCD] / 2) + "@");
+  }
   if (ReadPenParameters()) ShowPenParameters();
 }
 
 void PenAdj::SendPenDac() {
-  PenDac = static_cast<float>(platform::LeadingNumber(PenD.Text()));
+  PenDac = platform::ToSingle(platform::LeadingNumber(PenD.Text()));
   Send("!PF" + Whole(PenDac) + "@");
 }
 

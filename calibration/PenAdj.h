@@ -6,6 +6,7 @@
 #include <array>
 
 #include "forms/Form.h"
+#include "link/ReplyList.h"
 
 namespace taskhelm {
 
@@ -76,6 +77,12 @@ class PenAdj : public forms::Form {
   int PenDacInRange() const;
 
   App& app_;
+  // What the device has reported: which of CommaValues a reply gave as numbers, and whether the
+  // profile and the pulse grams were ever read. Until then their boxes hold nothing of the
+  // device, and a send from them would set zeros.
+  ReplyFill profileFill_;
+  bool profileRead_ = false;
+  bool gramsRead_ = false;
 };
 
 }  // namespace taskhelm

@@ -3,6 +3,7 @@
 
 #include "link/LinkContext.h"
 #include "link/Models.h"
+#include "link/ReplyList.h"
 #include "platform/Numbers.h"
 
 namespace taskhelm {
@@ -16,28 +17,6 @@ constexpr const char* kReadTangentialCommand = "!TD@";
 constexpr size_t kDumpReadLength = 1000;
 
 double Leading(std::string_view text) { return platform::LeadingNumber(text); }
-
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-// A dump value as the device writes it: a decimal number, blanks around it allowed. Line noise
-// (NUL bytes, junk) would otherwise read as 0 and pass for a setting.
-bool IsDumpNumber(std::string_view text) {
-  size_t i = 0, end = text.size();
-  while (i < end && IsBlank(text[i])) ++i;
-  while (end > i && IsBlank(text[end - 1])) --end;
-  if (i < end && (text[i] == '+' || text[i] == '-')) ++i;
-  bool digits = false, point = false;
-  for (; i < end; ++i) {
-    if (IsDigit(text[i]))
-      digits = true;
-    else if (text[i] == '.' && !point)
-      point = true;
-    else
-      return false;
-  }
-  return digits;
-}
 
 // The index of the dump's last value (the one before "_"), by model.
 int DumpLastIndex(int16_t model) {
@@ -75,14 +54,15 @@ DumpParse ParseDump(int16_t model, std::string_view reply, DeviceParameterArray&
     // The first value is one digit written just before its line feed.
     std::string_view value = i == 0 ? rest.substr(lf == 0 ? 0 : lf - 1, lf == 0 ? 0 : 1)
                                     : rest.substr(0, lf);
-    if (!IsDumpNumber(value)) return DumpParse::NotANumber;
+    // Line noise (NUL bytes, junk) would otherwise read as 0 and pass for a setting.
+    if (!platform::IsDecimalNumber(value)) return DumpParse::NotANumber;
     p[static_cast<size_t>(i)] = static_cast<float>(Leading(value));
     rest.remove_prefix(lf + 1);
   }
   size_t end = rest.find('_');
   if (end == std::string_view::npos) return DumpParse::NoEnd;
   // A model without a layout takes the number before "_" from whatever precedes it.
-  if (last > 0 && !IsDumpNumber(rest.substr(0, end))) return DumpParse::NotANumber;
+  if (last > 0 && !platform::IsDecimalNumber(rest.substr(0, end))) return DumpParse::NotANumber;
   p[static_cast<size_t>(last)] = static_cast<float>(Leading(rest.substr(0, end)));
   return DumpParse::Ok;
 }
@@ -108,8 +88,9 @@ bool ReadDeviceSettings(LinkContext& app) {
       ApplyPlotterSettings(app);
       if (HasMarkSensor(model)) {
         std::string r;
+        // A reply without a number is none: the mark skip stays as it was.
         if (app.port.Query(kReadFrameSkipCommand, r, 13, 2000, 4))
-          app.s.MarkSkip = platform::ToInteger(Leading(r));
+          if (const auto skip = ReplyNumber(r)) app.s.MarkSkip = platform::ToInteger(*skip);
       }
       return true;
     case ModelFamily::Cutter:

@@ -173,6 +173,56 @@ int64_t RoundHalfEven(double value) {
   return static_cast<int64_t>(whole);
 }
 
+float ToSingle(double value) {
+  constexpr double kMax = std::numeric_limits<float>::max();
+  if (value > kMax) return std::numeric_limits<float>::max();
+  if (value < -kMax) return -std::numeric_limits<float>::max();
+  return static_cast<float>(value);
+}
+
+bool IsDecimalNumber(std::string_view text) {
+  auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+  size_t i = 0, end = text.size();
+  while (i < end && blank(text[i])) ++i;
+  while (end > i && blank(text[end - 1])) --end;
+  if (i < end && (text[i] == '+' || text[i] == '-')) ++i;
+  bool digits = false, point = false;
+  for (; i < end; ++i) {
+    if (IsDigit(text[i]))
+      digits = true;
+    else if (text[i] == '.' && !point)
+      point = true;
+    else
+      return false;
+  }
+  return digits;
+}
+
+bool FitsWire(double value, WireKind kind) {
+  // Below this a double still rounds to a finite single; from it on the device reads infinity.
+  constexpr double kSingleLimit = 0x1.ffffffp+127;
+  switch (kind) {
+    case WireKind::Single:
+    case WireKind::Factor: return std::fabs(value) < kSingleLimit;  // false for NaN too
+    case WireKind::Register16: return value > -32768.5 && value < 32767.5;  // as written whole
+  }
+  return false;
+}
+
+std::optional<std::string> WireNumber(double value, std::string_view pattern, WireKind kind) {
+  if (!FitsWire(value, kind)) return std::nullopt;
+  std::string text = FormatNumber(value, pattern, '.');
+  // A factor that rounds to nothing in its pattern would tell the device to draw nothing.
+  if (kind == WireKind::Factor && !(LeadingNumber(text) > 0)) return std::nullopt;
+  return text;
+}
+
+bool IsWireText(std::string_view text, WireKind kind) {
+  if (text.empty() || text.find_first_of(" \t\r\n") != std::string_view::npos) return false;
+  // Digits beyond what a double holds read as its largest value, which fits no kind.
+  return IsDecimalNumber(text) && FitsWire(LeadingNumber(text), kind);
+}
+
 std::string FormatNumber(double value, std::string_view pattern, char decimalSeparator) {
   if (!std::isfinite(value)) {
     char buf[16];

@@ -61,6 +61,7 @@ void DSPForm::DSPForm_Load() {
   ServoParams = {};
   ReplyValues = {};
   paramsRead_ = {};
+  paramsShown_ = {};
   protectionRead_ = {};
   jamRead_ = false;
   for (forms::Control* control : Controls())
@@ -91,15 +92,12 @@ void DSPForm::DSPForm_Activate() {
   app_.SetPointer(forms::Pointer::Default);
 }
 
-int16_t DSPForm::ParseParams(std::string_view reply) { return ParseReplyList(reply, ReplyValues); }
-
-bool DSPForm::QueryValues(const std::string& command, servo::Exchange exchange) {
+bool DSPForm::QueryValues(const std::string& command, servo::Exchange exchange, size_t count) {
   std::string reply;
   if (!app_.port.Query(command, reply, servo::kReplyTerminator, exchange.timeoutMs,
                        exchange.lptReplyLength))
     return false;
-  ParseParams(reply);
-  return true;
+  return ParseReply(reply).Carries(count);
 }
 
 void DSPForm::ShowReplyValues(std::span<forms::TextBox* const> boxes) {
@@ -107,14 +105,34 @@ void DSPForm::ShowReplyValues(std::span<forms::TextBox* const> boxes) {
     boxes[i]->SetText(servo::PlainNumber(app_, ReplyValues[i]));
 }
 
-std::string DSPForm::WireText(const forms::TextBox& box) const {
-  return ToPointDecimal(app_, box.Text());
+template <size_t N>
+std::optional<std::array<std::string, N>> DSPForm::WireTexts(
+    const std::array<forms::TextBox*, N>& boxes) {
+  std::array<std::string, N> texts;
+  for (size_t i = 0; i < N; ++i) {
+    texts[i] = ToPointDecimal(app_, boxes[i]->Text());
+    if (!platform::IsWireText(texts[i], platform::WireKind::Single)) {
+      servo::ReportUnsendable(app_, BoxName(*boxes[i]));
+      return std::nullopt;
+    }
+  }
+  return texts;
+}
+
+std::string DSPForm::BoxName(const forms::TextBox& box) const {
+  const auto& frame = static_cast<const forms::Frame&>(*box.Container());
+  const auto caption = std::find_if(captions_.begin(), captions_.end(), [&](const BoxCaption& c) {
+    return c.label->Name() == box.Name() + "Label";
+  });
+  return frame.Caption() + " " + caption->label->Caption();
 }
 
 bool DSPForm::ReadServoParams(int axis) {
-  if (!QueryValues(servo::ReadServoParamsCommand(axis), servo::kParamsRead)) return false;
+  if (!QueryValues(servo::ReadServoParamsCommand(axis), servo::kParamsRead, servo::kParamCount))
+    return false;
   std::copy_n(ReplyValues.begin(), servo::kParamCount, ServoParams[axis].begin());
   paramsRead_[axis] = true;
+  paramsShown_[axis] = false;
   return true;
 }
 
@@ -126,25 +144,29 @@ void DSPForm::DisplayServoParams() {
             platform::FormatNumber(ServoParams[axis][p], kParamPattern, app_.regional.sDecimal));
   X_Friction.SetEnabled(false);
   Y_Friction.SetEnabled(false);
+  paramsShown_ = paramsRead_;
 }
 
 void DSPForm::ReadProtection() {
   for (int axis = 0; axis < kAxes; ++axis) {
     // Without the X values the Y values are not asked for either.
-    if (!QueryValues(servo::ReadProtectionCommand(axis), servo::kProtectionRead)) return;
+    if (!QueryValues(servo::ReadProtectionCommand(axis), servo::kProtectionRead,
+                     protectionBoxes_[axis].size()))
+      return;
     ShowReplyValues(protectionBoxes_[axis]);
     protectionRead_[axis] = true;
   }
 }
 
 void DSPForm::ReadJamSettings() {
-  if (!QueryValues(servo::kReadJamCommand, servo::kJamRead)) return;
+  if (!QueryValues(servo::kReadJamCommand, servo::kJamRead, jamBoxes_.size())) return;
   ShowReplyValues(jamBoxes_);
   jamRead_ = true;
 }
 
 void DSPForm::ReadVelocityCoeffs(int axis) {
-  if (QueryValues(servo::VelocityCoeffsCommand(axis), servo::kVelocityRead)) {
+  if (QueryValues(servo::VelocityCoeffsCommand(axis), servo::kVelocityRead,
+                  velocityBoxes_[axis].size())) {
     ShowReplyValues(velocityBoxes_[axis]);
     return;
   }
@@ -152,33 +174,37 @@ void DSPForm::ReadVelocityCoeffs(int axis) {
 }
 
 void DSPForm::SendServoParams(int axis) {
-  if (!paramsRead_[axis]) return;
-  app_.port.SendString(servo::SetServoParamsCommand(axis, ServoParams[axis]), kCommandTimeoutMs);
+  if (!paramsShown_[axis]) return;
+  if (auto command = servo::SetServoParamsCommand(axis, ServoParams[axis]))
+    app_.port.SendString(*command, kCommandTimeoutMs);
 }
 
 void DSPForm::SendProtection() {
   for (int axis = 0; axis < kAxes; ++axis) {
     if (!protectionRead_[axis]) continue;
-    std::array<std::string, 4> texts;
-    for (size_t i = 0; i < texts.size(); ++i) texts[i] = WireText(*protectionBoxes_[axis][i]);
-    app_.port.SendString(servo::SetProtectionCommand(axis, texts), kCommandTimeoutMs);
+    if (auto texts = WireTexts(protectionBoxes_[axis]))
+      app_.port.SendString(servo::SetProtectionCommand(axis, *texts), kCommandTimeoutMs);
   }
   ReadProtection();
 }
 
 void DSPForm::SendJamSettings() {
   if (jamRead_) {
-    std::array<std::string, 4> texts;
-    for (size_t i = 0; i < texts.size(); ++i) texts[i] = WireText(*jamBoxes_[i]);
-    app_.port.SendString(servo::SetJamCommand(texts), kCommandTimeoutMs);
+    if (auto texts = WireTexts(jamBoxes_))
+      app_.port.SendString(servo::SetJamCommand(*texts), kCommandTimeoutMs);
   }
   ReadJamSettings();
 }
 
 void DSPForm::CommitServoParam(int keyCode, int axis, int index, forms::TextBox& box) {
-  if (keyCode != forms::Key::Return) return;
-  ServoParams[axis][index] = static_cast<float>(servo::TypedNumber(app_, box.Text()));
-  SendServoParams(axis);
+  if (keyCode != forms::Key::Return || !paramsShown_[axis]) return;
+  const double typed = servo::TypedNumber(app_, box.Text());
+  if (platform::FitsWire(typed, platform::WireKind::Single)) {
+    ServoParams[axis][index] = static_cast<float>(typed);
+    SendServoParams(axis);
+  } else {
+    servo::ReportUnsendable(app_, BoxName(box));
+  }
   box.SetText(platform::FormatNumber(ServoParams[axis][index], kParamPattern, app_.regional.sDecimal));
 }
 

@@ -5,12 +5,14 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "forms/Form.h"
+#include "link/ReplyList.h"
 #include "servo/ServoWire.h"
 
 namespace taskhelm {
@@ -72,7 +74,11 @@ class DSPForm : public forms::Form {
   void GetXCoefficients() { ReadServoParams(0); }
   void GetYCoefficients() { ReadServoParams(1); }
   // The number of values found plus one.
-  int16_t ParseParams(std::string_view reply);
+  int16_t ParseParams(std::string_view reply) { return ParseReply(reply).count; }
+  // The same parse, saying which slots took a number. The table is shared by every command, so
+  // a reply answers only for the values it carries itself: a slot it leaves holds another
+  // reply's value, or the table's starting zero.
+  ReplyRead ParseReply(std::string_view reply) { return ParseReplyList(reply, ReplyValues); }
   void SendServoParams(int axis);
   void GetXVelCoeffs() { ReadVelocityCoeffs(0); }
 
@@ -94,12 +100,17 @@ class DSPForm : public forms::Form {
   void ReadYVelocityCoeffs() { ReadVelocityCoeffs(1); }
   void SendProtection();
   void SendJamSettings();
-  // Queries and parses the reply into ReplyValues; false when the device did not answer.
-  bool QueryValues(const std::string& command, servo::Exchange exchange);
+  // Queries and parses the reply into ReplyValues; false when the device did not answer with the
+  // `count` numbers the group needs.
+  bool QueryValues(const std::string& command, servo::Exchange exchange, size_t count);
   // ReplyValues from the first on into the boxes, as plain numbers.
   void ShowReplyValues(std::span<forms::TextBox* const> boxes);
-  // A box's text for the wire: as typed, but with "." for a regional decimal separator.
-  std::string WireText(const forms::TextBox& box) const;
+  // The boxes' texts for the wire, as typed but with "." for a regional decimal separator;
+  // nothing, after a message, when one of them is not a number its command can carry.
+  template <size_t N>
+  std::optional<std::array<std::string, N>> WireTexts(const std::array<forms::TextBox*, N>& boxes);
+  // The frame and caption that name a box to the operator.
+  std::string BoxName(const forms::TextBox& box) const;
 
   App& app_;
   std::array<std::array<forms::TextBox*, servo::kParamCount>, kAxes> paramBoxes_{{
@@ -125,8 +136,11 @@ class DSPForm : public forms::Form {
   std::vector<BoxCaption> captions_;
 
   // Which groups the device has reported since the window loaded. A group never read holds no
-  // device values (zeros, empty boxes), and sending it would drive the servos with them.
+  // device values (zeros, empty boxes), and sending it would drive the servos with them. The
+  // parameters go out only once their boxes show what was read: until then a box holds what the
+  // table held before, and committing it would send that.
   std::array<bool, kAxes> paramsRead_{};
+  std::array<bool, kAxes> paramsShown_{};
   std::array<bool, kAxes> protectionRead_{};
   bool jamRead_ = false;
 };

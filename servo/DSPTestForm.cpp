@@ -69,7 +69,7 @@ void DSPTestForm::StartAfresh() {
   Option4.SetValue(true);
 }
 
-int16_t DSPTestForm::ParseTestReply(std::string_view reply) { return ParseReplyList(reply, TestValues); }
+int16_t DSPTestForm::ParseTestReply(std::string_view reply) { return ParseReplyList(reply, TestValues).count; }
 
 void DSPTestForm::SendWatchRegisters() {
   for (size_t i = 0; i < watchBoxes_.size(); ++i)
@@ -82,7 +82,8 @@ void DSPTestForm::GetMinAndMax_Click() {
   if (!app_.port.Query(servo::kMinMaxCommand, reply, servo::kReplyTerminator,
                        servo::kRegisterRead.timeoutMs, servo::kRegisterRead.lptReplyLength))
     return;
-  ParseTestReply(reply);
+  // A reply short of the eight values, or garbled, is none.
+  if (!ParseReplyList(reply, TestValues).Carries(minMaxLabels_.size())) return;
   for (size_t i = 0; i < minMaxLabels_.size(); ++i)
     minMaxLabels_[i]->SetCaption(servo::PlainNumber(app_, TestValues[i]));
 }
@@ -101,16 +102,29 @@ void DSPTestForm::ReadRegisters() {
   HReg2Result.SetCaption(servo::HexNumber(TestValues[1]));
 }
 
+std::optional<double> DSPTestForm::WireValue(const forms::TextBox& box, const forms::Label& label,
+                                             platform::WireKind kind) {
+  const double value = servo::TypedNumber(app_, box.Text());
+  if (platform::FitsWire(value, kind)) return value;
+  const auto& frame = static_cast<const forms::Frame&>(*box.Container());
+  servo::ReportUnsendable(app_, frame.Caption() + " " + label.Caption());
+  return std::nullopt;
+}
+
 void DSPTestForm::Command2_Click() {
-  const auto acceleration = static_cast<float>(servo::TypedNumber(app_, PWAccTxt.Text()));
-  const auto maxVelocity = static_cast<float>(servo::TypedNumber(app_, PWPerTxt.Text()));
+  const auto acceleration = WireValue(PWAccTxt, PWAccLabel, platform::WireKind::Single);
+  if (!acceleration) return;
+  const auto maxVelocity = WireValue(PWPerTxt, PWPerLabel, platform::WireKind::Single);
+  if (!maxVelocity) return;
   int axisCode = 0;  // X alone, or neither
   if (XAxisCheck.Value() == 1 && YAxisCheck.Value() == 1)
     axisCode = 2;
   else if (YAxisCheck.Value() == 1)
     axisCode = 1;
-  app_.port.SendString(servo::AccelTestCommand(axisCode, maxVelocity, acceleration),
-                       kCommandTimeoutMs);
+  // Single precision, as the drive takes them.
+  if (auto command = servo::AccelTestCommand(axisCode, static_cast<float>(*maxVelocity),
+                                             static_cast<float>(*acceleration)))
+    app_.port.SendString(*command, kCommandTimeoutMs);
 }
 
 void DSPTestForm::Command6_Click() {
@@ -126,17 +140,19 @@ void DSPTestForm::Command3_Click() {
 void DSPTestForm::Command7_Click() {
   const int16_t velocity = servo::TypedInt16(app_, LTVel.Text());
   const int16_t acceleration = servo::TypedInt16(app_, LTAccel.Text());
-  const double registerA = servo::TypedNumber(app_, LRegA.Text());
-  const double registerB = servo::TypedNumber(app_, LRegB.Text());
+  const auto registerA = WireValue(LRegA, LRegALabel, platform::WireKind::Register16);
+  if (!registerA) return;
+  const auto registerB = WireValue(LRegB, LRegBLabel, platform::WireKind::Register16);
+  if (!registerB) return;
+  const auto command = servo::LineTestCommand(acceleration, velocity, LineTestAxis, LineTestPen,
+                                              *registerA, *registerB);
   std::string reply;
-  if (!app_.port.Query(servo::LineTestCommand(acceleration, velocity, LineTestAxis, LineTestPen,
-                                              registerA, registerB),
-                       reply, servo::kReplyTerminator, servo::kLineTest.timeoutMs,
-                       servo::kLineTest.lptReplyLength))
+  if (!command || !app_.port.Query(*command, reply, servo::kReplyTerminator,
+                                   servo::kLineTest.timeoutMs, servo::kLineTest.lptReplyLength))
     return;
   // The tuner parses the line test's reply, into its own reply table.
   DSPForm& tuner = app_.Window<DSPForm>();
-  tuner.ParseParams(reply);
+  if (!tuner.ParseReply(reply).Carries(lineResults_.size())) return;
   for (size_t i = 0; i < lineResults_.size(); ++i)
     lineResults_[i]->SetCaption(servo::PlainNumber(app_, tuner.ReplyValues[i]));
 }

@@ -4,9 +4,12 @@
 // the port as the servo tuner left it, and calls the tuner to re-read the servo parameters.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "forms/Form.h"
+#include "link/ReplyList.h"
+#include "platform/Numbers.h"
 
 namespace taskhelm {
 
@@ -95,6 +98,10 @@ class DSPTestForm : public forms::Form {
   void Command7_Click();
   // Sends the disturbance choice, then has the tuner re-read and show the servo parameters.
   void DisturbanceTest(int code);
+  // The number typed in a box when its command can carry it; nothing, after a message naming
+  // the box, when it cannot.
+  std::optional<double> WireValue(const forms::TextBox& box, const forms::Label& label,
+                                  platform::WireKind kind);
 
   App& app_;
   std::array<forms::TextBox*, 4> watchBoxes_{&RegA, &RegB, &RegC, &RegD};

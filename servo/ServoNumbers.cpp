@@ -53,4 +53,9 @@ std::string HexNumber(float value) {
   return "0x" + text;
 }
 
+void ReportUnsendable(App& app, const std::string& boxName) {
+  // The servo windows speak their own English in both editions.
+  app.ErrorBox(app.T("Not a number the device can take, not sent: ", "DSPForm") + boxName, {});
+}
+
 }  // namespace taskhelm::servo

@@ -20,6 +20,9 @@ std::string WholeNumber(float value);
 // "0x" and the upper-case hexadecimal digits of the whole value; a negative value that fits 16
 // bits shows as the register holds it ("0xFFFF" for -1).
 std::string HexNumber(float value);
+// Tells the operator that the box named holds no number its command can carry, so that command
+// was not sent.
+void ReportUnsendable(App& app, const std::string& boxName);
 
 }  // namespace servo
 }  // namespace taskhelm

@@ -16,9 +16,14 @@ std::string Joined(const std::array<std::string, 4>& texts) {
 
 std::string ReadServoParamsCommand(int axis) { return "!ZO" + std::to_string(axis) + "@"; }
 
-std::string SetServoParamsCommand(int axis, std::span<const float, kParamCount> params) {
+std::optional<std::string> SetServoParamsCommand(int axis,
+                                                 std::span<const float, kParamCount> params) {
   std::string command = "!ZS" + std::to_string(axis);
-  for (float p : params) command += "," + platform::FormatNumber(p, "0.000", '.');
+  for (float p : params) {
+    const auto text = platform::WireNumber(p, "0.000", platform::WireKind::Single);
+    if (!text) return std::nullopt;
+    command += "," + *text;
+  }
   return command + "@\r";
 }
 
@@ -44,17 +49,22 @@ std::string ReadRegistersCommand(int16_t first, int16_t second) {
   return "!ZD" + Whole(first) + "," + Whole(second) + "@";
 }
 
-std::string AccelTestCommand(int axisCode, float maxVelocity, float acceleration) {
-  return "!TA" + std::to_string(axisCode) + ",0," + Whole(maxVelocity) + "," + Whole(acceleration) +
-         "@";
+std::optional<std::string> AccelTestCommand(int axisCode, float maxVelocity, float acceleration) {
+  const auto velocity = platform::WireNumber(maxVelocity, "0", platform::WireKind::Single);
+  const auto accel = platform::WireNumber(acceleration, "0", platform::WireKind::Single);
+  if (!velocity || !accel) return std::nullopt;
+  return "!TA" + std::to_string(axisCode) + ",0," + *velocity + "," + *accel + "@";
 }
 
 std::string RawPwmCommand(int16_t x, int16_t y) { return "!ZP" + Whole(x) + "," + Whole(y) + "@"; }
 
-std::string LineTestCommand(int16_t acceleration, int16_t velocity, int16_t axis, int16_t pen,
-                            double registerA, double registerB) {
+std::optional<std::string> LineTestCommand(int16_t acceleration, int16_t velocity, int16_t axis,
+                                           int16_t pen, double registerA, double registerB) {
+  const auto a = platform::WireNumber(registerA, "0", platform::WireKind::Register16);
+  const auto b = platform::WireNumber(registerB, "0", platform::WireKind::Register16);
+  if (!a || !b) return std::nullopt;
   return "!ZL" + Whole(acceleration) + "," + Whole(velocity) + "," + Whole(axis) + "," + Whole(pen) +
-         "," + Whole(registerA) + ",," + Whole(registerB) + "@";
+         "," + *a + ",," + *b + "@";
 }
 
 std::string DisturbanceTestCommand(int code) { return "!TD" + std::to_string(code) + "@"; }

@@ -32,8 +32,6 @@ void KeepFirstValues(std::string& text, size_t count) {
 
 // The records of received and sent bytes keep their newest part once they grow past this.
 constexpr size_t kRecordLimit = size_t{1} << 22;
-// What a garbled reply looks like: nothing a number reader can take.
-constexpr std::string_view kGarbage = "#?\xfe~%\x1bZ";
 
 void Record(std::string& record, std::string_view bytes) {
   if (record.size() + bytes.size() > kRecordLimit) record.erase(0, record.size() / 2);
@@ -171,6 +169,9 @@ void Device::Reply(std::string text) {
   if (auto cut = ForThisCommand(faults.shortReplies, commandKey_, executing_);
       cut != faults.shortReplies.end())
     KeepFirstValues(text, cut->second);
+  if (auto replaced = ForThisCommand(faults.replacedReplies, commandKey_, executing_);
+      replaced != faults.replacedReplies.end())
+    text = replaced->second;
   if (faults.garbageReply) text = kGarbage;
   if (faults.overlongReply) {
     size_t at = text.rfind('_');

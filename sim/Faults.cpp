@@ -18,7 +18,7 @@ bool ParseInt(std::string_view text, int& value) {
 
 const char* FaultNames() {
   return "silent, wrong-model[=ID], short-dump, no-underscore, garbage, nul, overlong, no-cr, "
-         "slow[=MS], split, cts-low, silent-command=CMD, short-reply=CMD:N";
+         "slow[=MS], split, cts-low, silent-command=CMD, short-reply=CMD:N, garbled-reply=CMD";
 }
 
 bool SetFault(Faults& faults, std::string_view switchText, int deviceId, std::string& error) {
@@ -83,6 +83,14 @@ bool SetFault(Faults& faults, std::string_view switchText, int deviceId, std::st
       return false;
     }
     faults.shortReplies[std::string(value.substr(0, colon))] = static_cast<size_t>(count);
+    return true;
+  }
+  if (name == "garbled-reply") {
+    if (value.empty()) {
+      error = "garbled-reply needs a command, as in garbled-reply=OS or garbled-reply=ZO0";
+      return false;
+    }
+    faults.replacedReplies[std::string(value)] = std::string(kGarbage);
     return true;
   }
   error = "unknown fault \"" + std::string(name) + "\" (known: " + FaultNames() + ")";

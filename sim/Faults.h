@@ -25,7 +25,12 @@ struct Faults {
   // (none: the bare CR).
   std::set<std::string, std::less<>> silentCommands;
   std::map<std::string, size_t, std::less<>> shortReplies;
+  // Per command as above: the reply's text is these bytes instead (its CR still follows).
+  std::map<std::string, std::string, std::less<>> replacedReplies;
 };
+
+// What a garbled reply looks like: nothing a number reader can take.
+inline constexpr std::string_view kGarbage = "#?\xfe~%\x1bZ";
 
 // Pause between the two pieces of a split reply.
 inline constexpr int kSplitPauseMs = 40;
@@ -34,7 +39,7 @@ inline constexpr int kOverlongFiller = 1100;
 
 // Switches one fault on by its command-line name ("silent", "wrong-model[=ID]", "short-dump",
 // "no-underscore", "garbage", "nul", "overlong", "no-cr", "slow[=MS]", "split", "cts-low",
-// "silent-command=CMD", "short-reply=CMD:N").
+// "silent-command=CMD", "short-reply=CMD:N", "garbled-reply=CMD").
 // False with a message for an unknown name or a bad value. `deviceId` picks the default wrong id.
 bool SetFault(Faults& faults, std::string_view switchText, int deviceId, std::string& error);
 

@@ -88,8 +88,12 @@ std::optional<std::string> ReadWholeFile(App& app, const std::string& path) {
   int16_t number = app.files.OpenDataFile(path, 2);
   if (number == 0) {
     std::error_code ec;
-    if (std::filesystem::exists(path, ec)) throw ReadError{70, "Permission denied"};
-    return std::nullopt;
+    const std::filesystem::file_status status = std::filesystem::status(path, ec);
+    if (!std::filesystem::exists(status)) return std::nullopt;
+    // A folder, FIFO or device under the file's name is never read (a FIFO would block the
+    // start) nor replaced; the operator is told what it is rather than of a permission.
+    if (!std::filesystem::is_regular_file(status)) throw ReadError{75, "Not a regular file"};
+    throw ReadError{70, "Permission denied"};
   }
   std::string text(kIniReadLimit, '\0');
   size_t n = std::fread(text.data(), 1, text.size(), app.files.Stream(number));

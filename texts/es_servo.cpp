@@ -20,6 +20,7 @@ const Entry kServoTexts[] = {
     Same("DSPForm", "Do Quorvane Servo Tests"),
     Same("DSPForm", "unused"),
     Same("DSPForm", "no resp."),
+    Same("DSPForm", "Not a number the device can take, not sent: "),
     Same("DSPForm", "kP"),
     Same("DSPForm", "kI"),
     Same("DSPForm", "kD"),

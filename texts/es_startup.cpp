@@ -12,6 +12,7 @@ static const Entry kStartupTexts[] = {
     {"", "Type mismatch", "Tipo de dato incorrecto"},
     {"", "Overflow", "Desbordamiento"},
     {"", "Permission denied", "Permiso denegado"},
+    {"", "Not a regular file", "No es un archivo normal"},
     {"", "There is no settings window for this model. Please choose another model.",
      "No hay ventana de ajustes para este modelo. Por favor elija otro modelo."},
 };

@@ -87,8 +87,11 @@ TEST(CalibSet, FactorsGoOnTheWireWithAPointAndComeBackShown) {
 
 TEST(CalibSet, MissingMeasurementsSendNothing) {
   struct Row {
-    const char *x, *y, *message;
+    std::string x, y;
+    const char* message;
   };
+  const std::string tiny = "0." + std::string(40, '0') + "1";
+  const std::string huge = "1" + std::string(40, '0');
   const Row rows[] = {
       {"", "", "Enter X-Axis and Y-Axis Measured Values"},
       {"abc", "20", "Enter X-Axis Measured Value"},
@@ -96,6 +99,13 @@ TEST(CalibSet, MissingMeasurementsSendNothing) {
       // A negative length is no measurement: it would give the device a negative factor.
       {"-39.9", "20", "Enter X-Axis Measured Value"},
       {"-1", "-2", "Enter X-Axis and Y-Axis Measured Values"},
+      // Nor is a length whose factor the device cannot take: an infinite one, or one that is
+      // zero as written.
+      {tiny, "28", "Enter X-Axis Measured Value"},
+      {"80000000", "28", "Enter X-Axis Measured Value"},
+      {huge, "28", "Enter X-Axis Measured Value"},
+      {"39.9", "1000000000", "Enter Y-Axis Measured Value"},
+      {tiny, huge, "Enter X-Axis and Y-Axis Measured Values"},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.message);

@@ -4,6 +4,7 @@
 
 #include "calibration/CarrCalib.h"
 #include "tests/calibration/CalibrationHarness.h"
+#include "tests/support/ReplyFaults.h"
 
 namespace calibration_tests {
 namespace {
@@ -44,22 +45,32 @@ TEST(CarrCalibLoad, ShowsTheModelsValuesAndWhatCanBeEdited) {
   }
 }
 
+// Unanswered, or answered without the carriage values as numbers: the device counts as missing.
 TEST(CarrCalibLoad, UnreadableValuesReportTheDeviceMissing) {
   struct Row {
-    const char* name;
-    std::function<void(sim::Faults&)> fault;
+    std::string name;
+    int model;
+    std::function<void(sim::Device&)> fault;
   };
-  const Row rows[] = {
-      {"silent", [](sim::Faults& f) { f.silentCommands.insert("OC"); }},
-      {"no comma", [](sim::Faults& f) { f.shortReplies["OC"] = 1; }},
+  std::vector<Row> rows = {
+      {"silent", 39, [](sim::Device& d) { d.faults.silentCommands.insert("OC"); }},
+      {"no comma", 39, [](sim::Device& d) { d.faults.shortReplies["OC"] = 1; }},
   };
+  for (int model : {39, 32})
+    for (const testing_support::ReplyFault& fault : testing_support::ReplyFaults())
+      rows.push_back({std::string(fault.name) + " on " + std::to_string(model), model,
+                      [&fault](sim::Device& d) { testing_support::GarbleReply(d, "OC", "!OC@", fault); }});
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
-    CalibrationHarness h({.model = 39});
-    h.f.device.Receive("!CC85,29@");
+    CalibrationHarness h({.model = row.model});
+    h.f.device.Receive(row.model == 39 ? "!CC85,29@" : "!CC85,29,60,2@");
     h.f.s.CarriageForce = 70;
-    row.fault(h.f.device.faults);
-    h.Show<CarrCalib>([&](CarrCalib& w) { EXPECT_EQ(w.ForceCalib.Text(), ""); });
+    h.f.s.CoastForce = 90;
+    row.fault(h.f.device);
+    h.Show<CarrCalib>([&](CarrCalib& w) {
+      EXPECT_EQ(w.ForceCalib.Text(), "");
+      EXPECT_EQ(w.ForceCoast.Text(), "");
+    });
     ASSERT_NE(h.f.host.LastBox(), nullptr);
     EXPECT_EQ(h.f.host.LastBox()->text, "Setup Com Port and Check Plotter Present.");
     EXPECT_EQ(h.f.host.LastBox()->title, "Plotter Not Present");
@@ -67,6 +78,7 @@ TEST(CarrCalibLoad, UnreadableValuesReportTheDeviceMissing) {
     EXPECT_GE(h.f.host.beeps, 1);
     // "85" without its comma is not the carriage values: the force keeps its old value.
     EXPECT_EQ(h.f.s.CarriageForce, 70);
+    EXPECT_EQ(h.f.s.CoastForce, 90);
     EXPECT_EQ(h.f.host.pointer, forms::Pointer::Default);
   }
 }
@@ -156,6 +168,37 @@ TEST(CarrCalibSet, SendsTheValuesReadsThemBackAndResets) {
   }
 }
 
+// Boxes the device never filled hold no carriage values: Set sends nothing from them, only reads,
+// and once the read fills them Set sends what they show.
+TEST(CarrCalibSet, BoxesTheDeviceNeverFilledSendNothing) {
+  for (const char* fault : {"silent", "garbled"}) {
+    SCOPED_TRACE(fault);
+    CalibrationHarness h({.model = 32});
+    if (fault == std::string("silent"))
+      h.f.device.faults.silentCommands.insert("OC");
+    else
+      h.f.device.faults.replacedReplies["OC"] = std::string(sim::kGarbage) + ",";
+    h.Show<CarrCalib>([&](CarrCalib& w) {
+      CalibrationHarness::Type(w.ForceCalib, "", w.SetFactCarrCal);
+      h.f.device.ClearReceived();
+      h.f.host.boxes.clear();
+      w.SetFactCarrCal.Press();
+      EXPECT_EQ(h.Received(), "!OC@");
+      ASSERT_NE(h.f.host.LastBox(), nullptr);
+      EXPECT_EQ(h.f.host.LastBox()->text, "Setup Com Port and Check Plotter Present.");
+
+      h.f.device.faults = {};
+      h.f.device.ClearReceived();
+      w.SetFactCarrCal.Press();
+      EXPECT_EQ(h.Received(), "!OC@");
+      EXPECT_EQ(w.ForceCalib.Text(), "100");
+      h.f.device.ClearReceived();
+      w.SetFactCarrCal.Press();
+      EXPECT_EQ(h.Received(), "!CC100,12,80,5@!OC@");
+    });
+  }
+}
+
 // A blocked send is reported by the port layer; Set still reads back, Reset does not.
 TEST(CarrCalibSet, FailedSendsReadBackOnlyAfterSet) {
   CalibrationHarness h({.model = 39});
@@ -224,7 +267,15 @@ TEST(CarrCalibPlot, RefusedOrStoppedWithoutTheDevice) {
        [](CalibrationHarness& h) { h.f.device.faults.shortReplies["OC"] = 1; }, {}, "!OC@",
        "Setup Com Port and Check Plotter Present."},
   };
-  for (const Row& row : rows) {
+  std::vector<Row> all(std::begin(rows), std::end(rows));
+  // A garbled reply holds no values to restore either.
+  for (const testing_support::ReplyFault& fault : testing_support::ReplyFaults())
+    all.push_back({fault.name,
+                   [&fault](CalibrationHarness& h) {
+                     testing_support::GarbleReply(h.f.device, "OC", "!OC@", fault);
+                   },
+                   {}, "!OC@", "Setup Com Port and Check Plotter Present."});
+  for (const Row& row : all) {
     SCOPED_TRACE(row.name);
     CalibrationHarness h({.model = 39});
     h.Show<CarrCalib>([&](CarrCalib& w) {

@@ -5,6 +5,7 @@
 #include "calibration/FilterForm.h"
 #include "calibration/Openers.h"
 #include "tests/calibration/CalibrationHarness.h"
+#include "tests/support/ReplyFaults.h"
 
 namespace calibration_tests {
 namespace {
@@ -97,6 +98,24 @@ TEST(FilteringRead, TicksTheBoxFromTheDevice) {
       EXPECT_EQ(h.f.host.LastBox()->title, "ERROR");
       EXPECT_EQ(h.f.host.LastBox()->icon, MsgIcon::Exclamation);
     }
+  }
+}
+
+// A reply without its number is no reply: read as 0 it would untick the box, and an unchanged OK
+// would switch the filtering off without a word. The cutter does not show the window.
+TEST(FilteringRead, AGarbledReplyIsNoReply) {
+  for (const testing_support::ReplyFault& fault : testing_support::ReplyFaults()) {
+    SCOPED_TRACE(fault.name);
+    CalibrationHarness h;
+    testing_support::GarbleReply(h.f.device, "OS", "!OS@", fault);
+    bool shown = false;
+    h.f.host.modalOperators["FilterForm"] = [&](forms::Form&) { shown = true; };
+    h.f.host.Run([&] { taskhelm::ShowFiltering(h.f.app, taskhelm::FilterOpening::ReadStateFirst); });
+    EXPECT_FALSE(shown);
+    EXPECT_EQ(h.Received(), "!OS@");
+    ASSERT_EQ(h.f.host.boxes.size(), 1u);
+    EXPECT_EQ(h.f.host.boxes[0].text, "Communication Error");
+    EXPECT_EQ(h.f.host.boxes[0].title, "ERROR");
   }
 }
 

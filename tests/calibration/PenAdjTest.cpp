@@ -4,6 +4,7 @@
 
 #include "calibration/PenAdj.h"
 #include "tests/calibration/CalibrationHarness.h"
+#include "tests/support/ReplyFaults.h"
 
 namespace calibration_tests {
 namespace {
@@ -28,23 +29,58 @@ TEST(PenAdjRead, ProfileAndPulseGramsAtEveryActivation) {
   EXPECT_EQ(h.Received(), "!PC120,8,60,12,40,6,20,4@!OP@!OC@");
 }
 
-// Values a short reply lacks keep the last reply's; on the first read that is 0. A silent device
-// leaves the boxes as they were.
+// Values a short reply lacks keep the last reply's; before any full reply there is no profile, and
+// a short reply answers nothing. A silent device leaves the boxes as they were.
 TEST(PenAdjRead, ShortAndMissingReplies) {
   CalibrationHarness h({.model = 33});
   h.f.device.faults.shortReplies["OP"] = 7;
   h.Show<PenAdj>([&](PenAdj& w) {
-    EXPECT_EQ(Boxes(w), "180 8 60 10 40 12 20 0 55 0");
+    for (const forms::TextBox* box : {&w.PF, &w.ID, &w.PFgrams}) EXPECT_EQ(box->Text(), "");
     h.f.device.faults.shortReplies.clear();
+    w.Activate();
+    EXPECT_EQ(Boxes(w), "180 8 60 10 40 12 20 6 55 0");
     h.f.device.Receive("!PC1,2,3,4,5,6,7,9@");
     h.f.device.faults.shortReplies["OP"] = 7;
     w.Activate();
-    EXPECT_EQ(Boxes(w), "1 2 3 4 5 6 7 0 55 0");
+    EXPECT_EQ(Boxes(w), "1 2 3 4 5 6 7 6 55 0");
     h.f.device.faults.silent = true;
     w.PF.SetText("77");
     w.Activate();
     EXPECT_EQ(w.PF.Text(), "77");
   });
+}
+
+// A profile or pulse-force reply without its numbers is no reply, and nothing that depends on the
+// values goes out: Test! neither sends the profile nor lowers the pen, the pulse force in grams
+// sends no carriage command.
+TEST(PenAdjRead, AGarbledReplySendsNothingThatDependsOnIt) {
+  for (const char* command : {"OP", "OC"}) {
+    for (const testing_support::ReplyFault& fault : testing_support::ReplyFaults()) {
+      SCOPED_TRACE(std::string(command) + ", " + fault.name);
+      // The pulse force is the reply's first value alone: a reply short of the rest still has it.
+      if (command == std::string("OC") && fault.name == std::string("too few values")) continue;
+      CalibrationHarness h({.model = 33});
+      testing_support::GarbleReply(h.f.device, command, "!" + std::string(command) + "@", fault);
+      const bool profileRead = command == std::string("OC");
+      h.Show<PenAdj>([&](PenAdj& w) {
+        EXPECT_EQ(w.PF.Text(), profileRead ? "180" : "");
+        EXPECT_EQ(w.PFgrams.Text(), "") << "the box shows no pulse force the device never gave";
+        h.f.device.ClearReceived();
+        CalibrationHarness::Type(w.PFgrams, w.PFgrams.Text(), w.PenD);
+        EXPECT_EQ(h.Received(), "!OP@!OC@") << "only the read that follows";
+        h.f.device.ClearReceived();
+        h.f.host.beeps = 0;
+        w.Command1.Press();
+        if (profileRead) {
+          EXPECT_EQ(h.Received(), "!PC180,8,60,10,40,12,20,6@!DP@!UP@!OP@!OC@");
+        } else {
+          EXPECT_EQ(h.Received(), "!OP@!OC@");
+          EXPECT_EQ(h.f.host.beeps, 1);
+        }
+      });
+      EXPECT_TRUE(h.f.host.boxes.empty());
+    }
+  }
 }
 
 TEST(PenAdjTest, SendsTheProfileLowersWaitsAndRaises) {

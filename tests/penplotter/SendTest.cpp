@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "tests/penplotter/PenPlotterHarness.h"
+#include "tests/support/ReplyFaults.h"
 
 namespace penplotter_tests {
 namespace {
@@ -106,6 +107,28 @@ TEST(Send, OnlyTheTemporaryWaitsAndBothReadBackTheMarkSkip) {
     const int64_t permanent = elapsed(w.SendDefault);
     EXPECT_EQ(h.f.device.Received(), std::string("!IC@!UD@") + c.readBack);
     EXPECT_EQ(temporary - permanent, taskhelm::TemporarySendWaitMs(command));
+  }
+}
+
+// A mark-skip reply without its number is none: the skip in force stays, and the next send
+// carries it again rather than a skip read as 0.
+TEST(Send, AGarbledMarkSkipReplyKeepsTheSkipInForce) {
+  for (const testing_support::ReplyFault& fault : testing_support::ReplyFaults()) {
+    SCOPED_TRACE(fault.name);
+    PenPlotterHarness h(StartedOn(33));
+    auto& w = h.Window();
+    w.Mark4thButton.SetValue(true);
+    w.SendSettingTemp.Press();
+    EXPECT_EQ(h.f.s.MarkSkip, 3);
+    testing_support::GarbleReply(h.f.device, "FS", "!FS@", fault);
+    w.SendSettingTemp.Press();
+    EXPECT_EQ(h.f.s.MarkSkip, 3);
+    EXPECT_TRUE(w.Mark4thButton.Value());
+    for (const auto& box : h.f.host.boxes) EXPECT_EQ(box.title, "Temporary") << box.text;
+    h.f.device.ClearReceived();
+    w.SendSettingTemp.Press();
+    EXPECT_NE(h.SettingsCommandReceived().find(" ES1 FS3 "), std::string::npos)
+        << h.SettingsCommandReceived();
   }
 }
 

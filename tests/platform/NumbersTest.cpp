@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace {
 
@@ -132,6 +134,64 @@ TEST(ToPointDecimal, ReplacesOnlyTheFirstSeparator) {
   };
   for (const auto& [text, separator, expected] : cases)
     EXPECT_EQ(ToPointDecimal(text, separator), expected) << text;
+}
+
+TEST(ToSingle, SaturatesAtTheLargestSingle) {
+  EXPECT_EQ(platform::ToSingle(1e40), FLT_MAX);
+  EXPECT_EQ(platform::ToSingle(-1e300), -FLT_MAX);
+  EXPECT_EQ(platform::ToSingle(std::numeric_limits<double>::infinity()), FLT_MAX);
+  EXPECT_EQ(platform::ToSingle(1.5), 1.5f);
+}
+
+TEST(IsDecimalNumber, OnlyADecimalAsADeviceWritesIt) {
+  for (const char* text : {"12", "-3.5", "+4", " 7 ", "\t8\r", ".5", "7."})
+    EXPECT_TRUE(platform::IsDecimalNumber(text)) << text;
+  for (const char* text : {"", " ", "-", ".", "1.2.3", "12abc", "&H10", "1e3", "#?~", "- 3"})
+    EXPECT_FALSE(platform::IsDecimalNumber(text)) << text;
+}
+
+// What each kind of number a command carries may be, and how it is written.
+TEST(WireNumber, NeverWritesWhatTheCommandCannotCarry) {
+  using platform::WireKind;
+  struct Case {
+    double value;
+    const char* pattern;
+    WireKind kind;
+    std::optional<std::string> written;
+  };
+  const double inf = std::numeric_limits<double>::infinity();
+  const std::vector<Case> cases = {
+      {1.5, "0.000", WireKind::Single, "1.500"},
+      {FLT_MAX, "0", WireKind::Single, "340282346638529000000000000000000000000"},
+      {3.4028235e38, "0", WireKind::Single, "340282350000000000000000000000000000000"},  // rounds to FLT_MAX
+      {3.403e38, "0", WireKind::Single, std::nullopt},
+      {inf, "0.000", WireKind::Single, std::nullopt},
+      {-inf, "0", WireKind::Single, std::nullopt},
+      {std::nan(""), "0", WireKind::Single, std::nullopt},
+      {32767.4, "0", WireKind::Register16, "32767"},
+      {32767.5, "0", WireKind::Register16, std::nullopt},
+      {-32768.4, "0", WireKind::Register16, "-32768"},
+      {-32768.5, "0", WireKind::Register16, std::nullopt},
+      {70000, "0", WireKind::Register16, std::nullopt},
+      {1.002506, "0.0#####", WireKind::Factor, "1.002506"},
+      {4e-7, "0.0#####", WireKind::Factor, std::nullopt},  // written as 0.0
+      {0, "0.0#####", WireKind::Factor, std::nullopt},
+      {-1.5, "0.0#####", WireKind::Factor, std::nullopt},
+      {inf, "0.0#####", WireKind::Factor, std::nullopt},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(platform::WireNumber(c.value, c.pattern, c.kind), c.written) << c.value;
+}
+
+TEST(IsWireText, ADecimalNumberAloneWhoseValueFits) {
+  using platform::WireKind;
+  for (const char* text : {"40", "47.5", "-3", "0"})
+    EXPECT_TRUE(platform::IsWireText(text, WireKind::Single)) << text;
+  const std::string thousand(1000, '9');
+  for (const std::string& text : {std::string(""), std::string("abc"), std::string("1e999"),
+                                  thousand, std::string("45 "), std::string("&H10"),
+                                  "1" + std::string(40, '0')})
+    EXPECT_FALSE(platform::IsWireText(text, WireKind::Single)) << text;
 }
 
 }  // namespace

@@ -146,8 +146,10 @@ TEST_F(CutterMenuWindows, ServoWindowsShowNothingCutOff) {
     SCOPED_TRACE(edition == E::Spanish ? "Spanish" : "English");
     QtProgram program(32, 32, edition);
     program.host.runMessageBox = [](QMessageBox&) { return QMessageBox::Ok; };
-    const std::string params = "-1234.567,-1234.567,-1234.567,-1234.567,-1234.567,-1234.567,0,"
-                               "-1234.567,-1234.567,-1234.567,-1234.567,-1234.567\r";
+    // Twelve values inside the parallel read of 100 characters, each shown as wide as "0.000"
+    // makes it.
+    const std::string params = "-1234.5,-1234.5,-1234.5,-1234.5,-1234.5,-1234.5,0,"
+                               "-1234.5,-1234.5,-1234.5,-1234.5,-1234.5\r";
     const std::string four = "-32768.25,-32768.25,-32768.25,-32768.25\r";
     // The X velocity query goes unanswered: its boxes say so.
     program.parlink.replies = {params, params, four, four, four, "", "-32768.25,-32768.25,-32768.25,-32768.25,-32768.25\r"};
@@ -162,7 +164,7 @@ TEST_F(CutterMenuWindows, ServoWindowsShowNothingCutOff) {
     ASSERT_TRUE(program.host.WindowOf(tuner) && program.host.WindowOf(tuner)->isVisible());
     EXPECT_TRUE(program.host.WindowOf(cutter)->isVisible());
     EXPECT_EQ(tuner.x_vap.Text(), "no resp.");
-    EXPECT_EQ(tuner.X_kP.Text(), "-1234.567");
+    EXPECT_EQ(tuner.X_kP.Text(), "-1234.500");
     ExpectNothingCutOff(program.host, tuner);
 
     auto& tests = program.app.Window<taskhelm::DSPTestForm>();

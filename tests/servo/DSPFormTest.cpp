@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/servo/ServoHarness.h"
+#include "tests/support/ReplyFaults.h"
 
 namespace servo_tests {
 namespace {
@@ -91,16 +92,18 @@ TEST(Tuner, ASilentDeviceLeavesEveryGroupUnreadAndUnsent) {
   EXPECT_EQ(h.Received(), "!ZF0,40,25,120,95@ !ZF1,45,25,130,100@!ZF0@!ZF1@!ZJ@");
 }
 
-// Each query that goes unanswered waits out its own time-out and leaves its group unsent; the
-// others go. Without the X protection the Y protection is not asked for.
-TEST(Tuner, AGroupWhoseReadFailedIsNeverSent) {
-  struct Case {
-    const char* muted;
-    int timeoutMs;
-    std::string asked;
-    std::string sentByButton;
-  };
-  const Case cases[] = {
+// One group's query left unanswered, what the activation asks then, and what "Send Servo
+// Settings" sends: every group but that one (without the X protection the Y protection is not
+// asked for).
+struct UnreadGroup {
+  const char* command;
+  int timeoutMs;
+  std::string asked;
+  std::string sentByButton;
+};
+
+std::vector<UnreadGroup> UnreadGroups() {
+  return {
       {"ZO0", 5000, kActivationQueries,
        kYParams + "!ZF0,40,25,120,95@ !ZF1,45,25,130,100@!ZF0@!ZF1@!ZJ200,15,220,15,0,0@!ZJ@"},
       {"ZO1", 5000, kActivationQueries,
@@ -115,6 +118,11 @@ TEST(Tuner, AGroupWhoseReadFailedIsNeverSent) {
        kXParams + kYParams + "!ZF0,40,25,120,95@ !ZF1,45,25,130,100@!ZF0@!ZF1@"
                              "!ZJ200,15,220,15,0,0@!ZJ@"},
   };
+}
+
+// Each query that goes unanswered waits out its own time-out and leaves its group unsent; the
+// others go.
+TEST(Tuner, AGroupWhoseReadFailedIsNeverSent) {
   int64_t answeredMs = 0;  // an activation the device answers in full
   {
     ServoHarness h;
@@ -122,21 +130,76 @@ TEST(Tuner, AGroupWhoseReadFailedIsNeverSent) {
     h.OpenTuner();
     answeredMs = h.f.host.NowMs() - start;
   }
-  for (const Case& c : cases) {
+  for (const UnreadGroup& c : UnreadGroups()) {
     ServoHarness h;
-    h.f.device.faults.silentCommands.insert(c.muted);
+    h.f.device.faults.silentCommands.insert(c.command);
     const int64_t start = h.f.host.NowMs();
     h.f.host.Run([&] { taskhelm::ShowServoTuner(h.f.app); });
     const int64_t waited = h.f.host.NowMs() - start - answeredMs;
-    EXPECT_EQ(h.Received(), c.asked) << c.muted;
-    EXPECT_GE(waited, c.timeoutMs - 500) << c.muted;
-    EXPECT_LE(waited, c.timeoutMs + 500) << c.muted;
-    ASSERT_EQ(h.f.host.boxes.size(), 1u) << c.muted;
+    EXPECT_EQ(h.Received(), c.asked) << c.command;
+    EXPECT_GE(waited, c.timeoutMs - 500) << c.command;
+    EXPECT_LE(waited, c.timeoutMs + 500) << c.command;
+    ASSERT_EQ(h.f.host.boxes.size(), 1u) << c.command;
     h.f.device.ClearReceived();
     h.f.host.Run([&] { h.Tuner().Command1.Press(); });
-    EXPECT_EQ(h.Received(), c.sentByButton) << c.muted;
+    EXPECT_EQ(h.Received(), c.sentByButton) << c.command;
     EXPECT_EQ(h.f.host.pointer, forms::Pointer::Default);
   }
+}
+
+// A reply that arrives with its CR but without the numbers of its group is no answer either:
+// nothing of it reaches the boxes or the table, and the group is never sent.
+TEST(Tuner, AGarbledReplyIsNoAnswerAndItsGroupIsNeverSent) {
+  for (const UnreadGroup& c : UnreadGroups()) {
+    for (const testing_support::ReplyFault& fault : testing_support::ReplyFaults()) {
+      SCOPED_TRACE(std::string(c.command) + ", " + fault.name);
+      ServoHarness h;
+      const std::string command = "!" + std::string(c.command) + "@";
+      testing_support::GarbleReply(h.f.device, c.command, command, fault);
+      h.f.host.Run([&] { taskhelm::ShowServoTuner(h.f.app); });
+      EXPECT_EQ(h.Received(), c.asked);
+      EXPECT_TRUE(h.f.host.boxes.empty());
+      DSPForm& t = h.Tuner();
+      if (c.command == std::string("ZO0")) {
+        EXPECT_EQ(t.ServoParams[0], (std::array<float, 12>{}));
+        h.TypeLeave(t.X_kD, "2", t.X_kGVF);
+        EXPECT_EQ(h.Received(), "") << "twelve zeros must not reach a live drive";
+      }
+      if (c.command == std::string("ZF1")) {
+        EXPECT_EQ(t.y_f_lim.Text(), "");
+      }
+      if (c.command == std::string("VT1")) {
+        EXPECT_EQ(t.y_vjam.Text(), "no resp.");
+      }
+      h.f.device.ClearReceived();
+      h.f.host.Run([&] { t.Command1.Press(); });
+      EXPECT_EQ(h.Received(), c.sentByButton);
+    }
+  }
+}
+
+// While the activation still reads, the X boxes do not show the X values the device reported
+// (the table holds them, the boxes what was there before): a focus change from one of them sends
+// nothing, not the empty box as kP 0.
+TEST(Tuner, NothingIsSentFromBoxesThatDoNotYetShowTheDevicesValues) {
+  ServoHarness h;
+  DSPForm& t = h.Tuner();
+  bool moved = false;
+  h.f.host.onPump = [&] {
+    if (moved || h.Received().find("!ZO1@") == std::string::npos) return;
+    moved = true;
+    t.X_kP.SetFocus();
+    t.X_kI.SetFocus();
+  };
+  h.f.host.Run([&] { taskhelm::ShowServoTuner(h.f.app); });
+  h.f.host.onPump = nullptr;
+  EXPECT_TRUE(moved);
+  EXPECT_EQ(h.Received(), kActivationQueries);
+  EXPECT_EQ(t.X_kP.Text(), "1.250");
+  // Once shown, a move from the box sends the axis the boxes show.
+  h.f.device.ClearReceived();
+  h.f.host.Run([&] { t.X_kP.SetFocus(); });
+  EXPECT_EQ(h.Received(), kXParams);
 }
 
 // A parameter box sends its whole axis, each value in "0.000" with "." on the wire, then a CR.
@@ -231,16 +294,21 @@ TEST(Tuner, SendServoSettingsSendsTheFourGroupsInOrder) {
 }
 
 // A reply shorter than its group keeps the later slots of the reply table, whatever reply left
-// them there; a longer one stops at the table's end.
+// them there, but it is no answer for the group: those slots hold no value of this axis. A
+// longer reply stops at the table's end.
 TEST(Tuner, ShortAndLongRepliesStayInsideTheReplyTable) {
   ServoHarness h;
   h.OpenTuner();  // the table now ends with Y's parameters 5..11 behind the velocity reply
+  h.f.device.Receive("!ZS0,1.3,0.015,4.5,0.85,0.3,0.12,0,20,250,90,0.05,0.045@\r");
   h.f.device.faults.shortReplies["ZO0"] = 5;
   h.f.host.Run([&] { h.Tuner().Hide(); h.Tuner().Show(); });
   DSPForm& t = h.Tuner();
-  EXPECT_EQ(t.X_kGVS.Text(), "0.300");
-  EXPECT_EQ(t.X_kGA.Text(), "0.110") << "Y's kGA, left in the table";
-  EXPECT_EQ(t.X_NFriction.Text(), "0.055");
+  EXPECT_EQ(t.ReplyValues[5], 0.11f) << "Y's kGA, left in the table";
+  EXPECT_EQ(t.X_kP.Text(), "1.250") << "the X parameters as last read in full";
+  EXPECT_EQ(t.X_kGA.Text(), "0.120");
+  h.f.device.ClearReceived();
+  h.TypeLeave(t.X_kGA, "0.120", t.X_kGVF);
+  EXPECT_EQ(h.Received(), kXParams) << "the axis as the device last reported it in full";
 
   struct Case {
     std::string reply;
@@ -299,6 +367,65 @@ TEST(Tuner, ClosingAndOpeningAgainStartsAfreshAndReadsTheDevice) {
   h.f.device.ClearReceived();
   h.TypeLeave(again.X_kP, "1", again.X_kI);
   EXPECT_EQ(h.Received(), "");
+}
+
+// A value beyond single precision comes back as the largest single, as the box shows it: the
+// drive never reads "inf" from what it reported itself.
+TEST(Tuner, AReportedValueBeyondSinglePrecisionGoesBackAsTheLargestSingle) {
+  ServoHarness h;
+  h.f.device.faults.replacedReplies["ZO1"] =
+      "1" + std::string(40, '0') + ",0.018,5.2,0.8,0.28,0.11,0,20,250,90,0.06,0.055";
+  h.OpenTuner();
+  DSPForm& t = h.Tuner();
+  const std::string largest = "340282346638529000000000000000000000000.000";
+  EXPECT_EQ(t.Y_kP.Text(), largest);
+  h.TypeLeave(t.Y_kI, "0.018", t.Y_kD);
+  EXPECT_EQ(h.Received(), "!ZS1," + largest + ",0.018,5.200,0.800,0.280,0.110,0.000,20.000,"
+                          "250.000,90.000,0.060,0.055@\r");
+  h.TypeLeave(t.Y_kP, largest, t.Y_kI);
+  EXPECT_EQ(h.Received().substr(0, 5 + largest.size()), "!ZS1," + largest);
+  EXPECT_TRUE(h.f.host.boxes.empty());
+}
+
+// A box whose text the drive cannot take as a number is refused with a message naming it; its
+// group is not sent, the other groups are. A number typed as the tuner reads numbers goes out as
+// typed (see ProtectionGoesOnEnterOnlyAndIsReadBack).
+TEST(Tuner, ATextTheDriveCannotTakeIsRefusedNamingItsBox) {
+  const std::string huge = "1" + std::string(40, '0');
+  struct Case {
+    const char* box;
+    std::string typed;
+    const char* named;
+    std::string sent;
+    const char* shownAfter;
+  };
+  const Case cases[] = {
+      {"Y_kGVF", huge, "Y Coefficients kGVF", "", "0.800"},
+      {"X_kP", "-" + huge, "X Coefficients kP", "", "1.250"},
+      {"x_f_trip", "abc", "Protection x f_trip", " !ZF1,45,25,130,100@!ZF0@!ZF1@", "120"},
+      {"x_k_ilim", "", "Protection x k_ilim", " !ZF1,45,25,130,100@!ZF0@!ZF1@", "40"},
+      {"y_f_lim", "1e999", "Protection y f_lim", "!ZF0,40,25,120,95@!ZF0@!ZF1@", "100"},
+      {"y_g_ilim", std::string(1000, '9'), "Protection y g_ilim", "!ZF0,40,25,120,95@!ZF0@!ZF1@",
+       "25"},
+      {"y_k_ilim", "45 ", "Protection y k_ilim", "!ZF0,40,25,120,95@!ZF0@!ZF1@", "45"},
+      {"y_IJamThr", "", "PWM Jam Settings y IJamThr", "!ZJ@", "15"},
+      {"x_IJamLim", "&H10", "PWM Jam Settings x IJamLim", "!ZJ@", "200"},
+      {"x_IJamThr", huge, "PWM Jam Settings x IJamThr", "!ZJ@", "15"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.box);
+    ServoHarness h;
+    h.OpenTuner();
+    auto& box = static_cast<forms::TextBox&>(*h.Tuner().FindControl(c.box));
+    h.TypeEnter(box, c.typed);
+    EXPECT_EQ(h.Received(), c.sent);
+    ASSERT_EQ(h.f.host.boxes.size(), 1u);
+    EXPECT_EQ(h.f.host.boxes[0].text,
+              std::string("Not a number the device can take, not sent: ") + c.named);
+    EXPECT_EQ(h.f.host.boxes[0].icon, forms::MsgIcon::Exclamation);
+    EXPECT_EQ(h.f.host.beeps, 1);
+    EXPECT_EQ(box.Text(), c.shownAfter) << "the value in force again";
+  }
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "tests/servo/ServoHarness.h"
+#include "tests/support/ReplyFaults.h"
 
 namespace servo_tests {
 namespace {
@@ -165,6 +166,69 @@ TEST(TestWindow, ResultsLandInTheirLabelsAndAFailedReadChangesNothing) {
   EXPECT_EQ(again.NegAvgB.Caption(), "");
   EXPECT_EQ(again.LineTestAxis, 0);
   EXPECT_TRUE(again.Option1.Value());
+}
+
+// A number the drive cannot take is never written: the test is not started, and the message
+// names the box. What fits goes as before, whole.
+TEST(TestWindow, ANumberTheDriveCannotTakeStartsNoTest) {
+  const std::string huge = "1" + std::string(40, '0');
+  struct Case {
+    forms::TextBox DSPTestForm::*box;
+    std::string typed;
+    forms::CommandButton DSPTestForm::*go;
+    const char* named;  // "" when the test goes
+    const char* sent;
+  };
+  const Case cases[] = {
+      {&DSPTestForm::PWAccTxt, huge, &DSPTestForm::Command2, "Accel Test Accel(g/10)", ""},
+      {&DSPTestForm::PWPerTxt, "-" + huge, &DSPTestForm::Command2, "Accel Test Max Vel", ""},
+      {&DSPTestForm::PWPerTxt, "1234567", &DSPTestForm::Command2, "", "!TA0,0,1234567,0@"},
+      {&DSPTestForm::LRegA, "70000", &DSPTestForm::Command7, "Line Test A", ""},
+      {&DSPTestForm::LRegB, "-32769", &DSPTestForm::Command7, "Line Test B", ""},
+      {&DSPTestForm::LRegB, "-32768", &DSPTestForm::Command7, "", "!ZL0,0,0,0,0,,-32768@"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.typed);
+    ServoHarness h;
+    h.OpenTuner();
+    h.OpenTests();
+    DSPTestForm& w = h.Tests();
+    (w.*c.box).SetText(c.typed);
+    h.f.host.Run([&] { (w.*c.go).Press(); });
+    EXPECT_EQ(h.Received(), c.sent);
+    if (*c.named) {
+      ASSERT_EQ(h.f.host.boxes.size(), 1u);
+      EXPECT_EQ(h.f.host.boxes[0].text,
+                std::string("Not a number the device can take, not sent: ") + c.named);
+    } else {
+      EXPECT_TRUE(h.f.host.boxes.empty());
+    }
+  }
+}
+
+// A min/max or line-test reply without all its numbers is no reply: the labels keep what they
+// showed.
+TEST(TestWindow, AGarbledResultReplyChangesNothing) {
+  for (const testing_support::ReplyFault& fault : testing_support::ReplyFaults()) {
+    SCOPED_TRACE(fault.name);
+    ServoHarness h;
+    h.OpenTuner();
+    h.OpenTests();
+    DSPTestForm& w = h.Tests();
+    w.LTVel.SetText("10");
+    h.f.host.Run([&] { w.GetMinAndMax.Press(); });
+    h.f.host.Run([&] { w.Command7.Press(); });
+    const std::string minimum = w.RegAMin.Caption(), maximum = w.RegDMax.Caption(),
+                      negative = w.NegAvgB.Caption();
+    testing_support::GarbleReply(h.f.device, "ZD0", "!ZD0@", fault);
+    testing_support::GarbleReply(h.f.device, "ZL", "!ZL0,10,0,0,0,,0@", fault);
+    h.f.host.Run([&] { w.GetMinAndMax.Press(); });
+    h.f.host.Run([&] { w.Command7.Press(); });
+    EXPECT_EQ(w.RegAMin.Caption(), minimum);
+    EXPECT_EQ(w.RegDMax.Caption(), maximum);
+    EXPECT_EQ(w.NegAvgB.Caption(), negative);
+    EXPECT_TRUE(h.f.host.boxes.empty());
+  }
 }
 
 TEST(TestWindow, ADisturbanceChoiceHasTheTunerReadTheParametersAgain) {

@@ -114,6 +114,15 @@ TEST(FaultSwitch, PerCommandSilenceAndShortReplies) {
   }
 }
 
+// One command's reply replaced by other bytes; its CR still follows, the others answer as ever.
+TEST(FaultSwitch, PerCommandReplacedReplies) {
+  sim::Device device(32, 50);
+  device.faults.replacedReplies["OC"] = std::string("\0" "85,29", 6);
+  device.faults.replacedReplies["ZO0"] = ",";
+  device.Receive("!OC@!ZO0@!IC@");
+  EXPECT_EQ(device.TakeOutput(), std::string("\0" "85,29\r,\r50\r", 12));
+}
+
 TEST(FaultSwitch, CtsLowAndSilenceAlsoCoverEcho) {
   sim::Device device(32);
   EXPECT_TRUE(device.Cts());
@@ -155,6 +164,9 @@ TEST(FaultNames, SetByName) {
       {"short-reply=", false, nullptr},
       {"short-reply=SO", false, nullptr},
       {"short-reply=SO:-1", false, nullptr},
+      {"garbled-reply=OS", true,
+       [](const sim::Faults& f) { return f.replacedReplies.at("OS") == sim::kGarbage; }},
+      {"garbled-reply=", false, nullptr},
       {"silent-command=", false, nullptr},
       {"slow=-5", false, nullptr},
       {"slow=x", false, nullptr},

@@ -1,6 +1,10 @@
 // The start-up file: what each line configures, and what is written back.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <functional>
 #include <optional>
 
 #include "startup/Main.h"
@@ -92,6 +96,42 @@ TEST(IniFile, SilentDeviceLeavesItAbsentWithoutABox) {
   EXPECT_FALSE(ReadIniFile(f.app));
   EXPECT_FALSE(f.s.PlotterPresent);
   EXPECT_TRUE(f.host.boxes.empty());
+}
+
+// Something that is no regular file under the file's name is named for what it is, read as a
+// failed read, and left as it is.
+TEST(IniFile, ANameThatIsNoRegularFileSaysSoAndStaysUntouched) {
+  namespace fs = std::filesystem;
+  struct Case {
+    const char* name;
+    std::function<void(const std::string& path)> put;
+    std::function<bool(const std::string& path)> untouched;
+  };
+  const Case cases[] = {
+      {"a FIFO", [](const std::string& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0600), 0); },
+       [](const std::string& p) { return fs::is_fifo(p); }},
+      {"a folder", [](const std::string& p) { fs::create_directory(p); },
+       [](const std::string& p) { return fs::is_directory(p) && fs::is_empty(p); }},
+      {"a device", [](const std::string& p) { fs::create_symlink("/dev/null", p); },
+       [](const std::string& p) {
+         return fs::is_symlink(p) && fs::read_symlink(p) == "/dev/null" && fs::is_character_file(p);
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    AppFixture f;
+    f.s.ReportErrors = false;
+    fs::remove(f.app.IniPath());
+    c.put(f.app.IniPath());
+    EXPECT_FALSE(ReadIniFile(f.app));
+    ASSERT_EQ(f.host.boxes.size(), 1u);
+    EXPECT_EQ(f.host.boxes[0].text,
+              "Error reading INI file - Creating default file\rError #  75  Not a regular file");
+    EXPECT_EQ(f.host.boxes[0].icon, forms::MsgIcon::Exclamation);
+    EXPECT_EQ(f.s.ModelCode, 32);
+    EXPECT_EQ(f.s.PortName, "COM1");
+    EXPECT_TRUE(c.untouched(f.app.IniPath()));
+  }
 }
 
 TEST(IniFile, AnUnwritableFolderIsSkippedSilently) {
