@@ -111,15 +111,14 @@ TEST(OpenAfresh, EveryWindowOpensAsANewOneAfterAModelChange) {
          CalibrationHarness::Type(w.PenD, "77", w.PF);
          w.Close();
        },
-       // Three values only: the rest come from an empty list, not from the last window's.
+       // Three values only, so no answer: the boxes stay empty rather than show the last
+       // window's values.
        [](CalibrationHarness& h) { h.f.device.faults.shortReplies["OP"] = 3; },
        [](forms::Form& form, CalibrationHarness&) {
          auto& w = static_cast<taskhelm::PenAdj&>(form);
-         EXPECT_EQ(w.PF.Text(), "180");
-         EXPECT_EQ(w.CF.Text(), "60");
-         EXPECT_EQ(w.LF.Text(), "0");
-         EXPECT_EQ(w.ID.Text(), "0");
-         EXPECT_EQ(w.PenD.Text(), "0");
+         for (forms::TextBox* box : {&w.PF, &w.CF, &w.LF, &w.ID})
+           EXPECT_EQ(box->Text(), "") << box->Name();
+         EXPECT_EQ(w.PenD.Text(), "0");  // as every opening sets it, not the 77 typed before
          w.Close();
        }},
       {"FilterForm", 39, 36,
