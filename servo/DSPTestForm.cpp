@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "link/ReplyList.h"
+#include "platform/Numbers.h"
 #include "servo/DSPForm.h"
 #include "servo/ServoNumbers.h"
 #include "servo/ServoWire.h"
@@ -73,7 +74,7 @@ int16_t DSPTestForm::ParseTestReply(std::string_view reply) { return ParseReplyL
 
 void DSPTestForm::SendWatchRegisters() {
   for (size_t i = 0; i < watchBoxes_.size(); ++i)
-    WatchedRegisters[i] = servo::TypedInt16(app_, watchBoxes_[i]->Text());
+    WatchedRegisters[i] = servo::TypedInt16(watchBoxes_[i]->Text());
   app_.port.SendString(servo::WatchRegistersCommand(WatchedRegisters), kCommandTimeoutMs);
 }
 
@@ -88,8 +89,8 @@ void DSPTestForm::GetMinAndMax_Click() {
 }
 
 void DSPTestForm::ReadRegisters() {
-  const int16_t first = servo::TypedInt16(app_, RegToRead1.Text());
-  const int16_t second = servo::TypedInt16(app_, RegToRead2.Text());
+  const int16_t first = servo::TypedInt16(RegToRead1.Text());
+  const int16_t second = servo::TypedInt16(RegToRead2.Text());
   std::string reply;
   // A failed read leaves the reply empty, so the labels show the previous values again.
   app_.port.Query(servo::ReadRegistersCommand(first, second), reply, servo::kReplyTerminator,
@@ -102,8 +103,8 @@ void DSPTestForm::ReadRegisters() {
 }
 
 void DSPTestForm::Command2_Click() {
-  const auto acceleration = static_cast<float>(servo::TypedNumber(app_, PWAccTxt.Text()));
-  const auto maxVelocity = static_cast<float>(servo::TypedNumber(app_, PWPerTxt.Text()));
+  const auto acceleration = static_cast<float>(platform::LeadingNumber(PWAccTxt.Text()));
+  const auto maxVelocity = static_cast<float>(platform::LeadingNumber(PWPerTxt.Text()));
   int axisCode = 0;  // X alone, or neither
   if (XAxisCheck.Value() == 1 && YAxisCheck.Value() == 1)
     axisCode = 2;
@@ -114,8 +115,8 @@ void DSPTestForm::Command2_Click() {
 }
 
 void DSPTestForm::Command6_Click() {
-  app_.port.SendString(servo::RawPwmCommand(servo::TypedInt16(app_, XPWMTxt.Text()),
-                                             servo::TypedInt16(app_, YPWMTxt.Text())),
+  app_.port.SendString(servo::RawPwmCommand(servo::TypedInt16(XPWMTxt.Text()),
+                                             servo::TypedInt16(YPWMTxt.Text())),
                        kCommandTimeoutMs);
 }
 
@@ -124,10 +125,10 @@ void DSPTestForm::Command3_Click() {
 }
 
 void DSPTestForm::Command7_Click() {
-  const int16_t velocity = servo::TypedInt16(app_, LTVel.Text());
-  const int16_t acceleration = servo::TypedInt16(app_, LTAccel.Text());
-  const double registerA = servo::TypedNumber(app_, LRegA.Text());
-  const double registerB = servo::TypedNumber(app_, LRegB.Text());
+  const int16_t velocity = servo::TypedInt16(LTVel.Text());
+  const int16_t acceleration = servo::TypedInt16(LTAccel.Text());
+  const double registerA = platform::LeadingNumber(LRegA.Text());
+  const double registerB = platform::LeadingNumber(LRegB.Text());
   std::string reply;
   if (!app_.port.Query(servo::LineTestCommand(acceleration, velocity, LineTestAxis, LineTestPen,
                                               registerA, registerB),
