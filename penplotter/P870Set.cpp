@@ -19,6 +19,7 @@ const SettingsWindowRules kPenPlotterRules{
     .versionBox = VersionBox::BothAnswered,
     .memoryReplyKept = 10,
     .bladeHolderReplyLength = 2,  // the pen plotters have no blade-holder query
+    .factoryBoxIcon = forms::MsgIcon::Information,
 };
 
 }  // namespace

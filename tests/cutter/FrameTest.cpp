@@ -40,6 +40,7 @@ struct Twin {
   const char* exitText;
   // The Spanish edition's Exit question and closing question: title and text of each.
   std::array<const char*, 4> spanishQuestions;
+  MsgIcon factoryBoxIcon;   // of the box that Factory Defaults shows
 };
 
 void PrintTo(const Twin& t, std::ostream* os) { *os << t.name; }
@@ -69,7 +70,8 @@ const Twin kTwins[] = {
                           "actualizar los parámetros del ploter?",
                           "Salir Taskhelm",
                           "Últimos cambios no han sido enviados.\r\nEsta seguro que desea "
-                          "finalizar?"}},
+                          "finalizar?"},
+     .factoryBoxIcon = MsgIcon::None},
     {.name = "RollFeed35",
      .model = 35,
      .window = WindowOf<taskhelm::StoogMoa>,
@@ -92,7 +94,8 @@ const Twin kTwins[] = {
                           "salir sin actualizar el MarveskK?",
                           "Exit Taskhelm",
                           "Latest settings have not been sent.\r\nAre you sure you want to "
-                          "exit?"}},
+                          "exit?"},
+     .factoryBoxIcon = MsgIcon::Information},
     {.name = "PenPlotter41",
      .model = 41,
      .window = WindowOf<taskhelm::P870Set>,
@@ -113,7 +116,8 @@ const Twin kTwins[] = {
                           "salir del programa sin actualizar los parametros?",
                           "Salir Taskhelm",
                           "Últimos cambios no han sido enviados.\r\nEsta seguro que desea "
-                          "finalizar?"}},
+                          "finalizar?"},
+     .factoryBoxIcon = MsgIcon::Information},
 };
 
 class Frame : public ::testing::TestWithParam<Twin> {
@@ -160,6 +164,14 @@ TEST_P(Frame, PermanentWithNothingChangedSendsStoreDefaultsAlone) {
   const std::string command = h.SettingsCommandReceived();
   EXPECT_EQ(command.find("!UD@"), std::string::npos);
   EXPECT_NE(command.find(GetParam().editedPart), std::string::npos) << command;
+}
+
+TEST_P(Frame, FactoryDefaultsBoxIsTheTwinsOwn) {
+  w.DsplyFactCom.Choose();
+  ASSERT_EQ(h.f.host.boxes.size(), 1u);
+  EXPECT_EQ(h.f.host.boxes[0].title, "Factory Settings");
+  EXPECT_EQ(h.f.host.boxes[0].buttons, forms::MsgButtons::OK);
+  EXPECT_EQ(h.f.host.boxes[0].icon, GetParam().factoryBoxIcon);
 }
 
 TEST_P(Frame, LoadedSettingsCountAsUnsent) {

@@ -1,7 +1,8 @@
 // The pen-plotter window as the Qt front end shows it: caption, menus, the sensor or frame
 // alignment frame of each model, in both editions and both unit systems, with no caption, value
-// or hint cut off and no control lying over another. Pictures of models 33 and 41 are saved for
-// a person to look at.
+// or hint cut off and no control lying over another; the factory-defaults box is an information
+// box. Pictures of models 33 and 41 and of their factory-defaults boxes are saved for a person to
+// look at.
 #include "penplotter/P870Set.h"
 #include "tests/qtui/QtTestApp.h"
 #include "tests/qtui/WindowCheck.h"
@@ -56,6 +57,8 @@ TEST_P(PenPlotterWindow, ShowsTheModelsCaptionMenusAndFramesWithNothingCutOff) {
   EXPECT_EQ(form.MetricButton.Value(), c.metric);
   ExpectNothingCutOff(program.host, form);
   SaveScreenshot(program.host, form, form.StatusBar, c.screenshot);
+  EXPECT_EQ(FactoryBoxIcon(program.host, *window, form.DsplyFactCom, c.screenshot),
+            QMessageBox::Information);
 }
 
 INSTANTIATE_TEST_SUITE_P(
