@@ -41,6 +41,8 @@ struct Twin {
   // The Spanish edition's Exit question and closing question: title and text of each.
   std::array<const char*, 4> spanishQuestions;
   MsgIcon factoryBoxIcon;   // of the box that Factory Defaults shows
+  const char* panelCm;      // 18.3 in as the panel width shows it in centimetres
+  const char* panelInches;  // 46.5 cm as the panel width shows it in inches
 };
 
 void PrintTo(const Twin& t, std::ostream* os) { *os << t.name; }
@@ -71,7 +73,9 @@ const Twin kTwins[] = {
                           "Salir Taskhelm",
                           "Últimos cambios no han sido enviados.\r\nEsta seguro que desea "
                           "finalizar?"},
-     .factoryBoxIcon = MsgIcon::None},
+     .factoryBoxIcon = MsgIcon::None,
+     .panelCm = "46,48",
+     .panelInches = "18,31"},
     {.name = "RollFeed35",
      .model = 35,
      .window = WindowOf<taskhelm::StoogMoa>,
@@ -95,7 +99,9 @@ const Twin kTwins[] = {
                           "Exit Taskhelm",
                           "Latest settings have not been sent.\r\nAre you sure you want to "
                           "exit?"},
-     .factoryBoxIcon = MsgIcon::Information},
+     .factoryBoxIcon = MsgIcon::Information,
+     .panelCm = "46,5",
+     .panelInches = "18,3"},
     {.name = "PenPlotter41",
      .model = 41,
      .window = WindowOf<taskhelm::P870Set>,
@@ -117,7 +123,9 @@ const Twin kTwins[] = {
                           "Salir Taskhelm",
                           "Últimos cambios no han sido enviados.\r\nEsta seguro que desea "
                           "finalizar?"},
-     .factoryBoxIcon = MsgIcon::Information},
+     .factoryBoxIcon = MsgIcon::Information,
+     .panelCm = "46,5",
+     .panelInches = "18,3"},
 };
 
 class Frame : public ::testing::TestWithParam<Twin> {
@@ -172,6 +180,17 @@ TEST_P(Frame, FactoryDefaultsBoxIsTheTwinsOwn) {
   EXPECT_EQ(h.f.host.boxes[0].title, "Factory Settings");
   EXPECT_EQ(h.f.host.boxes[0].buttons, forms::MsgButtons::OK);
   EXPECT_EQ(h.f.host.boxes[0].icon, GetParam().factoryBoxIcon);
+}
+
+// The unit switch reads the shown panel width with the regional separator, as it shows it.
+TEST_P(Frame, UnitSwitchReadsTheRegionalSeparator) {
+  h.f.app.regional.sDecimal = ',';
+  w.PanelX.SetText("18,3");
+  w.MetricButton.SetValue(true);
+  EXPECT_EQ(w.PanelX.Text(), GetParam().panelCm);
+  w.PanelX.SetText("46,5");
+  w.EnglishButton.SetValue(true);
+  EXPECT_EQ(w.PanelX.Text(), GetParam().panelInches);
 }
 
 TEST_P(Frame, LoadedSettingsCountAsUnsent) {
