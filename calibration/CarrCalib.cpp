@@ -254,7 +254,11 @@ void CarrCalib::CarCalPlot_Click() {
     SavedCoastTime = CarriageValues[3];
     restore += "," + Whole(SavedCoastForce) + "," + Whole(SavedCoastTime);
   }
+  // The ladder is streamed as a file is: the device plotting it may hold CTS low, or take the
+  // parallel write in pieces, for longer than a command may take.
+  app_.s.SendingFile = true;
   app_.port.SendString(CarriageLadder(ParamCount), kLadderTimeoutMs);
+  app_.s.SendingFile = false;
   app_.port.SendString(restore + "@", kRestoreTimeoutMs);
   app_.SetPointer(Pointer::Default);
 }

@@ -157,7 +157,10 @@ void PenAdj::SendPenDac() {
 }
 
 void PenAdj::SpinPenDac(int step) {
-  PenDac = std::clamp(PenDac + static_cast<float>(step), 0.0f, static_cast<float>(kDacMax));
+  // Each direction holds only its own end, so a value typed outside the range steps by one.
+  PenDac += static_cast<float>(step);
+  if (step < 0) PenDac = std::max(PenDac, 0.0f);
+  if (step > 0) PenDac = std::min(PenDac, static_cast<float>(kDacMax));
   PenD.SetText(Whole(PenDac));
   Send("!PF" + Whole(PenDac) + "@");
 }

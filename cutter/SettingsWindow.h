@@ -40,6 +40,7 @@ struct SettingsWindowRules {
   VersionBox versionBox;
   int memoryReplyKept;                    // leading characters of the memory reply read
   int bladeHolderReplyLength;             // length of the blade-holder reply on the parallel port
+  forms::MsgIcon factoryBoxIcon = forms::MsgIcon::None;  // of the box after Factory Defaults
   TractorQuestion tractorQuestion = TractorQuestion::Skip;
   UnsentCalibration unsentCalibration = UnsentCalibration::Allowed;
 };

@@ -51,7 +51,7 @@ void SettingsWindow::DsplyFactCom_Click() {
   ShowSettings();
   app.s.SettingsSent = false;
   app.SetPointer(Pointer::Default);
-  app.MsgBox(FactoryDefaultsText(), MsgButtons::OK, MsgIcon::None, T("Factory Settings"));
+  app.MsgBox(FactoryDefaultsText(), MsgButtons::OK, rules_.factoryBoxIcon, T("Factory Settings"));
 }
 
 std::string SettingsWindow::FactoryDefaultsText() const {
@@ -85,7 +85,8 @@ void SettingsWindow::DsplyKnifeCom_Click() {
   if (!VerifyModel(app, app.s.ModelCode)) return;
   std::string reply;
   if (!app.port.Query("!OK@", reply, 13, 5000, rules_.bladeHolderReplyLength)) return;
-  const bool installed = platform::LeadingNumber(reply.substr(0, 2)) == 1;
+  // The whole number: a reply such as "1.5" is no installed holder.
+  const bool installed = platform::LeadingNumber(reply) == 1;
   app.MsgBox(T(installed ? "Blade Holder is installed" : "Blade Holder is not installed"),
              MsgButtons::OK, MsgIcon::None, T("Blade Holder Status"));
 }

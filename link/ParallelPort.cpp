@@ -34,15 +34,31 @@ std::string ErrorCodeAddition(LinkContext& app, int errorCode) {
   }
 }
 
+// Why the parallel-port library could not be used, worded in the edition's language.
+std::string LibraryFailure(LinkContext& app, const platform::ParlinkLoadError& error) {
+  const std::string library = app.T("The parallel-port library ") + error.library;
+  if (error.kind == platform::ParlinkLoadError::Kind::LacksFunction)
+    return library + app.T(" lacks the function ") + error.detail + ".";
+  std::string text = library + app.T(" could not be loaded");
+  if (!error.named)
+    text += app.T(" (looked in ") + error.searched + app.T("the library search path)");
+  return text + ": " + error.detail;
+}
+
 }  // namespace
+
+void PortLayer::ReportMissingLibrary(const std::string& lptName) {
+  app_.MsgBox(
+      app_.T("Could not open ") + lptName + "\r\n" + LibraryFailure(app_, app_.parlink.Error()),
+      forms::MsgButtons::OK, forms::MsgIcon::Exclamation, app_.T("ERROR"));
+}
 
 bool PortLayer::OpenLptPort(const std::string& lptName) {
   const auto use = UseDevice();
   SharedState& s = app_.s;
   if (s.LptOpenResult != 0) return true;
   if (!app_.parlink.EnsureLoaded()) {
-    app_.MsgBox(app_.T("Could not open ") + lptName + "\r\n" + app_.parlink.Error(),
-                forms::MsgButtons::OK, forms::MsgIcon::Exclamation, app_.T("ERROR"));
+    ReportMissingLibrary(lptName);
     return false;
   }
   s.LptOpenResult = app_.parlink.OpenLPT(s.LptNumber);
@@ -82,8 +98,7 @@ bool PortLayer::WriteLpt(const std::string& data) {
   std::string rest = data;
   s.LptWriteResult = 0;
   if (!lib.EnsureLoaded()) {
-    app_.MsgBox(app_.T("Could not open ") + s.LptPortName + "\r\n" + lib.Error(),
-                forms::MsgButtons::OK, forms::MsgIcon::Exclamation, app_.T("ERROR"));
+    ReportMissingLibrary(s.LptPortName);
     return false;
   }
   auto write = [&] {

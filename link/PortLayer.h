@@ -68,6 +68,8 @@ class PortLayer {
   void WatchLine();
   void OnLineEvent(platform::LineEvent event);
   long ReadLptReply(int32_t count);
+  // "Could not open" the port, and why the parallel-port library could not be used.
+  void ReportMissingLibrary(const std::string& lptName);
 };
 
 }  // namespace taskhelm

@@ -19,6 +19,7 @@ const SettingsWindowRules kPenPlotterRules{
     .versionBox = VersionBox::BothAnswered,
     .memoryReplyKept = 10,
     .bladeHolderReplyLength = 2,  // the pen plotters have no blade-holder query
+    .factoryBoxIcon = forms::MsgIcon::Information,
 };
 
 }  // namespace
@@ -85,7 +86,10 @@ void P870Set::Form_Load() {
     s.LastPresentState = 1;
     s.LastModel = s.ModelCode;
   }
-  (s.MetricUnits ? MetricButton : EnglishButton).SetValue(true);
+  SelectUnitButton();
+  // The selected unit button holds the focus, so the hint line names its units and Space keeps
+  // them.
+  FocusUnitButton();
   ShowSettings();
   if (FamilyOf(s.ModelCode) == ModelFamily::PenPlotter && !HasMarkSensor(s.ModelCode))
     SensorEnable.SetEnabled(false);

@@ -7,12 +7,23 @@
 
 namespace platform {
 
+// Why the library is not bound, in parts, so that the port layer words the message in the
+// edition's language.
+struct ParlinkLoadError {
+  enum class Kind { None, NotLoaded, LacksFunction };
+  Kind kind = Kind::None;
+  std::string library;   // the file named or looked for; for LacksFunction the file that loaded
+  bool named = false;    // the file was named (PARLINK_LIBRARY): nothing was searched
+  std::string searched;  // else the folders looked in before the search path, each with ", "
+  std::string detail;    // the loader's reason (NotLoaded) or the missing export (LacksFunction)
+};
+
 class Parlink {
  public:
   virtual ~Parlink() = default;
   // Binds the library at its first use; false (with Error()) when it or an export is missing.
   virtual bool EnsureLoaded() = 0;
-  virtual const std::string& Error() const = 0;
+  virtual const ParlinkLoadError& Error() const = 0;
 
   virtual long BytesInBuffer(short which) = 0;
   virtual long CloseLPT() = 0;
@@ -35,7 +46,7 @@ class ParlinkLibrary : public Parlink {
   ParlinkLibrary();
   ~ParlinkLibrary() override;
   bool EnsureLoaded() override;
-  const std::string& Error() const override { return error_; }
+  const ParlinkLoadError& Error() const override { return error_; }
   long BytesInBuffer(short which) override;
   long CloseLPT() override;
   short OpenLPT(short port) override;
@@ -54,7 +65,7 @@ class ParlinkLibrary : public Parlink {
 
   void* handle_ = nullptr;
   std::unique_ptr<Exports> exports_;
-  std::string error_;
+  ParlinkLoadError error_;
 };
 
 }  // namespace platform

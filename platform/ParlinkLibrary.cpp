@@ -81,7 +81,8 @@ bool ParlinkLibrary::EnsureLoaded() {
   std::vector<std::string> candidates;
   std::string library = kLibraryName;
   std::string searched;
-  if (std::string chosen = Variable("PARLINK_LIBRARY"); !chosen.empty()) {
+  const std::string chosen = Variable("PARLINK_LIBRARY");
+  if (!chosen.empty()) {
     candidates.push_back(chosen);
     library = chosen;
   } else {
@@ -91,7 +92,6 @@ bool ParlinkLibrary::EnsureLoaded() {
       searched += folder + ", ";
     }
     candidates.push_back(kLibraryName);
-    searched = " (looked in " + searched + "the library search path)";
   }
 
   // The reason of a file that is there but does not load says more than the last "not found".
@@ -111,8 +111,7 @@ bool ParlinkLibrary::EnsureLoaded() {
     reason = why != nullptr ? why : candidate;
   }
   if (handle_ == nullptr) {
-    error_ =
-        "The parallel-port library " + library + " could not be loaded" + searched + ": " + reason;
+    error_ = {ParlinkLoadError::Kind::NotLoaded, library, !chosen.empty(), searched, reason};
     return false;
   }
 
@@ -131,12 +130,12 @@ bool ParlinkLibrary::EnsureLoaded() {
   bind("WriteLPT", exports->WriteLPT);
   bind("ParlinkLastError", exports->ParlinkLastError);
   if (missing != nullptr) {
-    error_ = "The parallel-port library " + loadedFrom + " lacks the function " + missing + ".";
+    error_ = {ParlinkLoadError::Kind::LacksFunction, loadedFrom, false, "", missing};
     Unload();
     return false;
   }
   exports_ = std::move(exports);
-  error_.clear();
+  error_ = {};
   return true;
 }
 

@@ -21,6 +21,7 @@ const SettingsWindowRules kRollFeedRules{
     .versionBox = VersionBox::BothAnswered,
     .memoryReplyKept = 8,
     .bladeHolderReplyLength = 4,
+    .factoryBoxIcon = forms::MsgIcon::Information,
     .unsentCalibration = UnsentCalibration::Refused,
 };
 

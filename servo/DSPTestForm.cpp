@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "link/ReplyList.h"
+#include "platform/Numbers.h"
 #include "servo/DSPForm.h"
 #include "servo/ServoNumbers.h"
 #include "servo/ServoWire.h"
@@ -73,7 +74,7 @@ int16_t DSPTestForm::ParseTestReply(std::string_view reply) { return ParseReplyL
 
 void DSPTestForm::SendWatchRegisters() {
   for (size_t i = 0; i < watchBoxes_.size(); ++i)
-    WatchedRegisters[i] = servo::TypedInt16(app_, watchBoxes_[i]->Text());
+    WatchedRegisters[i] = servo::TypedInt16(watchBoxes_[i]->Text());
   app_.port.SendString(servo::WatchRegistersCommand(WatchedRegisters), kCommandTimeoutMs);
 }
 
@@ -89,8 +90,8 @@ void DSPTestForm::GetMinAndMax_Click() {
 }
 
 void DSPTestForm::ReadRegisters() {
-  const int16_t first = servo::TypedInt16(app_, RegToRead1.Text());
-  const int16_t second = servo::TypedInt16(app_, RegToRead2.Text());
+  const int16_t first = servo::TypedInt16(RegToRead1.Text());
+  const int16_t second = servo::TypedInt16(RegToRead2.Text());
   std::string reply;
   // A failed read leaves the reply empty, so the labels show the previous values again.
   app_.port.Query(servo::ReadRegistersCommand(first, second), reply, servo::kReplyTerminator,
@@ -104,7 +105,8 @@ void DSPTestForm::ReadRegisters() {
 
 std::optional<double> DSPTestForm::WireValue(const forms::TextBox& box, const forms::Label& label,
                                              platform::WireKind kind) {
-  const double value = servo::TypedNumber(app_, box.Text());
+  // These boxes show no decimals: "." is the decimal point whatever the regional one.
+  const double value = platform::LeadingNumber(box.Text());
   if (platform::FitsWire(value, kind)) return value;
   const auto& frame = static_cast<const forms::Frame&>(*box.Container());
   servo::ReportUnsendable(app_, frame.Caption() + " " + label.Caption());
@@ -128,8 +130,8 @@ void DSPTestForm::Command2_Click() {
 }
 
 void DSPTestForm::Command6_Click() {
-  app_.port.SendString(servo::RawPwmCommand(servo::TypedInt16(app_, XPWMTxt.Text()),
-                                             servo::TypedInt16(app_, YPWMTxt.Text())),
+  app_.port.SendString(servo::RawPwmCommand(servo::TypedInt16(XPWMTxt.Text()),
+                                             servo::TypedInt16(YPWMTxt.Text())),
                        kCommandTimeoutMs);
 }
 
@@ -138,8 +140,8 @@ void DSPTestForm::Command3_Click() {
 }
 
 void DSPTestForm::Command7_Click() {
-  const int16_t velocity = servo::TypedInt16(app_, LTVel.Text());
-  const int16_t acceleration = servo::TypedInt16(app_, LTAccel.Text());
+  const int16_t velocity = servo::TypedInt16(LTVel.Text());
+  const int16_t acceleration = servo::TypedInt16(LTAccel.Text());
   const auto registerA = WireValue(LRegA, LRegALabel, platform::WireKind::Register16);
   if (!registerA) return;
   const auto registerB = WireValue(LRegB, LRegBLabel, platform::WireKind::Register16);

@@ -28,8 +28,8 @@ double TypedNumber(const App& app, const std::string& text) {
   return platform::LeadingNumber(ToPointDecimal(app, text));
 }
 
-int16_t TypedInt16(const App& app, const std::string& text) {
-  const double clamped = std::clamp(TypedNumber(app, text),
+int16_t TypedInt16(const std::string& text) {
+  const double clamped = std::clamp(platform::LeadingNumber(text),
                                     double{std::numeric_limits<int16_t>::min()},
                                     double{std::numeric_limits<int16_t>::max()});
   return static_cast<int16_t>(platform::RoundHalfEven(clamped));

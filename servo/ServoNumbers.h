@@ -9,10 +9,13 @@ class App;
 
 namespace servo {
 
-// A typed number: the regional decimal separator is accepted, then the leading-number rule.
+// A number typed into a box that shows its value with decimals: the regional decimal separator
+// is accepted, then the leading-number rule.
 double TypedNumber(const App& app, const std::string& text);
-// The same taken to a 16-bit integer (nearest, halves to even); beyond the range it is clamped.
-int16_t TypedInt16(const App& app, const std::string& text);
+// A number typed into a box that shows no decimals, by the leading-number rule alone ("." is the
+// decimal point whatever the regional one), taken to a 16-bit integer (nearest, halves to even);
+// beyond the range it is clamped.
+int16_t TypedInt16(const std::string& text);
 // A device value (single precision) as the shortest decimal, with the regional separator.
 std::string PlainNumber(const App& app, float value);
 // A device value as a whole number (halves away from zero).

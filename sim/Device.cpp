@@ -49,6 +49,7 @@ Device::Device(int model, std::optional<int> id) : model_(FindModel(model)), id_
   else
     service_.carriageDefaults = {55, 29};
   service_.carriage = service_.carriageDefaults;
+  if (model_->family == Family::PenPlotter) service_.bladeHolder = 0;
 }
 
 void Device::SetMode(ReceiveMode mode) {

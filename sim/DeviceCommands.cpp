@@ -39,7 +39,7 @@ Device::Outcome Device::InfoCommand(const Token& t) {
     } else if (k == "MF") {
       Reply(std::to_string(kMemoryBytes));
     } else if (k == "OK") {
-      Reply(model_->family == Family::PenPlotter ? "0" : "1");  // the pen plotters hold a pen
+      ReplyList(&service_.bladeHolder, 1);
     } else if (k == "MV") {
       Reply(model_->motorVolts);
     } else if (k == "MS") {

@@ -18,6 +18,9 @@ struct ServiceData {
   int penDac = 0;
   bool penDown = false;
 
+  // What "!OK@" reports: 1 a blade holder is installed, 0 none (the pen plotters hold a pen).
+  double bladeHolder = 1;
+
   int filtering = 1;
   int cutterMode = 0;  // 0 standard sign cutting, 1 the special mode
 

@@ -106,7 +106,7 @@ const Entry kCutter[] = {
     {"", "&Port  Setup", "Configuración del  p&uerto"},
     {"", "&Display", "&Mostrar"},
     {"", "&Plotter Settings", "&Parámetros del ploter"},
-    {"", "&Factory Defaults", "Parámetros &preestablecidos"},
+    {"", "&Factory Defaults", "Parámetros pre&establecidos"},
     {"", "&ROM Version", "Versión del &ROM"},
     {"", "&Memory Buffer", "Banco de &memoria"},
     {"", "&Blade Holder Status", "Estado del porta &cuchillas"},

@@ -246,6 +246,49 @@ TEST(CarrCalibPlot, LadderThenTheValuesReadBefore) {
   }
 }
 
+// The device plotting the ladder holds CTS low for longer than any command may take; the program
+// waits for it and sends the restore after it, with no error.
+TEST(CarrCalibPlot, LadderWaitsForTheDeviceToFinishPlotting) {
+  CalibrationHarness h({.model = 39});
+  h.f.device.Receive("!CC85,29@");
+  int64_t busyUntil = -1;
+  h.f.device.SetPlotDataHandler([&](sim::Device& device, std::string_view bytes) {
+    if (busyUntil < 0) {
+      busyUntil = h.f.host.NowMs() + 130000;  // beyond the restore's own time-out
+      device.SetBusy(true);
+    }
+    return bytes.size();
+  });
+  h.f.host.onPump = [&] {
+    if (busyUntil >= 0 && h.f.host.NowMs() >= busyUntil) h.f.device.SetBusy(false);
+  };
+  h.Show<CarrCalib>([&](CarrCalib& w) {
+    h.f.device.ClearReceived();
+    w.CarCalPlot.Press();
+  });
+  EXPECT_EQ(BoxTitles(h.f.host), "Carriage Calibration Plot");
+  EXPECT_FALSE(h.f.s.SendingFile);
+  const std::string sent = h.Received();
+  EXPECT_EQ(sent.size(), 4u + 292u + 9u);
+  EXPECT_EQ(sent.substr(sent.size() - 9), "!CC85,29@");
+}
+
+// The parallel port taking the ladder in pieces is written on until all of it is through.
+TEST(CarrCalibPlot, LadderWrittenInPiecesOverTheParallelPort) {
+  CalibrationHarness h({.model = 39});
+  h.f.UseParallelPort(1);
+  h.f.parlink.replies = {"39\r", "85,29\r", "85,29\r"};
+  h.Show<CarrCalib>([&](CarrCalib& w) {
+    h.f.parlink.writeLimits = {4, 100, 0, 0, 50};  // the query, then the ladder in pieces
+    w.CarCalPlot.Press();
+  });
+  EXPECT_EQ(BoxTitles(h.f.host), "Carriage Calibration Plot");
+  const std::string& written = h.f.parlink.written;
+  EXPECT_EQ(written.size(), 12u + 292u + 9u);
+  EXPECT_EQ(written.substr(12, 22), "!CC25,29 TP@ PU0,1250 ");
+  EXPECT_EQ(written.substr(written.size() - 9), "!CC85,29@");
+}
+
 TEST(CarrCalibPlot, RefusedOrStoppedWithoutTheDevice) {
   struct Row {
     const char* name;

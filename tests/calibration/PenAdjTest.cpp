@@ -152,6 +152,29 @@ TEST(PenAdjDac, LeavingSetAndSpinning) {
   EXPECT_EQ(h.Received(), "!PF300@!PF255@!PF0@!PF255@!PF255@!PF0@!PF17@");
 }
 
+TEST(PenAdjDac, SpinStepsByOneFromATypedValueOutsideTheRange) {
+  struct Case {
+    const char* typed;
+    bool up;
+    const char* sent;  // by the spin click, after the box's own send on leaving it
+  };
+  const Case cases[] = {
+      {"300", false, "!PF299@"}, {"300", true, "!PF255@"},
+      {"-5", true, "!PF-4@"},    {"-5", false, "!PF0@"},
+  };
+  for (const Case& c : cases) {
+    CalibrationHarness h({.model = 33});
+    h.Show<PenAdj>([&](PenAdj& w) {
+      CalibrationHarness::Type(w.PenD, c.typed, w.Command3);
+      h.f.device.ClearReceived();
+      if (c.up) w.SpinButton7.Up();
+      else w.SpinButton7.Down();
+      EXPECT_EQ("!PF" + w.PenD.Text() + "@", c.sent) << c.typed;
+    });
+    EXPECT_EQ(h.Received(), c.sent) << c.typed << (c.up ? " up" : " down");
+  }
+}
+
 TEST(PenAdjDac, CycleSweepsToTheTopThenReturns) {
   CalibrationHarness h({.model = 33});
   int64_t took = 0;

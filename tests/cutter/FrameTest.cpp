@@ -40,6 +40,9 @@ struct Twin {
   const char* exitText;
   // The Spanish edition's Exit question and closing question: title and text of each.
   std::array<const char*, 4> spanishQuestions;
+  MsgIcon factoryBoxIcon;   // of the box that Factory Defaults shows
+  const char* panelCm;      // 18.3 in as the panel width shows it in centimetres
+  const char* panelInches;  // 46.5 cm as the panel width shows it in inches
 };
 
 void PrintTo(const Twin& t, std::ostream* os) { *os << t.name; }
@@ -69,7 +72,10 @@ const Twin kTwins[] = {
                           "actualizar los parámetros del ploter?",
                           "Salir Taskhelm",
                           "Últimos cambios no han sido enviados.\r\nEsta seguro que desea "
-                          "finalizar?"}},
+                          "finalizar?"},
+     .factoryBoxIcon = MsgIcon::None,
+     .panelCm = "46,48",
+     .panelInches = "18,31"},
     {.name = "RollFeed35",
      .model = 35,
      .window = WindowOf<taskhelm::StoogMoa>,
@@ -92,7 +98,10 @@ const Twin kTwins[] = {
                           "salir sin actualizar el MarveskK?",
                           "Exit Taskhelm",
                           "Latest settings have not been sent.\r\nAre you sure you want to "
-                          "exit?"}},
+                          "exit?"},
+     .factoryBoxIcon = MsgIcon::Information,
+     .panelCm = "46,5",
+     .panelInches = "18,3"},
     {.name = "PenPlotter41",
      .model = 41,
      .window = WindowOf<taskhelm::P870Set>,
@@ -113,7 +122,10 @@ const Twin kTwins[] = {
                           "salir del programa sin actualizar los parametros?",
                           "Salir Taskhelm",
                           "Últimos cambios no han sido enviados.\r\nEsta seguro que desea "
-                          "finalizar?"}},
+                          "finalizar?"},
+     .factoryBoxIcon = MsgIcon::Information,
+     .panelCm = "46,5",
+     .panelInches = "18,3"},
 };
 
 class Frame : public ::testing::TestWithParam<Twin> {
@@ -160,6 +172,25 @@ TEST_P(Frame, PermanentWithNothingChangedSendsStoreDefaultsAlone) {
   const std::string command = h.SettingsCommandReceived();
   EXPECT_EQ(command.find("!UD@"), std::string::npos);
   EXPECT_NE(command.find(GetParam().editedPart), std::string::npos) << command;
+}
+
+TEST_P(Frame, FactoryDefaultsBoxIsTheTwinsOwn) {
+  w.DsplyFactCom.Choose();
+  ASSERT_EQ(h.f.host.boxes.size(), 1u);
+  EXPECT_EQ(h.f.host.boxes[0].title, "Factory Settings");
+  EXPECT_EQ(h.f.host.boxes[0].buttons, forms::MsgButtons::OK);
+  EXPECT_EQ(h.f.host.boxes[0].icon, GetParam().factoryBoxIcon);
+}
+
+// The unit switch reads the shown panel width with the regional separator, as it shows it.
+TEST_P(Frame, UnitSwitchReadsTheRegionalSeparator) {
+  h.f.app.regional.sDecimal = ',';
+  w.PanelX.SetText("18,3");
+  w.MetricButton.SetValue(true);
+  EXPECT_EQ(w.PanelX.Text(), GetParam().panelCm);
+  w.PanelX.SetText("46,5");
+  w.EnglishButton.SetValue(true);
+  EXPECT_EQ(w.PanelX.Text(), GetParam().panelInches);
 }
 
 TEST_P(Frame, LoadedSettingsCountAsUnsent) {

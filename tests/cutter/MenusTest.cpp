@@ -70,6 +70,25 @@ INSTANTIATE_TEST_SUITE_P(
                           "                  \r\nSOFTWARE: 1.2               "},
         ParallelQueryCase{36, {"36\r", "V3\r"}, &Dru71Set::DsplyRomCom, ""}));
 
+// Only the number 1 is an installed holder, however the reply goes on.
+TEST(CutterMenus, BladeHolderIsInstalledOnlyWhenTheNumberIsOne) {
+  struct Case {
+    double reported;
+    const char* text;
+  };
+  const Case cases[] = {{1, "Blade Holder is installed"},
+                        {1.5, "Blade Holder is not installed"},
+                        {10, "Blade Holder is not installed"},
+                        {0, "Blade Holder is not installed"}};
+  for (const Case& c : cases) {
+    CutterHarness h(Cutter(36));
+    h.f.device.Service().bladeHolder = c.reported;
+    h.Window().DsplyKnifeCom.Choose();
+    ASSERT_NE(h.f.host.LastBox(), nullptr);
+    EXPECT_EQ(h.f.host.LastBox()->text, c.text) << c.reported;
+  }
+}
+
 TEST(CutterMenus, QueriesStopAtAWrongModel) {
   CutterHarness h(Cutter(36));
   h.f.device.faults.wrongModelId = 39;

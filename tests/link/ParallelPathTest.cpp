@@ -204,7 +204,18 @@ TEST_F(ParallelPath, MissingLibraryIsAMessageNotACrash) {
   std::string reply;
   EXPECT_FALSE(f.app.port.Query("!IC@", reply, 13, 3000, 4));
   ASSERT_EQ(f.host.boxes.size(), 1u);
-  EXPECT_NE(f.host.boxes[0].text.find("libparlink.so"), std::string::npos);
+  EXPECT_EQ(f.host.boxes[0].text,
+            "Could not open LPT2\r\nThe parallel-port library libparlink.so could not be loaded "
+            "(looked in /opt/taskhelm, the library search path): libparlink.so: cannot open shared "
+            "object file");
+  f.host.boxes.clear();
+  f.parlink.error = {platform::ParlinkLoadError::Kind::LacksFunction, "/opt/libparlink.so", false,
+                     "", "WriteLPT"};
+  EXPECT_FALSE(f.app.port.SendString("!IC@", 3000));
+  ASSERT_EQ(f.host.boxes.size(), 1u);
+  EXPECT_EQ(f.host.boxes[0].text,
+            "Could not open LPT2\r\nThe parallel-port library /opt/libparlink.so lacks the "
+            "function WriteLPT.");
 }
 
 TEST_F(ParallelPath, ReadLptReportsNothingAsMinusOne) {

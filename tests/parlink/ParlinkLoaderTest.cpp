@@ -3,7 +3,6 @@
 #include <ostream>
 #include <string>
 
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "platform/Parlink.h"
@@ -12,19 +11,20 @@
 namespace {
 
 using parlinktest::ScopedEnv;
-using ::testing::HasSubstr;
+using platform::ParlinkLoadError;
 
 TEST(ParlinkLoader, BindsTheBuiltLibrary) {
   platform::ParlinkLibrary lib;
-  ASSERT_TRUE(lib.EnsureLoaded()) << lib.Error();
-  EXPECT_EQ(lib.Error(), "");
+  ASSERT_TRUE(lib.EnsureLoaded()) << lib.Error().detail;
+  EXPECT_EQ(lib.Error().kind, ParlinkLoadError::Kind::None);
   EXPECT_EQ(lib.ReturnInt(-1234), -1234);
   EXPECT_EQ(lib.LastError(), 0);
 }
 
 struct MissingCase {
   const char* library;
-  const char* error;  // part of Error()
+  ParlinkLoadError::Kind kind;
+  const char* detail;  // the start of Error().detail
 };
 
 void PrintTo(const MissingCase& c, std::ostream* os) { *os << c.library; }
@@ -35,7 +35,11 @@ TEST_P(ParlinkLoaderMissing, ReportsItAndAnswersAsWithoutAPort) {
   ScopedEnv chosen("PARLINK_LIBRARY", GetParam().library);
   platform::ParlinkLibrary lib;
   EXPECT_FALSE(lib.EnsureLoaded());
-  EXPECT_THAT(lib.Error(), HasSubstr(GetParam().error));
+  const ParlinkLoadError& error = lib.Error();
+  EXPECT_EQ(error.kind, GetParam().kind);
+  EXPECT_EQ(error.library, GetParam().library);
+  EXPECT_EQ(error.detail.rfind(GetParam().detail, 0), 0u) << error.detail;
+  EXPECT_EQ(error.named, error.kind == ParlinkLoadError::Kind::NotLoaded);
 
   char buf[8] = {};
   EXPECT_EQ(lib.OpenLPT(1), -2);
@@ -51,9 +55,11 @@ TEST_P(ParlinkLoaderMissing, ReportsItAndAnswersAsWithoutAPort) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ParlinkLoaderMissing,
-    ::testing::Values(MissingCase{"/nonexistent/libparlink.so", "/nonexistent/libparlink.so"},
+    ::testing::Values(MissingCase{"/nonexistent/libparlink.so", ParlinkLoadError::Kind::NotLoaded,
+                                  "/nonexistent/libparlink.so"},
                       // A library that loads but is not ours: the first export in order is missing.
-                      MissingCase{"libc.so.6", "lacks the function BytesInBuffer"}));
+                      MissingCase{"libc.so.6", ParlinkLoadError::Kind::LacksFunction,
+                                  "BytesInBuffer"}));
 
 TEST(ParlinkLoader, AFailedLoadIsTriedAgainOnTheNextUse) {
   platform::ParlinkLibrary lib;
@@ -61,8 +67,8 @@ TEST(ParlinkLoader, AFailedLoadIsTriedAgainOnTheNextUse) {
     ScopedEnv chosen("PARLINK_LIBRARY", "/nonexistent/libparlink.so");
     EXPECT_FALSE(lib.EnsureLoaded());
   }
-  EXPECT_TRUE(lib.EnsureLoaded()) << lib.Error();
-  EXPECT_EQ(lib.Error(), "");
+  EXPECT_TRUE(lib.EnsureLoaded()) << lib.Error().detail;
+  EXPECT_EQ(lib.Error().kind, ParlinkLoadError::Kind::None);
 }
 
 }  // namespace

@@ -34,7 +34,7 @@ class ParlinkPort : public ::testing::Test {
 
   void SetUp() override {
     ASSERT_TRUE(pty.Ready());
-    ASSERT_TRUE(Lib().EnsureLoaded()) << Lib().Error();
+    ASSERT_TRUE(Lib().EnsureLoaded()) << Lib().Error().detail;
   }
   void TearDown() override { Lib().CloseLPT(); }
 

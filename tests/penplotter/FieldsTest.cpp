@@ -122,6 +122,20 @@ TEST(Spin, GapStepsTenMilsOrOneMillimetreUpToItsBounds) {
   }
 }
 
+// The acceleration spinner reads the box with the regional separator, as its validator does.
+TEST(Fields, AccelSpinReadsTheRegionalSeparator) {
+  PenPlotterHarness h(StartedOn(33));
+  h.f.app.regional.sDecimal = ',';
+  auto& w = h.Window();
+  h.Type(w.Accel, "0,5");
+  EXPECT_EQ(h.f.s.AccelSetting, 5);
+  w.AccelSpin.Up();
+  EXPECT_EQ(w.Accel.Text(), "0,6");
+  w.AccelSpin.Down();
+  w.AccelSpin.Down();
+  EXPECT_EQ(w.Accel.Text(), "0,4");
+}
+
 TEST(Units, TheSwitchRelabelsAndRewritesButKeepsTheSentState) {
   PenPlotterHarness h(StartedOn(34));
   auto& w = h.Window();

@@ -144,6 +144,19 @@ TEST(FrameGap, StaysEnabledOnTheGapOnlyPlottersWhateverRan) {
   }
 }
 
+// The selected unit button holds the focus, so the hint line names the units in use.
+TEST(Opening, FocusesTheSelectedUnitButton) {
+  for (bool metric : {false, true}) {
+    PenPlotterHarness h(StartedOn(33), metric);
+    auto& w = h.Window();
+    forms::OptionButton& selected = metric ? w.MetricButton : w.EnglishButton;
+    EXPECT_TRUE(selected.Value()) << metric;
+    EXPECT_TRUE(selected.HasFocus()) << metric;
+    EXPECT_EQ(w.StatusBar.Text(), metric ? "Set plotter options in centimeters and millimeters."
+                                         : "Set plotter options in inches and mils.");
+  }
+}
+
 TEST(Keys, EnterMovesToTheNextControlAndNeverPressesAButton) {
   PenPlotterHarness h(StartedOn(34));
   auto& w = h.Window();

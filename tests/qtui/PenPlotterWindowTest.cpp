@@ -1,7 +1,10 @@
 // The pen-plotter window as the Qt front end shows it: caption, menus, the sensor or frame
 // alignment frame of each model, in both editions and both unit systems, with no caption, value
-// or hint cut off and no control lying over another. Pictures of models 33 and 41 are saved for
-// a person to look at.
+// or hint cut off and no control lying over another; the factory-defaults box is an information
+// box. Pictures of models 33 and 41 and of their factory-defaults boxes are saved for a person to
+// look at.
+#include <QTest>
+
 #include "penplotter/P870Set.h"
 #include "tests/qtui/QtTestApp.h"
 #include "tests/qtui/WindowCheck.h"
@@ -56,6 +59,24 @@ TEST_P(PenPlotterWindow, ShowsTheModelsCaptionMenusAndFramesWithNothingCutOff) {
   EXPECT_EQ(form.MetricButton.Value(), c.metric);
   ExpectNothingCutOff(program.host, form);
   SaveScreenshot(program.host, form, form.StatusBar, c.screenshot);
+  EXPECT_EQ(FactoryBoxIcon(program.host, *window, form.DsplyFactCom, c.screenshot),
+            QMessageBox::Information);
+}
+
+// Opened in metric units, the window gives the focus to the Metric button: the hint line is the
+// metric one and Space keeps the units.
+TEST_F(PenPlotterWindow, OpenedInMetricFocusesTheMetricButton) {
+  QtProgram program(33, 33, E::English, Units::Metric);
+  auto& form = ShowModelWindowAfterConnecting<taskhelm::P870Set>(program);
+  qtui::FormWindow* window = program.host.WindowOf(form);
+  ASSERT_NE(window, nullptr);
+  for (int pass = 0; pass < 3; ++pass) QCoreApplication::processEvents();
+  QWidget* metric = window->WidgetOf(form.MetricButton);
+  EXPECT_EQ(window->focusWidget(), metric);
+  QTest::keyClick(window->focusWidget(), Qt::Key_Space);
+  EXPECT_TRUE(form.MetricButton.Value());
+  EXPECT_TRUE(program.s.MetricUnits);
+  EXPECT_EQ(form.StatusBar.Text(), "Set plotter options in centimeters and millimeters.");
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,6 +1,7 @@
 // The roll-feed window as the Qt front end shows it, in both editions and both unit systems:
-// no caption, value or hint cut off and no control lying over another. The first case saves a
-// picture of the window for a person to look at.
+// no caption, value or hint cut off and no control lying over another; its factory-defaults box
+// is an information box. The first case saves pictures of the window and that box for a person
+// to look at.
 #include <QMenuBar>
 
 #include "rollfeed/StoogMoa.h"
@@ -56,6 +57,8 @@ TEST_P(RollFeedWindow, ShowsEveryCaptionValueAndHintWhole) {
 
   program.host.Enter([&] { form.CutButton.SetValue(true); });
   SaveScreenshot(program.host, form, form.StatusBar, c.screenshot);
+  EXPECT_EQ(FactoryBoxIcon(program.host, *window, form.DsplyFactCom, c.screenshot),
+            QMessageBox::Information);
 }
 
 using E = texts::Edition;

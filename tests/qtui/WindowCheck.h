@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -150,6 +151,26 @@ inline void SaveScreenshot(qtui::QtHost& host, forms::Form& form, forms::TextBox
   if (!name || !folder) return;
   host.Enter([&] { statusBar.SetText(" "); });
   EXPECT_TRUE(host.SaveScreenshot(form, (*folder / name).string() + ".png"));
+}
+
+// Chooses Factory Defaults from the window's menu bar and gives the icon of the box it shows,
+// saving a picture of the box as <name>-factory when a name is given.
+inline QMessageBox::Icon FactoryBoxIcon(qtui::QtHost& host, qtui::FormWindow& window,
+                                        const forms::MenuItem& factoryItem, const char* name) {
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  const auto folder = ScreenshotFolder();
+  host.runMessageBox = [&](QMessageBox& box) {
+    box.show();
+    icon = box.icon();
+    if (name && folder) {
+      const std::string path = (*folder / name).string() + "-factory.png";
+      EXPECT_TRUE(box.grab().save(QString::fromStdString(path), "PNG"));
+    }
+    box.hide();
+    return QMessageBox::Ok;
+  };
+  window.ActionOf(factoryItem)->trigger();
+  return icon;
 }
 
 }  // namespace qtui_tests

@@ -49,7 +49,9 @@ INSTANTIATE_TEST_SUITE_P(
         ParallelQueryCase{"BladeHolderFromAFourByteReply", {"35\r", std::string("1\r\0\0", 4)},
                           &StoogMoa::DsplyKnifeCom, "Blade Holder is installed", 4},
         ParallelQueryCase{"BladeHolderAbsent", {"35\r", "0\r"}, &StoogMoa::DsplyKnifeCom,
-                          "Blade Holder is not installed", 4}),
+                          "Blade Holder is not installed", 4},
+        ParallelQueryCase{"BladeHolderOfOneAndAHalf", {"35\r", "1.5\r"},
+                          &StoogMoa::DsplyKnifeCom, "Blade Holder is not installed", 4}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RollFeedMenus, QueriesOfTheSimulatedDeviceOnTheSerialPort) {

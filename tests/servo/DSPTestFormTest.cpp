@@ -50,6 +50,32 @@ TEST(TestWindow, EachTestSendsItsCommandByteExact) {
          h.f.host.Run([&] { w.Command2.Press(); });
        },
        "!TA0,0,20,5@"},
+      // The boxes show no decimals: "." is their decimal point, a regional "," ends the number.
+      {"accel, regional comma",
+       [](auto& h, auto& w) {
+         h.f.app.regional.sDecimal = ',';
+         w.PWAccTxt.SetText("2,6");
+         w.PWPerTxt.SetText("20.6");
+         h.f.host.Run([&] { w.Command2.Press(); });
+       },
+       "!TA0,0,21,2@"},
+      {"raw PWM, regional comma",
+       [](auto& h, auto& w) {
+         h.f.app.regional.sDecimal = ',';
+         w.XPWMTxt.SetText("2,6");
+         w.YPWMTxt.SetText("2.6");
+         h.f.host.Run([&] { w.Command6.Press(); });
+       },
+       "!ZP2,3@"},
+      {"line test, regional comma",
+       [](auto& h, auto& w) {
+         h.f.app.regional.sDecimal = ',';
+         w.LTVel.SetText("2,6");
+         w.LTAccel.SetText("2.6");
+         w.LRegA.SetText("2,6");
+         h.f.host.Run([&] { w.Command7.Press(); });
+       },
+       "!ZL3,2,0,0,2,,0@"},
       {"accel, Y only",
        [](auto& h, auto& w) {
          w.YAxisCheck.SetValue(1);

@@ -75,6 +75,22 @@ TEST(SpanishTexts, ParallelPortMessages) {
   EXPECT_EQ(f.host.boxes[0].text,
             "No se pudo abrir LPT1\r\nAcceso negado por Windows. \r\nVerifique no hay otro programa "
             "utilizando el puerto serial. ");
+  // Without the library: both lines Spanish, the loader's own reason as the system gives it.
+  f.app.port.CloseLptPort();
+  f.host.boxes.clear();
+  f.parlink.loadable = false;
+  f.app.port.OpenLptPort("LPT1");
+  f.parlink.error.kind = platform::ParlinkLoadError::Kind::LacksFunction;
+  f.parlink.error.detail = "WriteLPT";
+  f.app.port.OpenLptPort("LPT1");
+  ASSERT_EQ(f.host.boxes.size(), 2u);
+  EXPECT_EQ(f.host.boxes[0].text,
+            "No se pudo abrir LPT1\r\nLa biblioteca del puerto paralelo libparlink.so no se pudo "
+            "cargar (se buscó en /opt/taskhelm, la ruta de búsqueda de bibliotecas): libparlink.so: "
+            "cannot open shared object file");
+  EXPECT_EQ(f.host.boxes[1].text,
+            "No se pudo abrir LPT1\r\nLa biblioteca del puerto paralelo libparlink.so no tiene la "
+            "función WriteLPT.");
   ExpectAllSpanish(f);
 }
 

@@ -13,7 +13,7 @@ namespace testing_support {
 class FakeParlink : public platform::Parlink {
  public:
   bool EnsureLoaded() override { return loadable; }
-  const std::string& Error() const override { return error; }
+  const platform::ParlinkLoadError& Error() const override { return error; }
 
   long BytesInBuffer(short) override { return 0; }
   long CloseLPT() override {
@@ -59,7 +59,9 @@ class FakeParlink : public platform::Parlink {
 
   // Script.
   bool loadable = true;
-  std::string error = "libparlink.so: cannot open shared object file";
+  platform::ParlinkLoadError error{platform::ParlinkLoadError::Kind::NotLoaded, "libparlink.so",
+                                   false, "/opt/taskhelm, ",
+                                   "libparlink.so: cannot open shared object file"};
   short openResult = 1;
   int openError = 0;
   int writeError = 0;
