@@ -1,4 +1,6 @@
-// ListBox: a QListWidget; choosing an entry sets the model's index (its Click runs).
+// ListBox: a QListWidget; choosing an entry sets the model's index (its Click runs). Only a
+// selection is a choice: Qt makes the first row current when the list gets the focus, which
+// chooses nothing.
 #include <QListWidget>
 
 #include "forms/Controls.h"
@@ -16,8 +18,10 @@ class ListBoxView : public ControlView {
     SetWidget(list_);
     BindPart(list_->viewport());
     auto& box = ModelAs<forms::ListBox>();
-    QObject::connect(list_, &QListWidget::currentRowChanged, list_, [this, &box](int row) {
-      if (row == box.ListIndex()) return;
+    QObject::connect(list_, &QListWidget::itemSelectionChanged, list_, [this, &box] {
+      QList<QListWidgetItem*> selected = list_->selectedItems();
+      int row = selected.isEmpty() ? -1 : list_->row(selected.front());
+      if (row < 0 || row == box.ListIndex()) return;
       Act([&box, row] { box.SetListIndex(row); });
     });
     QObject::connect(list_, &QListWidget::itemDoubleClicked, list_, [this, &box] {
