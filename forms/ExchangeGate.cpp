@@ -42,7 +42,8 @@ bool ExchangeGate::Run(Host& host, EntryKind kind, DuringExchange mark,
   if (kind != EntryKind::Timer && !Admits(mark)) {
     Level* exchange = ExchangeOfThisPress();
     if (!exchange) {
-      host.Beep();
+      // A refused focus move keeps the focus where it is; the click that follows it beeps.
+      if (kind == EntryKind::Operator) host.Beep();
       return false;
     }
     exchange->waiting.push_back({mark, entry});

@@ -30,8 +30,9 @@ enum class EntryKind { Operator, FocusMove, Timer };
 
 class ExchangeGate {
  public:
-  // Runs an entry from the toolkit. A refused operator action beeps and returns false; one that
-  // waits for the exchange its own press started is kept (a copy) and runs when it ends.
+  // Runs an entry from the toolkit. A refused operator action beeps and returns false (a refused
+  // focus move only returns false); one that waits for the exchange its own press started is
+  // kept (a copy) and runs when that exchange ends.
   bool Run(Host& host, EntryKind kind, DuringExchange mark, const std::function<void()>& entry);
 
   // The operator pressed a mouse button or a key: the actions that follow belong to this press.

@@ -214,6 +214,7 @@ void FormWindow::closeEvent(QCloseEvent* event) {
     hide();
     return;
   }
+  host_.exchange.OperatorPressed();  // the close box is pressed outside the window's widgets
   Act([this] { form_.Close(); });
 }
 
