@@ -87,7 +87,7 @@ class FormWindow : public QMainWindow {
   bool pressSinceActivation_ = false;   // the operator pressed in the window since it came forward
   bool activationAwaitsPress_ = false;  // its Activate runs and the press has not come yet
   forms::Control* pendingFocus_ = nullptr;  // the focus move of a press, once the press is in
-  quint64 lastPressAt_ = 0;
+  quint64 lastPressAt_ = ~quint64{0};
 };
 
 }  // namespace qtui

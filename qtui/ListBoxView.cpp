@@ -1,10 +1,9 @@
-// ListBox: a QListWidget; choosing an entry sets the model's index (its Click runs). Only a
-// selection is a choice: Qt makes the first row current when the list gets the focus, which
-// chooses nothing.
+// ListBox: a QListWidget; choosing an entry sets the model's index (its Click runs).
 #include <QListWidget>
 
 #include "forms/Controls.h"
 #include "qtui/ControlViews.h"
+#include "qtui/ListChoice.h"
 #include "qtui/Text.h"
 
 namespace qtui {
@@ -19,8 +18,7 @@ class ListBoxView : public ControlView {
     BindPart(list_->viewport());
     auto& box = ModelAs<forms::ListBox>();
     QObject::connect(list_, &QListWidget::itemSelectionChanged, list_, [this, &box] {
-      QList<QListWidgetItem*> selected = list_->selectedItems();
-      int row = selected.isEmpty() ? -1 : list_->row(selected.front());
+      int row = ChosenRow(*list_);
       if (row < 0 || row == box.ListIndex()) return;
       Act([&box, row] { box.SetListIndex(row); });
     });
@@ -39,7 +37,7 @@ class ListBoxView : public ControlView {
       list_->clear();
       for (const std::string& item : items) list_->addItem(ToQt(item));
     }
-    if (list_->currentRow() != box.ListIndex()) {
+    if (list_->currentRow() != box.ListIndex() || ChosenRow(*list_) != box.ListIndex()) {
       list_->setCurrentRow(box.ListIndex());
       if (box.ListIndex() < 0) list_->clearSelection();
     }
