@@ -189,6 +189,8 @@ void PenAdj::Command2_Click() {
     PenD.SetText(std::to_string(n));
     PenDac = static_cast<float>(n);
     app_.port.Delay(kCycleStepMs);
+    // The box shows each step, and a click during the sweep is refused now, not run after it.
+    app_.host.DoEvents();
   }
   Send("!PF0@");
   PenD.SetText(std::to_string(start));

@@ -21,20 +21,55 @@ bool ExchangeGate::Refuse(Host& host, DuringExchange mark) {
   return true;
 }
 
+ExchangeGate::Level* ExchangeGate::ExchangeOfThisPress() {
+  for (auto it = levels_.rbegin(); it != levels_.rend() && !it->modal; ++it)
+    if (it->holdsDevice)
+      return it->focusMove && it->startPress == presses_ ? &*it : nullptr;
+  return nullptr;
+}
+
+void ExchangeGate::PressStartedEntryUnderWay() {
+  ++presses_;
+  for (auto it = levels_.rbegin(); it != levels_.rend() && !it->modal; ++it)
+    if (it->focusMove) {
+      it->startPress = presses_;
+      return;
+    }
+}
+
 bool ExchangeGate::Run(Host& host, EntryKind kind, DuringExchange mark,
                        const std::function<void()>& entry) {
-  if (kind == EntryKind::Operator && Refuse(host, mark)) return false;
-  Push(false);
-  // The level goes also when a program end unwinds through the entry.
-  struct PopOnExit {
-    ExchangeGate& gate;
-    ~PopOnExit() { gate.Pop(); }
-  } pop{*this};
-  entry();
+  if (kind != EntryKind::Timer && !Admits(mark)) {
+    Level* exchange = ExchangeOfThisPress();
+    if (!exchange) {
+      // A refused focus move keeps the focus where it is; the click that follows it beeps.
+      if (kind == EntryKind::Operator) host.Beep();
+      return false;
+    }
+    exchange->waiting.push_back({mark, entry});
+    return true;
+  }
+  Push(false, kind == EntryKind::FocusMove);
+  std::vector<Waiting> waiting;
+  {
+    // The level goes also when a program end unwinds through the entry.
+    struct PopOnExit {
+      ExchangeGate& gate;
+      std::vector<Waiting>& waiting;
+      ~PopOnExit() {
+        waiting.swap(gate.levels_.back().waiting);
+        gate.Pop();
+      }
+    } pop{*this, waiting};
+    entry();
+  }
+  for (const Waiting& action : waiting) Run(host, EntryKind::Operator, action.mark, action.entry);
   return true;
 }
 
-void ExchangeGate::Push(bool modal) { levels_.push_back(Level{modal, false}); }
+void ExchangeGate::Push(bool modal, bool focusMove) {
+  levels_.push_back(Level{modal, false, focusMove, presses_, {}});
+}
 
 void ExchangeGate::Pop() {
   if (!levels_.empty()) levels_.pop_back();
@@ -48,7 +83,9 @@ ExchangeGate::DeviceUse::DeviceUse(ExchangeGate& gate) : gate_(gate) {
 
 ExchangeGate::DeviceUse::~DeviceUse() { --gate_.portCalls_; }
 
-ExchangeGate::ModalLevel::ModalLevel(ExchangeGate& gate) : gate_(gate) { gate_.Push(true); }
+ExchangeGate::ModalLevel::ModalLevel(ExchangeGate& gate) : gate_(gate) {
+  gate_.Push(true, false);
+}
 
 ExchangeGate::ModalLevel::~ModalLevel() { gate_.Pop(); }
 

@@ -9,6 +9,7 @@
 
 #include "forms/FileLists.h"
 #include "qtui/ControlViews.h"
+#include "qtui/ListChoice.h"
 #include "qtui/Text.h"
 
 namespace qtui {
@@ -28,7 +29,7 @@ void ShowLines(QListWidget* list, const std::vector<Line>& lines, int row) {
     list->clear();
     for (const Line& line : lines) list->addItem(new QListWidgetItem(line.icon, line.text));
   }
-  if (list->currentRow() != row) {
+  if (list->currentRow() != row || ChosenRow(*list) != row) {
     list->setCurrentRow(row);
     if (row < 0) list->clearSelection();
   }
@@ -75,8 +76,9 @@ class DirListView : public ControlView {
     SetWidget(list_);
     BindPart(list_->viewport());
     auto& dirs = ModelAs<forms::DirListBox>();
-    QObject::connect(list_, &QListWidget::currentRowChanged, list_, [this, &dirs](int row) {
-      if (row != dirs.ListIndex()) Act([&dirs, row] { dirs.SetListIndex(row); });
+    QObject::connect(list_, &QListWidget::itemSelectionChanged, list_, [this, &dirs] {
+      int row = ChosenRow(*list_);
+      if (row >= 0 && row != dirs.ListIndex()) Act([&dirs, row] { dirs.SetListIndex(row); });
     });
     // A folder that cannot be entered leaves the list where it was.
     QObject::connect(list_, &QListWidget::itemDoubleClicked, list_, [this, &dirs] {
@@ -112,8 +114,9 @@ class FileListView : public ControlView {
     SetWidget(list_);
     BindPart(list_->viewport());
     auto& files = ModelAs<forms::FileListBox>();
-    QObject::connect(list_, &QListWidget::currentRowChanged, list_, [this, &files](int row) {
-      if (row != files.ListIndex()) Act([&files, row] { files.SetListIndex(row); });
+    QObject::connect(list_, &QListWidget::itemSelectionChanged, list_, [this, &files] {
+      int row = ChosenRow(*list_);
+      if (row >= 0 && row != files.ListIndex()) Act([&files, row] { files.SetListIndex(row); });
     });
     QObject::connect(list_, &QListWidget::itemDoubleClicked, list_,
                      [this, &files] { Act([&files] { files.Choose(); }); });

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QFocusEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
@@ -75,6 +76,8 @@ QAction* FormWindow::ActionOf(const forms::MenuItem& item) const {
 }
 
 void FormWindow::Act(const std::function<void()>& action, forms::DuringExchange mark) {
+  // The focus move of the press this action ends comes first.
+  RunPendingFocus();
   host_.Enter([&] {
     host_.exchange.Run(host_, forms::EntryKind::Operator, mark, action);
   });
@@ -211,6 +214,7 @@ void FormWindow::closeEvent(QCloseEvent* event) {
     hide();
     return;
   }
+  host_.exchange.OperatorPressed();  // the close box is pressed outside the window's widgets
   Act([this] { form_.Close(); });
 }
 
@@ -222,8 +226,15 @@ void FormWindow::ActivateLater(bool byOperator) {
     activationPending_ = false;
     bool byOperator = std::exchange(operatorActivation_, false);
     if (!form_.Loaded() || !form_.Visible()) return;
-    // Brought forward, a window may ask the device (the tuner re-reads): an operator action.
-    if (byOperator) Act([this] { form_.ActivatedByOperator(); });
+    // Brought forward, a window may ask the device (the tuner re-reads). The press that brought
+    // it forward may reach the program only once that has begun; it is still the one before.
+    if (byOperator)
+      host_.Enter([this] {
+        activationAwaitsPress_ = !pressSinceActivation_;
+        host_.exchange.Run(host_, forms::EntryKind::FocusMove, forms::DuringExchange::Refused,
+                           [this] { form_.ActivatedByOperator(); });
+        activationAwaitsPress_ = false;
+      });
     if (form_.Loaded() && form_.Visible()) Relay([this] { form_.Repaint(); });
   });
 }
@@ -260,6 +271,10 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
           MarkOf(control));
       return after == 0;
     }
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+      Pressed(static_cast<QMouseEvent&>(*event));
+      return false;
     case QEvent::FocusIn:
       FocusArrived(control, static_cast<QFocusEvent*>(event)->reason());
       return false;
@@ -267,7 +282,10 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
       if (widget != this) MouseMoved(widget, static_cast<QMouseEvent&>(*event));
       return false;
     case QEvent::WindowActivate:
-      if (widget == this) ActivateLater(!std::exchange(showActivation_, false));
+      if (widget == this) {
+        pressSinceActivation_ = false;
+        ActivateLater(!std::exchange(showActivation_, false));
+      }
       return false;
     case QEvent::WindowDeactivate:
       if (widget == this) showActivation_ = false;
@@ -287,11 +305,17 @@ bool FormWindow::KeyPressed(QWidget* widget, forms::Control* control, const QKey
   if (host_.PassingKey()) return false;  // a character a handler substituted, on its way in
   // A refused key beeps once, whatever it would have become (key down, default button, character).
   if (host_.exchange.Refuse(host_, MarkOf(control))) return true;
+  host_.exchange.OperatorPressed();
   int code = VirtualKey(event);
   int shift = ShiftState(event.modifiers());
   bool chord = (shift & (forms::CtrlKey | forms::AltKey)) != 0;
   if (code == forms::Key::Tab && !chord) {
-    Relay([&] { form_.TabFocus((shift & forms::ShiftKey) != 0); });
+    RunPendingFocus();
+    bool backwards = (shift & forms::ShiftKey) != 0;
+    host_.Enter([this, backwards] {
+      host_.exchange.Run(host_, forms::EntryKind::FocusMove, forms::DuringExchange::Refused,
+                         [this, backwards] { form_.TabFocus(backwards); });
+    });
     return true;
   }
   if (code != 0) {
@@ -301,7 +325,8 @@ bool FormWindow::KeyPressed(QWidget* widget, forms::Control* control, const QKey
   }
   if (DefaultButtonKey(control, code, shift)) return true;
   int character = KeyChar(event);
-  if (character < 0) return false;
+  // A chord types nothing: its character stays out of the box.
+  if (character < 0) return ChordChar(event);
   int after = character;
   Act([&] { after = form_.DispatchKeyPress(control, character); }, MarkOf(control));
   if (after == 0 || host_.Ending()) return true;
@@ -349,7 +374,43 @@ void FormWindow::FocusArrived(forms::Control* control, Qt::FocusReason reason) {
     host_.MarkDirty(*this);
     return;
   }
-  Relay([&] { form_.MoveFocus(control); });
+  // Qt moves the focus on a press before the pressed widget sees the press. The model's move,
+  // whose LostFocus may wait for the device, comes after it, so that a button the press is on
+  // still clicks when its release arrives during that wait.
+  if (reason == Qt::MouseFocusReason && QGuiApplication::mouseButtons() != Qt::NoButton) {
+    pendingFocus_ = control;
+    QTimer::singleShot(0, this, [this] { RunPendingFocus(); });
+    return;
+  }
+  MoveFocusTo(control);
+}
+
+void FormWindow::RunPendingFocus() {
+  if (forms::Control* control = std::exchange(pendingFocus_, nullptr)) MoveFocusTo(control);
+}
+
+// A focus move is the operator's like a click: while another exchange holds the device the
+// focus stays where it is, so no LostFocus sends inside that exchange.
+void FormWindow::MoveFocusTo(forms::Control* control) {
+  host_.Enter([this, control] {
+    if (!form_.Loaded() || !control->CanFocus() || control == form_.ActiveControl()) return;
+    bool admitted = host_.exchange.Admits(forms::DuringExchange::Refused);
+    if (!host_.exchange.Run(host_, forms::EntryKind::FocusMove, forms::DuringExchange::Refused,
+                            [this, control] { form_.MoveFocus(control); }) ||
+        !admitted)
+      host_.MarkDirty(*this);  // Qt's focus goes back to the model's until the move runs
+  });
+}
+
+void FormWindow::Pressed(const QMouseEvent& event) {
+  // A press that a widget leaves to its parents reaches them too: one press, counted once.
+  if (event.timestamp() == lastPressAt_) return;
+  lastPressAt_ = event.timestamp();
+  pressSinceActivation_ = true;
+  if (std::exchange(activationAwaitsPress_, false))
+    host_.exchange.PressStartedEntryUnderWay();
+  else
+    host_.exchange.OperatorPressed();
 }
 
 void FormWindow::MouseMoved(QWidget* widget, const QMouseEvent& event) {

@@ -64,6 +64,9 @@ class FormWindow : public QMainWindow {
   bool KeyPressed(QWidget* widget, forms::Control* control, const QKeyEvent& event);
   bool DefaultButtonKey(forms::Control* control, int keyCode, int shift);
   void FocusArrived(forms::Control* control, Qt::FocusReason reason);
+  void MoveFocusTo(forms::Control* control);
+  void RunPendingFocus();
+  void Pressed(const QMouseEvent& event);
   void MouseMoved(QWidget* widget, const QMouseEvent& event);
   // The window is the operator's again: brought forward by the operator from another window of
   // the program, its Activate runs (not when only a message box over it closed, nor when the
@@ -81,6 +84,10 @@ class FormWindow : public QMainWindow {
   bool activationPending_ = false;
   bool operatorActivation_ = false;  // one of the pending activations came from the operator
   bool showActivation_ = false;      // Present asked for the activation that comes next
+  bool pressSinceActivation_ = false;   // the operator pressed in the window since it came forward
+  bool activationAwaitsPress_ = false;  // its Activate runs and the press has not come yet
+  forms::Control* pendingFocus_ = nullptr;  // the focus move of a press, once the press is in
+  quint64 lastPressAt_ = ~quint64{0};
 };
 
 }  // namespace qtui

@@ -45,6 +45,31 @@ constexpr std::pair<int, int> kKeypadKeys[] = {
     {Qt::Key_Period, 110},   {Qt::Key_Comma, 110}, {Qt::Key_Slash, 111},
 };
 
+// The printable character a key event carries, or -1.
+int TextChar(const QKeyEvent& event) {
+  QString text = event.text();
+  if (text.isEmpty()) return -1;
+  char32_t code = text.at(0).isHighSurrogate() && text.size() > 1
+                      ? QChar::surrogateToUcs4(text.at(0), text.at(1))
+                      : text.at(0).unicode();
+  if (code < 32 || code == 127) return -1;
+  return static_cast<int>(code);
+}
+
+bool Chord(const QKeyEvent& event) {
+  return (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) != 0;
+}
+
+// AltGr reported as Ctrl and Alt together gives a character of the layout's third level, never
+// the key's own letter or digit, which is what Ctrl+Alt with that key gives.
+bool AltGrChar(const QKeyEvent& event, int code) {
+  Qt::KeyboardModifiers both = Qt::ControlModifier | Qt::AltModifier;
+  if ((event.modifiers() & both) != both) return false;
+  bool letterOrDigit = (code >= 'a' && code <= 'z') || (code >= 'A' && code <= 'Z') ||
+                       (code >= '0' && code <= '9');
+  return !letterOrDigit;
+}
+
 }  // namespace
 
 int VirtualKey(int qtKey, Qt::KeyboardModifiers modifiers) {
@@ -78,14 +103,14 @@ int KeyChar(const QKeyEvent& event) {
     case Qt::Key_Escape: return forms::Key::Escape;
     default: break;
   }
-  if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return -1;
-  QString text = event.text();
-  if (text.isEmpty()) return -1;
-  char32_t code = text.at(0).isHighSurrogate() && text.size() > 1
-                      ? QChar::surrogateToUcs4(text.at(0), text.at(1))
-                      : text.at(0).unicode();
-  if (code < 32 || code == 127) return -1;
-  return static_cast<int>(code);
+  int code = TextChar(event);
+  if (code < 0 || (Chord(event) && !AltGrChar(event, code))) return -1;
+  return code;
+}
+
+bool ChordChar(const QKeyEvent& event) {
+  int code = TextChar(event);
+  return code >= 0 && Chord(event) && !AltGrChar(event, code);
 }
 
 int QtKeyForChar(int code) {

@@ -14,8 +14,11 @@ int VirtualKey(const QKeyEvent& event);
 // 1 Shift, 2 Ctrl, 4 Alt.
 int ShiftState(Qt::KeyboardModifiers modifiers);
 // The character code of KeyPress: printable characters, Enter 13, Backspace 8, Escape 27;
-// -1 for keys that give none (arrows, function keys, Ctrl or Alt chords).
+// -1 for keys that give none (arrows, function keys, Ctrl or Alt chords). A character the layout
+// gives with AltGr types, also where the platform reports AltGr as Ctrl+Alt.
 int KeyChar(const QKeyEvent& event);
+// A Ctrl or Alt chord that carries a printable character, which must not reach a text box.
+bool ChordChar(const QKeyEvent& event);
 // The Qt key that types a character code (for re-sending a substituted character).
 int QtKeyForChar(int code);
 

@@ -3,6 +3,7 @@
 
 #include "forms/Controls.h"
 #include "qtui/ControlViews.h"
+#include "qtui/ListChoice.h"
 #include "qtui/Text.h"
 
 namespace qtui {
@@ -16,8 +17,9 @@ class ListBoxView : public ControlView {
     SetWidget(list_);
     BindPart(list_->viewport());
     auto& box = ModelAs<forms::ListBox>();
-    QObject::connect(list_, &QListWidget::currentRowChanged, list_, [this, &box](int row) {
-      if (row == box.ListIndex()) return;
+    QObject::connect(list_, &QListWidget::itemSelectionChanged, list_, [this, &box] {
+      int row = ChosenRow(*list_);
+      if (row < 0 || row == box.ListIndex()) return;
       Act([&box, row] { box.SetListIndex(row); });
     });
     QObject::connect(list_, &QListWidget::itemDoubleClicked, list_, [this, &box] {
@@ -35,7 +37,7 @@ class ListBoxView : public ControlView {
       list_->clear();
       for (const std::string& item : items) list_->addItem(ToQt(item));
     }
-    if (list_->currentRow() != box.ListIndex()) {
+    if (list_->currentRow() != box.ListIndex() || ChosenRow(*list_) != box.ListIndex()) {
       list_->setCurrentRow(box.ListIndex());
       if (box.ListIndex() < 0) list_->clearSelection();
     }

@@ -27,6 +27,8 @@ void MenuBarView::Add(forms::MenuItem& item, QWidget* into) {
     // A menu title's Click runs as its menu drops down.
     QObject::connect(menu, &QMenu::aboutToShow, menu, [this, &item] {
       if (window_.Host().Mirroring()) return;
+      // Opening a menu is a press of its own: what is chosen there waits for no earlier one.
+      window_.Host().exchange.OperatorPressed();
       window_.Act([&item] { item.Choose(); }, item.duringExchange);
     });
   } else {

@@ -98,7 +98,7 @@ class TextBoxView : public ControlView {
   void Typed() {
     auto& box = ModelAs<forms::TextBox>();
     std::string text = multi_ ? FromQtLines(WidgetText()) : FromQt(WidgetText());
-    Act([&] {
+    Act([this, &box, text] {
       box.SetText(text);
       // Setting the text leaves the model's caret at the end; where the operator typed is where
       // it is, unless the Change handler rewrote the text or placed the caret itself.

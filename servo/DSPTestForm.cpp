@@ -38,6 +38,7 @@ DSPTestForm::DSPTestForm(App& app) : forms::Form(app.host, "DSPTestForm"), app_(
   Command2.Click = [this] { Command2_Click(); };
   Command6.Click = [this] { Command6_Click(); };
   Command3.Click = [this] { Command3_Click(); };
+  Command3.duringExchange = forms::DuringExchange::Allowed;  // stops a running motor at once
   Command7.Click = [this] { Command7_Click(); };
   Option1.Click = [this] { LineTestAxis = 0; };
   Option2.Click = [this] { LineTestAxis = 1; };

@@ -191,5 +191,26 @@ TEST(PenAdjDac, CycleSweepsToTheTopThenReturns) {
   EXPECT_EQ(h.f.device.Service().penDac, 0);
 }
 
+// The sweep shows every step in the box, and a click during it is refused then, not run after it.
+TEST(PenAdjDac, TheCycleShowsEachStepAndRefusesClicksWhileItSweeps) {
+  CalibrationHarness h({.model = 33});
+  h.Show<PenAdj>([&](PenAdj& w) {
+    w.PenD.SetText("253");
+    h.f.device.ClearReceived();
+    std::vector<std::string> shown;
+    bool clicked = true;
+    h.f.host.onPump = [&] {
+      if (shown.empty() || shown.back() != w.PenD.Text()) shown.push_back(w.PenD.Text());
+      if (w.PenD.Text() == "254" && clicked) clicked = h.f.host.Press(w.Command1);
+    };
+    EXPECT_TRUE(h.f.host.Press(w.Command2));
+    h.f.host.onPump = nullptr;
+    EXPECT_FALSE(clicked);
+    EXPECT_EQ(shown, (std::vector<std::string>{"253", "254", "255"}));
+  });
+  EXPECT_EQ(h.Received(), "!PF253@!PF254@!PF255@!PF0@");
+  EXPECT_EQ(h.f.host.beeps, 1);
+}
+
 }  // namespace
 }  // namespace calibration_tests

@@ -54,6 +54,59 @@ TEST_F(Gate, WhatRunsWhileAnExchangeWaits) {
   }
 }
 
+// A press moves the focus and the old control's LostFocus uses the device; the click of the same
+// press comes during that wait and runs once the focus move is over, in order. A click of a later
+// press, or one during a click's own exchange, is refused.
+TEST_F(Gate, AnActionWaitsForTheExchangeItsOwnPressStarted) {
+  struct Case {
+    const char* name;
+    EntryKind first;
+    bool newPress;
+    bool waits;
+  };
+  for (const Case& c : {Case{"the same press", EntryKind::FocusMove, false, true},
+                        Case{"a later press", EntryKind::FocusMove, true, false},
+                        Case{"during a click", EntryKind::Operator, false, false}}) {
+    SCOPED_TRACE(c.name);
+    std::vector<std::string> order;
+    int beeps = host.beeps;
+    gate().OperatorPressed();
+    gate().Run(host, c.first, DuringExchange::Refused, [&] {
+      ExchangeThatPumps([&] {
+        if (c.newPress) gate().OperatorPressed();
+        for (const char* click : {"click", "second click"})
+          EXPECT_EQ(gate().Run(host, EntryKind::Operator, DuringExchange::Refused,
+                               [&order, click] { order.push_back(click); }),
+                    c.waits);
+        // A focus move of a later press keeps the focus where it is, without a beep of its own.
+        EXPECT_EQ(gate().Run(host, EntryKind::FocusMove, DuringExchange::Refused,
+                             [&order] { order.push_back("focus"); }),
+                  c.waits);
+      });
+      order.push_back("exchange over");
+    });
+    const std::vector<std::string> waited{"exchange over", "click", "second click", "focus"};
+    EXPECT_EQ(order, c.waits ? waited : std::vector<std::string>{"exchange over"});
+    EXPECT_EQ(host.beeps, beeps + (c.waits ? 0 : 2));
+    EXPECT_FALSE(gate().ExchangeUnderWay());
+  }
+}
+
+// The press that brought a window forward may reach the program only after the window's
+// activation began to read the device: it still counts as the press before that exchange.
+TEST_F(Gate, APressThatStartedTheEntryUnderWayCountsAsBeforeIt) {
+  bool ran = false;
+  gate().Run(host, EntryKind::FocusMove, DuringExchange::Refused, [&] {
+    ExchangeThatPumps([&] {
+      gate().PressStartedEntryUnderWay();
+      EXPECT_TRUE(gate().Run(host, EntryKind::Operator, DuringExchange::Refused,
+                             [&] { ran = true; }));
+      EXPECT_FALSE(ran);
+    });
+  });
+  EXPECT_TRUE(ran);
+}
+
 TEST_F(Gate, TheDeviceStaysHeldUntilTheActionThatUsedItReturns) {
   bool refusedBetweenCalls = false;
   gate().Run(host, EntryKind::Operator, DuringExchange::Refused, [&] {

@@ -74,6 +74,14 @@ TEST(KeyCodes, KeyPressCharactersArePrintablesEnterBackspaceAndEscape) {
       {Qt::Key_Delete, Qt::NoModifier, "\x7f", -1},
       {Qt::Key_C, Qt::ControlModifier, "\x03", -1},
       {Qt::Key_M, Qt::ControlModifier | Qt::AltModifier, "m", -1},
+      {Qt::Key_U, Qt::AltModifier, "u", -1},
+      {Qt::Key_5, Qt::AltModifier, "5", -1},
+      {Qt::Key_K, Qt::ShiftModifier | Qt::AltModifier, "K", -1},
+      {Qt::Key_K, Qt::ShiftModifier | Qt::ControlModifier, "K", -1},
+      // AltGr characters, whether the platform reports AltGr or Ctrl+Alt.
+      {Qt::Key_At, Qt::NoModifier, "@", '@'},
+      {Qt::Key_2, Qt::ControlModifier | Qt::AltModifier, "@", '@'},
+      {Qt::Key_E, Qt::ControlModifier | Qt::AltModifier, QString(QChar(0x20ac)), 0x20ac},
   };
   for (const Case& c : cases) {
     QKeyEvent event(QEvent::KeyPress, c.qtKey, c.modifiers, c.text);
@@ -127,6 +135,33 @@ TEST_F(Keys, AZeroedKeyIsNotTypedAndAChangedCharacterIsTypedInstead) {
   EXPECT_EQ(speed->text(), "AB9");
   EXPECT_EQ(form.Speed.Text(), "AB9");
   EXPECT_EQ(form.count["Speed.Change"], 3);
+}
+
+// A chord reaches KeyDown and types nothing; a character of the layout's AltGr level types.
+TEST_F(Keys, AChordTypesNothingButAnAltGrCharacterTypes) {
+  form.Speed.KeyDown = [&](int& key, int shift) {
+    keys.push_back("Speed.KeyDown " + std::to_string(key) + "/" + std::to_string(shift));
+  };
+  speed->setFocus();
+  struct Chord {
+    int qtKey;
+    Qt::KeyboardModifiers modifiers;
+    QString text;
+  } chords[] = {{Qt::Key_U, Qt::AltModifier, "u"},
+                {Qt::Key_5, Qt::AltModifier, "5"},
+                {Qt::Key_K, Qt::ControlModifier | Qt::AltModifier, "k"},
+                {Qt::Key_M, Qt::ShiftModifier | Qt::AltModifier, "M"},
+                {Qt::Key_2, Qt::ControlModifier | Qt::AltModifier, "@"},
+                {0x20ac, Qt::NoModifier, QString(QChar(0x20ac))}};
+  for (const Chord& c : chords) {
+    QKeyEvent press(QEvent::KeyPress, c.qtKey, c.modifiers, c.text);
+    QApplication::sendEvent(speed, &press);
+  }
+  EXPECT_EQ(speed->text(), QString("@") + QChar(0x20ac));
+  EXPECT_EQ(form.Speed.Text(), "@\xe2\x82\xac");
+  EXPECT_EQ(keys, (std::vector<std::string>{"Speed.KeyDown 85/4", "Speed.KeyDown 53/4",
+                                            "Speed.KeyDown 75/6", "Speed.KeyDown 77/5",
+                                            "Speed.KeyDown 50/6"}));
 }
 
 TEST_F(Keys, EnterPressesTheDefaultButtonAndEscapeTheCancelButton) {

@@ -101,5 +101,39 @@ TEST_F(SetupWindow, ArrowKeysChooseAndEnterConnects) {
   EXPECT_FALSE(window.isVisible());
 }
 
+// A model the list does not name (read from the start-up file as "47 1 0"): the list gets the
+// focus and Qt makes a row current, but nothing is chosen, so OK keeps the model.
+TEST_F(SetupWindow, AListTheOperatorDidNotTouchKeepsTheConfiguredModel) {
+  app.s.ModelCode = 47;
+  host.runMessageBox = [](QMessageBox&) { return QMessageBox::Ok; };
+  qtui::FormWindow& window = Shown<taskhelm::Config>();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  taskhelm::Config& config = app.Window<taskhelm::Config>();
+  auto* list = qobject_cast<QListWidget*>(window.WidgetOf(config.PlotterList));
+  list->setFocus(Qt::TabFocusReason);
+  host.DoEvents();
+  EXPECT_EQ(config.ActiveControl(), &config.PlotterList);
+  EXPECT_EQ(config.PlotterList.ListIndex(), -1);
+  EXPECT_TRUE(list->selectedItems().isEmpty());
+  EXPECT_EQ(config.SelectedModel, 47);
+
+  // An arrow key chooses.
+  QTest::keyClick(list, Qt::Key_Down);
+  EXPECT_GE(config.PlotterList.ListIndex(), 0);
+  EXPECT_NE(config.SelectedModel, 47);
+}
+
+TEST_F(SetupWindow, OKWithoutTouchingTheListKeepsTheConfiguredModel) {
+  app.s.ModelCode = 47;
+  host.runMessageBox = [](QMessageBox&) { return QMessageBox::Ok; };
+  qtui::FormWindow& window = Shown<taskhelm::Config>();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  taskhelm::Config& config = app.Window<taskhelm::Config>();
+  window.WidgetOf(config.PlotterList)->setFocus(Qt::TabFocusReason);
+  host.DoEvents();
+  QTest::mouseClick(window.WidgetOf(config.ConfigOK), Qt::LeftButton);
+  EXPECT_EQ(app.s.ConfigModel, 47);  // the model OK kept and connected as
+}
+
 }  // namespace
 }  // namespace qtui_tests

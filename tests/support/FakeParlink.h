@@ -3,6 +3,7 @@
 // port layer's own cases (the real library is tested over a pty in tests/parlink).
 #include <cstring>
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -53,6 +54,7 @@ class FakeParlink : public platform::Parlink {
     if (!writeLimits.empty()) writeLimits.pop_front();
     if (n > 0) written.append(data, static_cast<size_t>(n));
     lastError = n < length ? writeError : 0;
+    if (onWrite) onWrite(std::string(data, static_cast<size_t>(length)));
     return n;
   }
   int LastError() override { return lastError; }
@@ -68,6 +70,8 @@ class FakeParlink : public platform::Parlink {
   bool setTimeoutsOk = true;
   std::deque<long> writeLimits;     // bytes each successive write takes (default: all)
   std::deque<std::string> replies;  // what each read receives
+  // Runs on every write, for a test that acts while the exchange it starts is under way.
+  std::function<void(const std::string&)> onWrite;
 
   // Record.
   bool open = false;

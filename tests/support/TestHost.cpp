@@ -164,11 +164,13 @@ bool TestHost::Run(const std::function<void()>& handler) {
 }
 
 bool TestHost::Press(forms::CommandButton& button) {
+  exchange.OperatorPressed();
   return exchange.Run(*this, forms::EntryKind::Operator, button.duringExchange,
                       [&button] { button.Press(); });
 }
 
 bool TestHost::Choose(forms::MenuItem& item) {
+  exchange.OperatorPressed();
   return exchange.Run(*this, forms::EntryKind::Operator, item.duringExchange,
                       [&item] { item.Choose(); });
 }

@@ -1,0 +1,228 @@
+// The input rules only the Qt host can break, on the program's real windows: a chord types nothing
+// into a box, a list chooses only what the operator chooses, and a press whose focus move or
+// window activation starts an exchange still gets its click, after that exchange.
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QWindow>
+
+#include "calibration/Calib.h"
+#include "cutter/Dru71Set.h"
+#include "penplotter/P870Set.h"
+#include "rollfeed/StoogMoa.h"
+#include "servo/DSPForm.h"
+#include "servo/DSPTestForm.h"
+#include "tests/qtui/QtTestApp.h"
+#include "tests/qtui/WindowCheck.h"
+
+namespace qtui_tests {
+namespace {
+
+using E = texts::Edition;
+
+class InputRules : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { EnsureApplication(); }
+};
+
+QLineEdit* Box(qtui::QtHost& host, forms::Form& form, const forms::Control& box) {
+  return qobject_cast<QLineEdit*>(host.WindowOf(form)->WidgetOf(box));
+}
+
+// The bytes a click on the window's Temporary button puts on the wire.
+std::string TemporaryBytes(QtProgram& program, forms::Form& form,
+                           const forms::CommandButton& temporary) {
+  program.parlink.written.clear();
+  QTest::mouseClick(program.host.WindowOf(form)->WidgetOf(temporary), Qt::LeftButton);
+  return program.parlink.written;
+}
+
+TEST_F(InputRules, AnAltChordTypesNothingIntoTheCuttersBoxes) {
+  QtProgram program(32, 32, E::English);
+  program.host.runMessageBox = [](QMessageBox&) { return QMessageBox::Ok; };
+  auto& cutter = ShowModelWindowAfterConnecting<taskhelm::Dru71Set>(program);
+  const std::string before = TemporaryBytes(program, cutter, cutter.SendSettingTemp);
+  ASSERT_FALSE(before.empty());
+
+  // Alt+U over the selected Overcut text toggles the force lock and leaves the text alone.
+  QLineEdit* overcut = Box(program.host, cutter, cutter.Overcut);
+  const QString overcutText = overcut->text();
+  overcut->setFocus(Qt::MouseFocusReason);
+  overcut->selectAll();
+  QTest::keyClick(overcut, 'u', Qt::AltModifier);
+  EXPECT_EQ(overcut->text(), overcutText);
+  EXPECT_EQ(cutter.Overcut.Text(), overcutText.toStdString());
+
+  // Alt+5 and Shift+Ctrl+Alt+K at the end of the X scale type no digit or letter.
+  QLineEdit* xScale = Box(program.host, cutter, cutter.XScale);
+  const QString xScaleText = xScale->text();
+  xScale->setFocus(Qt::MouseFocusReason);
+  QTest::keyClick(xScale, Qt::Key_End);
+  QTest::keyClick(xScale, '5', Qt::AltModifier);
+  QTest::keyClick(xScale, 'K', Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+  EXPECT_EQ(xScale->text(), xScaleText);
+  EXPECT_EQ(TemporaryBytes(program, cutter, cutter.SendSettingTemp), before);
+}
+
+TEST_F(InputRules, AltKSwitchesSetCalibrationAndLeavesItsBoxEmpty) {
+  QtProgram program(32, 50, E::English);
+  program.host.runMessageBox = [](QMessageBox&) { return QMessageBox::Ok; };
+  taskhelm::Calib* calib = nullptr;
+  program.host.Enter([&] {
+    program.app.port.OpenPort();
+    calib = &program.app.Window<taskhelm::Calib>();
+    calib->Show(forms::ShowMode::Modeless);
+  });
+  ASSERT_NE(calib, nullptr);
+  QLineEdit* x = Box(program.host, *calib, calib->XMeas);
+  x->setFocus(Qt::MouseFocusReason);
+  QTest::keyClicks(x, "101.25");
+  ASSERT_EQ(calib->XMeas.Text(), "101.25");
+  // The chord clears the measurements as the mode switch does; its letter stays out.
+  QTest::keyClick(x, 'k', Qt::AltModifier);
+  EXPECT_EQ(x->text(), "");
+  EXPECT_EQ(calib->XMeas.Text(), "");
+}
+
+TEST_F(InputRules, AltMTypesNothingIntoTheRollFeedAndPenPlotterFields) {
+  for (int model : {35, 33}) {
+    SCOPED_TRACE(model);
+    QtProgram program(model, model, E::English);
+    program.host.runMessageBox = [](QMessageBox&) { return QMessageBox::Ok; };
+    taskhelm::SettingsWindow* window =
+        model == 35 ? static_cast<taskhelm::SettingsWindow*>(
+                          &ShowModelWindowAfterConnecting<taskhelm::StoogMoa>(program))
+                    : &ShowModelWindowAfterConnecting<taskhelm::P870Set>(program);
+    QLineEdit* panel = Box(program.host, *window, window->PanelX);
+    const QString text = panel->text();
+    panel->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(panel, Qt::Key_End);
+    QTest::keyClick(panel, 'm', Qt::AltModifier);
+    EXPECT_EQ(panel->text(), text);
+    EXPECT_EQ(window->PanelX.Text(), text.toStdString());
+  }
+}
+
+// The servo tuner over the parallel port, its first read answered.
+struct ServoProgram {
+  ServoProgram() {
+    program.host.runMessageBox = [](QMessageBox&) { return QMessageBox::Ok; };
+    program.parlink.replies = {kParams, kParams, kFour, kFour, kJam, kFour, kFour};
+    program.host.Enter([&] { tuner.Show(forms::ShowMode::Modeless); });
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&Window()));
+    QCoreApplication::processEvents();  // the first focus settles
+    Focus(tuner.x_IJamLim);
+    program.parlink.written.clear();
+  }
+
+  qtui::FormWindow& Window() { return *program.host.WindowOf(tuner); }
+  QWidget* W(const forms::Control& control) { return Window().WidgetOf(control); }
+  void Focus(forms::Control& control) {
+    W(control)->setFocus(Qt::MouseFocusReason);
+    EXPECT_EQ(tuner.ActiveControl(), &control);
+  }
+  // Where a control lies in its window, for the mouse events the window system delivers.
+  QPoint At(const forms::Control& control) {
+    return W(control)->mapTo(&Window(), W(control)->rect().center());
+  }
+
+  static constexpr const char* kParams = "1,2,3,4,5,6,0,8,9,10,11,12\r";
+  static constexpr const char* kFour = "1,2,3,4\r";
+  static constexpr const char* kJam = "400,50,400,50\r";
+
+  QtProgram program{32, 32, E::English};
+  taskhelm::DSPForm& tuner = program.app.Window<taskhelm::DSPForm>();
+};
+
+// The press moves the focus and the jam box's focus loss sends its group; the release arrives
+// while that exchange waits. The click still runs, after it.
+TEST_F(InputRules, AClickWhosePressLeftAJamBoxSendsTheServoGroupsAfterTheJamGroup) {
+  ServoProgram servo;
+  QWindow* handle = servo.Window().windowHandle();
+  const QPoint at = servo.At(servo.tuner.Command1);
+  bool released = false;
+  servo.program.parlink.replies = {ServoProgram::kJam, ServoProgram::kFour, ServoProgram::kFour,
+                                   ServoProgram::kJam};
+  servo.program.parlink.onWrite = [&](const std::string& data) {
+    if (released || data.rfind("!ZJ400", 0) != 0) return;
+    released = true;
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, at);
+  };
+  QTest::mousePress(handle, Qt::LeftButton, {}, at);
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(released);
+  EXPECT_EQ(servo.program.parlink.written,
+            "!ZJ400,50,400,50,0,0@!ZJ@"
+            "!ZS0,1.000,2.000,3.000,4.000,5.000,6.000,0.000,8.000,9.000,10.000,11.000,12.000@\r"
+            "!ZS1,1.000,2.000,3.000,4.000,5.000,6.000,0.000,8.000,9.000,10.000,11.000,12.000@\r"
+            "!ZF0,1,2,3,4@ !ZF1,1,2,3,4@!ZF0@!ZF1@!ZJ400,50,400,50,0,0@!ZJ@");
+}
+
+// While the test window waits for its min/max reply, the operator clicks from the jam box into
+// a parameter box: the focus stays, the jam box sends nothing, and the reply goes where it was
+// asked for.
+TEST_F(InputRules, AMouseFocusMoveDuringAnotherExchangeSendsNothingInsideIt) {
+  ServoProgram servo;
+  auto& tests = servo.program.app.Window<taskhelm::DSPTestForm>();
+  servo.program.host.Enter([&] { tests.Show(forms::ShowMode::Modeless); });
+  QWindow* handle = servo.Window().windowHandle();
+  const QPoint at = servo.At(servo.tuner.X_kP);
+  servo.program.parlink.replies = {"7,8,9,10,11,12,13,14\r"};
+  servo.program.parlink.onWrite = [&](const std::string& data) {
+    if (data == "!ZD0@") QTest::mouseClick(handle, Qt::LeftButton, {}, at);
+  };
+  QTest::mouseClick(servo.program.host.WindowOf(tests)->WidgetOf(tests.GetMinAndMax),
+                    Qt::LeftButton);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(servo.program.parlink.written, "!ZD0@");
+  EXPECT_EQ(tests.RegAMin.Caption(), "7");
+  EXPECT_EQ(servo.tuner.x_IJamLim.Text(), "400");
+  EXPECT_EQ(servo.tuner.ActiveControl(), &servo.tuner.x_IJamLim);
+  EXPECT_EQ(servo.Window().focusWidget(), servo.W(servo.tuner.x_IJamLim));
+}
+
+// A click on the tuner's window brings it forward and it re-reads the device; the click's press
+// reached the program only once the re-read had begun, and its release came during it.
+TEST_F(InputRules, AClickThatBroughtTheTunerForwardRunsAfterItsReRead) {
+  ServoProgram servo;
+  auto& tests = servo.program.app.Window<taskhelm::DSPTestForm>();
+  servo.program.host.Enter([&] { tests.Show(forms::ShowMode::Modeless); });
+  ASSERT_TRUE(QTest::qWaitForWindowActive(servo.program.host.WindowOf(tests)));
+  QWindow* handle = servo.Window().windowHandle();
+  const QPoint at = servo.At(servo.tuner.Command1);
+  servo.program.parlink.replies = {ServoProgram::kParams, ServoProgram::kParams,
+                                   ServoProgram::kFour,   ServoProgram::kFour,
+                                   ServoProgram::kJam,    ServoProgram::kFour,
+                                   ServoProgram::kFour};
+  servo.program.parlink.onWrite = [&](const std::string& data) {
+    if (data == "!ZO0@") QTest::mouseClick(handle, Qt::LeftButton, {}, at);
+  };
+  servo.Window().activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&servo.Window()));
+  QCoreApplication::processEvents();
+  const std::string& written = servo.program.parlink.written;
+  EXPECT_EQ(written.find("!ZO0@!ZO1@!ZF0@!ZF1@!ZJ@!VT0@!VT1@"), 0u) << written;
+  EXPECT_NE(written.find("@!ZS0,"), std::string::npos) << written;
+}
+
+// The raw-PWM stop goes out while another window's exchange holds the device.
+TEST_F(InputRules, TheRawPwmStopRunsDuringTheTunersReRead) {
+  ServoProgram servo;
+  auto& tests = servo.program.app.Window<taskhelm::DSPTestForm>();
+  servo.program.host.Enter([&] { tests.Show(forms::ShowMode::Modeless); });
+  QWidget* stop = servo.program.host.WindowOf(tests)->WidgetOf(tests.Command3);
+  servo.program.parlink.onWrite = [&](const std::string& data) {
+    if (data == "!ZO0@") QTest::mouseClick(stop, Qt::LeftButton);
+  };
+  servo.program.parlink.replies = {ServoProgram::kParams};
+  servo.program.host.Enter([&] {
+    servo.program.host.exchange.Run(servo.program.host, forms::EntryKind::Operator,
+                                    forms::DuringExchange::Refused,
+                                    [&] { servo.tuner.GetXCoefficients(); });
+  });
+  EXPECT_EQ(servo.program.parlink.written, "!ZO0@!ZP0,0");
+}
+
+}  // namespace
+}  // namespace qtui_tests
