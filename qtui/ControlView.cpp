@@ -1,5 +1,7 @@
 #include "qtui/ControlView.h"
 
+#include <cmath>
+
 #include "qtui/FormWindow.h"
 #include "qtui/QtHost.h"
 
@@ -28,5 +30,9 @@ void ControlView::Act(const std::function<void()>& action) {
 }
 
 bool ControlView::Mirroring() const { return window_.Host().Mirroring(); }
+
+int ControlView::Scaled(int layoutPixels) const {
+  return static_cast<int>(std::lround(layoutPixels * window_.LayoutScale()));
+}
 
 }  // namespace qtui

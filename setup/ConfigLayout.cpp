@@ -30,6 +30,10 @@ constexpr Placement kConfigLayout[] = {
 
 }  // namespace
 
-void Config::Layout() { ApplyLayout(*this, 408, 276, kConfigLayout); }
+void Config::Layout() {
+  ApplyLayout(*this, 408, 276, kConfigLayout);
+  ConfigCancel.SetCancel(true);
+  forms::MakeHintLine(StatusBar);
+}
 
 }  // namespace taskhelm

@@ -52,7 +52,8 @@ Flash::Flash(App& app) : forms::Form(app.host, "Flash"), app_(app) {
   Command2.duringExchange = forms::DuringExchange::Allowed;  // cancels the installation under way
 
   ApplyLayout(*this, 460, 200, kFlashLayout);
-  StatusBar.SetLocked(true);
+  Command2.SetCancel(true);
+  forms::MakeHintLine(StatusBar);
 }
 
 Flash::~Flash() {
