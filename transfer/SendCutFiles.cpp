@@ -39,7 +39,6 @@ SendCutFiles::SendCutFiles(App& app) : forms::Form(app.host, "SendCutFiles"), ap
   btnAbort.duringExchange = forms::DuringExchange::Allowed;  // stops the send it interrupts
 
   ApplyLayout(*this, 420, 170, kSendCutFilesLayout);
-  btnDone.SetCancel(true);
   FileListMenu.SetVisible(false);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // What the Qt tests of the program's windows share: the program on the Qt host, and the check that
 // a window shows every caption, value and hint whole with no control lying over another.
+#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -13,6 +14,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -118,13 +120,44 @@ inline void ExpectNothingCutOff(qtui::QtHost& host, forms::Form& form) {
 }
 
 // The folder beside the build's programs where the tests save pictures (ctest names it), or
-// nothing when the test runs without it.
+// nothing when the test runs without it. A run at another display scale has a folder of its own.
 inline std::optional<std::filesystem::path> ScreenshotFolder() {
   const char* bin = std::getenv("TASKHELM_BIN");
   if (!bin) return std::nullopt;
-  const std::filesystem::path folder = std::filesystem::path(bin).parent_path() / "screenshots";
+  std::filesystem::path folder = std::filesystem::path(bin).parent_path() / "screenshots";
+  if (const QString scale = qEnvironmentVariable("QT_SCALE_FACTOR"); !scale.isEmpty())
+    folder /= "scale-" + scale.toStdString();
   std::filesystem::create_directories(folder);
   return folder;
+}
+
+// What the pictures of the desktop font in use add to their names ("-12pt"; none at the first).
+inline std::string& FontSuffix() {
+  static std::string suffix;
+  return suffix;
+}
+
+// Where a picture of that name goes, or nothing when the test runs without the folder.
+inline std::optional<std::string> ScreenshotPath(const std::string& name) {
+  const auto folder = ScreenshotFolder();
+  if (!folder) return std::nullopt;
+  return (*folder / (name + FontSuffix() + ".png")).string();
+}
+
+// Runs a check under each desktop font size the windows must fit: the desktop's own family at
+// 9 to 12 points. The windows take the font that is in force when they are made.
+inline void ForEachDesktopFont(const std::function<void()>& check) {
+  const QFont desktop = QApplication::font();
+  for (int points : {9, 10, 11, 12}) {
+    SCOPED_TRACE(std::to_string(points) + " pt");
+    QFont font = desktop;
+    font.setPointSize(points);
+    QApplication::setFont(font);
+    FontSuffix() = points == 9 ? "" : "-" + std::to_string(points) + "pt";
+    check();
+  }
+  FontSuffix().clear();
+  QApplication::setFont(desktop);
 }
 
 // Start-up's last step: the model's window shown over the settings its connection just read.
@@ -146,10 +179,10 @@ inline std::vector<std::string> MenuCaptions(qtui::FormWindow& window) {
 // Saves a picture of a settings window, its hint line cleared, in the screenshot folder.
 inline void SaveScreenshot(qtui::QtHost& host, forms::Form& form, forms::TextBox& statusBar,
                            const char* name) {
-  const auto folder = ScreenshotFolder();
-  if (!name || !folder) return;
+  const auto path = name ? ScreenshotPath(name) : std::nullopt;
+  if (!path) return;
   host.Enter([&] { statusBar.SetText(" "); });
-  EXPECT_TRUE(host.SaveScreenshot(form, (*folder / name).string() + ".png"));
+  EXPECT_TRUE(host.SaveScreenshot(form, *path));
 }
 
 }  // namespace qtui_tests
