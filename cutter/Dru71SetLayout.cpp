@@ -101,6 +101,8 @@ constexpr Placement kCutterLayout[] = {
 
 void Dru71Set::PlaceControls() { ApplyLayout(*this, 766, 470, kCutterLayout); }
 
+void Dru71Set::FitToShownFrames() { FitHeightToShown(*this, StatusBar, 16, 10); }
+
 void Dru71Set::PlaceSendFrame(SendFramePlace place) {
   const forms::Rect& at = place == SendFramePlace::BelowFeatures ? kSendFrameBelowFeatures
                                                                  : kSendFrameTop;

@@ -75,8 +75,10 @@ constexpr Placement kPenPlotterLayout[] = {
     {"StatusBar", 8, 336, 732, 24},
 };
 
-// The gap row below the mark buttons, or at the top of the frame where there are none.
+// The gap row below the mark buttons, or at the top of the frame where there are none; the frame
+// ends under its last row.
 constexpr int kGapBelowMarks = 98, kGapAtTop = 22;
+constexpr int kFrameBelowGap = 34;
 
 }  // namespace
 
@@ -90,6 +92,9 @@ void P870Set::PlaceGapControls() {
     const forms::Rect at = control->Geometry();
     control->Move(at.Left, top + drop, at.Width, at.Height);
   }
+  const forms::Rect frame = Frame3D10.Geometry();
+  Frame3D10.Move(frame.Left, frame.Top, frame.Width, top + kFrameBelowGap);
+  FitHeightToShown(*this, StatusBar, 8, 8);
 }
 
 }  // namespace taskhelm

@@ -1,5 +1,6 @@
 #include "setup/FormLayout.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -21,6 +22,20 @@ void ApplyLayout(forms::Form& form, int width, int height, std::span<const Place
     control->Move(row.left, row.top, row.width, row.height);
     control->SetTabIndex(tabIndex++);
   }
+}
+
+void FitHeightToShown(forms::Form& form, forms::Control& hintLine, int gap, int margin) {
+  int bottom = 0;
+  for (const forms::Control* control : form.Controls()) {
+    const forms::Rect& g = control->Geometry();
+    if (control == &hintLine || control->Container() || !control->Visible() || g.Height <= 0)
+      continue;
+    bottom = std::max(bottom, g.Top + g.Height);
+  }
+  const forms::Rect line = hintLine.Geometry();
+  const int top = bottom + gap;
+  if (line.Top != top) hintLine.Move(line.Left, top, line.Width, line.Height);
+  if (form.Height() != top + line.Height + margin) form.Resize(form.Width(), top + line.Height + margin);
 }
 
 }  // namespace taskhelm

@@ -18,4 +18,9 @@ struct Placement {
 // the table and throws std::logic_error, so that a typing slip cannot pass unnoticed.
 void ApplyLayout(forms::Form& form, int width, int height, std::span<const Placement> rows);
 
+// Closes the window up under what it shows, so that hidden frames leave no empty band: the hint
+// line goes `gap` pixels below the lowest shown control of the window itself, and the window ends
+// `margin` pixels below the hint line.
+void FitHeightToShown(forms::Form& form, forms::Control& hintLine, int gap, int margin);
+
 }  // namespace taskhelm
