@@ -281,6 +281,8 @@ QImage FormWindow::Grab() {
     ensurePolished();
     adjustSize();
   }
+  // A size the model changed since the last pump is the window's before the picture is taken.
+  layout()->activate();
   return grab().toImage();
 }
 

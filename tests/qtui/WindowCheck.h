@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
@@ -73,6 +74,9 @@ struct QtProgram {
   taskhelm::SharedState& s;
 };
 
+// The most a window may leave empty below its lowest control, in layout pixels.
+constexpr int kEmptyBandLimit = 16;
+
 // What a widget needs to show its caption or value whole.
 inline int NeededWidth(QWidget& widget) {
   if (auto* edit = qobject_cast<QLineEdit*>(&widget))
@@ -96,6 +100,23 @@ inline void ExpectNothingCutOff(qtui::QtHost& host, forms::Form& form) {
   }
   for (const auto& [control, widget] : visible)
     EXPECT_LE(NeededWidth(*widget), widget->width()) << control->Name() << " cuts off its text";
+
+  // A control inside a frame stays inside the frame's border.
+  for (const auto& [control, widget] : visible) {
+    QWidget* parent = widget->parentWidget();
+    if (parent != window.centralWidget()) {
+      EXPECT_TRUE(parent->rect().adjusted(1, 1, -1, -1).contains(widget->geometry()))
+          << control->Name() << " reaches past its frame";
+    }
+  }
+
+  // The window ends under what it shows: no band left empty by controls its model hides.
+  int bottom = 0;
+  for (const auto& [control, widget] : visible)
+    if (widget->parentWidget() == window.centralWidget())
+      bottom = std::max(bottom, widget->geometry().bottom() + 1);
+  EXPECT_LE(window.centralWidget()->height() - bottom, kEmptyBandLimit * window.LayoutScale())
+      << form.Name() << " ends in an empty band";
 
   for (size_t i = 0; i < visible.size(); ++i)
     for (size_t j = i + 1; j < visible.size(); ++j) {
