@@ -1,7 +1,8 @@
 // Layout of the pen-plotter window: three columns of frames in the order the focus travels
 //   Units  Acceleration  Keypad Speed  Sensor/Frame Alignment  |  Force  Delays  send buttons  |
 //   Panel Size  Scale
-// with the hint line below. The focusable controls stand in their tab order.
+// with the hint line below. The frames stand in their tab order; the focus reads each frame's
+// controls top to bottom and left to right.
 #include <utility>
 
 #include "penplotter/P870Set.h"

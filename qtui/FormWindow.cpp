@@ -66,8 +66,6 @@ FormWindow::FormWindow(QtHost& host, forms::Form& form)
       content_(new QWidget(this)),
       scale_(ScaleFor(font())) {
   setWindowIcon(LogoIcon());
-  // The focus shows on every control, whether the operator moves it or the program does.
-  setAttribute(Qt::WA_KeyboardFocusChange);
   setCentralWidget(content_);
   // The form's size is its client area; the window fits it and the menu bar exactly.
   layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -206,6 +204,12 @@ void FormWindow::ApplyFocus() {
   if (!widget || !widget->isEnabled() || !widget->isVisibleTo(this) || focusWidget() == widget)
     return;
   widget->setFocus(Qt::OtherFocusReason);
+  // Qt draws the focus frame only after a move by the keyboard; the model's moves (Tab, Enter,
+  // the program's own) show it too.
+  if (!testAttribute(Qt::WA_KeyboardFocusChange)) {
+    setAttribute(Qt::WA_KeyboardFocusChange);
+    widget->update();
+  }
 }
 
 // Showing and closing -------------------------------------------------------------------------

@@ -1,7 +1,8 @@
 #pragma once
 // A window's layout as data: its size, then one row per control. Positions are in pixels,
-// relative to the control's container (the window, or the frame a row names). The rows also
-// give the tab order: focusable controls take the focus in the order of their rows.
+// relative to the control's container (the window, or the frame a row names). The layout also
+// gives the tab order: the window's own rows in the table's order, and after each frame what it
+// holds, top to bottom and left to right.
 #include <span>
 
 #include "forms/Form.h"

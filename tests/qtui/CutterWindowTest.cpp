@@ -115,6 +115,41 @@ INSTANTIATE_TEST_SUITE_P(
                    false, nullptr}),
     [](const auto& info) { return "Case" + std::to_string(info.index); });
 
+// Tab runs through the frames column by column, each top to bottom and left to right, passes the
+// hint line by, and the control it reaches shows the focus: a button draws its focus frame.
+TEST_F(CutterMenuWindows, TabFollowsTheFramesAndTheFocusShows) {
+  QtProgram program(32, 32, E::English);
+  auto& form = ShowModelWindowAfterConnecting<taskhelm::Dru71Set>(program);
+  qtui::FormWindow& window = *program.host.WindowOf(form);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  program.host.Enter([&] { form.EnglishButton.SetFocus(); });
+  window.Refresh();
+  QWidget* temporary = window.WidgetOf(form.SendSettingTemp);
+  const QImage unfocused = temporary->grab().toImage();
+
+  const std::vector<const forms::Control*> expected = {
+      &form.MetricButton, &form.PanelX,       &form.PanelY,      &form.XScale,
+      &form.YScale,       &form.Accel,        &form.UpDelay,     &form.DnDelay,
+      &form.LoForce,      &form.HiForce,      &form.Offset,      &form.MinAng,
+      &form.Overcut,      &form.PounceEnable, &form.CutEnable,   &form.LoopEnable,
+      &form.SendSettingTemp, &form.SendDefault, &form.UpdateDisplay, &form.EnglishButton};
+  std::vector<std::string> want, got;
+  for (const forms::Control* control : expected) {
+    want.push_back(control->Name());
+    ASSERT_NE(window.focusWidget(), nullptr);
+    QTest::keyClick(window.focusWidget(), Qt::Key_Tab);
+    got.push_back(form.ActiveControl() ? form.ActiveControl()->Name() : "none");
+    if (form.ActiveControl() != &form.SendSettingTemp) continue;
+    EXPECT_EQ(window.focusWidget(), temporary);
+    EXPECT_NE(temporary->grab().toImage(), unfocused) << "no focus frame on the button";
+    if (const auto path = ScreenshotPath("cutter-32-focus-after-tab")) {
+      EXPECT_TRUE(program.host.SaveScreenshot(form, *path));
+    }
+  }
+  EXPECT_EQ(got, want);
+  EXPECT_TRUE(qobject_cast<QLineEdit*>(window.WidgetOf(form.StatusBar))->isReadOnly());
+}
+
 // The HP-GL origin, cutter-mode and port-test windows, in both editions and in the states that
 // show their longest texts.
 TEST_F(CutterMenuWindows, ShowNothingCutOff) {
