@@ -18,7 +18,10 @@
 #include "qtui/FormWindow.h"
 #include "servo/DSPForm.h"
 #include "servo/DSPTestForm.h"
+#include "setup/About.h"
+#include "setup/Config.h"
 #include "setup/DefLangForm.h"
+#include "setup/Splash.h"
 #include "setup/Serial.h"
 #include "setup/modeForm.h"
 #include "startup/ModelTable.h"
@@ -150,8 +153,8 @@ TEST_F(CutterMenuWindows, TabFollowsTheFramesAndTheFocusShows) {
   EXPECT_TRUE(qobject_cast<QLineEdit*>(window.WidgetOf(form.StatusBar))->isReadOnly());
 }
 
-// The HP-GL origin, cutter-mode and port-test windows, in both editions and in the states that
-// show their longest texts.
+// The HP-GL origin, cutter-mode and port-test windows, and the start-up windows (splash, Setup,
+// About), in both editions and in the states that show their longest texts.
 TEST_F(CutterMenuWindows, ShowNothingCutOff) {
   ForEachDesktopFont([&] {
     for (E edition : {E::English, E::Spanish}) {
@@ -172,6 +175,9 @@ TEST_F(CutterMenuWindows, ShowNothingCutOff) {
         program.host.Enter([&] { program.app.Window<taskhelm::Serial>().Unload(); });
         show(program.app.Window<taskhelm::Serial>());
       }
+      show(program.app.Window<taskhelm::Splash>());
+      show(program.app.Window<taskhelm::Config>());
+      show(program.app.Window<taskhelm::About>());
     }
   });
 }
