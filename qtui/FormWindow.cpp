@@ -192,8 +192,11 @@ void FormWindow::Refresh() {
   // Controls reaching past the form's size still show, with a margin.
   auto fit = [](int asked, int used) { return used > asked ? used + kMargin : asked; };
   QSize size(fit(area.width(), extent.width()), fit(area.height(), extent.height()));
-  if (content_->minimumSize() != size || content_->maximumSize() != size)
+  if (content_->minimumSize() != size || content_->maximumSize() != size) {
     content_->setFixedSize(size);
+    // The window takes the new size now, not at the next pump: a picture taken next shows it.
+    layout()->activate();
+  }
   if (menus_) menus_->Refresh();
   ApplyFocus();
 }
@@ -285,8 +288,6 @@ QImage FormWindow::Grab() {
     ensurePolished();
     adjustSize();
   }
-  // A size the model changed since the last pump is the window's before the picture is taken.
-  layout()->activate();
   return grab().toImage();
 }
 
