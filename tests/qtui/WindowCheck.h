@@ -110,13 +110,20 @@ inline void ExpectNothingCutOff(qtui::QtHost& host, forms::Form& form) {
     }
   }
 
-  // The window ends under what it shows: no band left empty by controls its model hides.
-  int bottom = 0;
+  // No band across the window is left empty by controls its model hides, above the hint line or
+  // below everything. (A pixel more where the window's scale rounds two edges apart.)
+  std::vector<std::pair<int, int>> spans;  // the heights the window's own controls cover
   for (const auto& [control, widget] : visible)
     if (widget->parentWidget() == window.centralWidget())
-      bottom = std::max(bottom, widget->geometry().bottom() + 1);
-  // (A pixel more where the window's scale rounds the two edges apart.)
-  EXPECT_LE(window.centralWidget()->height() - bottom, kEmptyBandLimit * window.LayoutScale() + 1)
+      spans.emplace_back(widget->geometry().top(), widget->geometry().bottom() + 1);
+  std::sort(spans.begin(), spans.end());
+  const double limit = kEmptyBandLimit * window.LayoutScale() + 1;
+  int covered = spans.empty() ? 0 : spans.front().first;  // the top margin is the window's own
+  for (const auto& [top, bottom] : spans) {
+    EXPECT_LE(top - covered, limit) << form.Name() << " has an empty band above " << top;
+    covered = std::max(covered, bottom);
+  }
+  EXPECT_LE(window.centralWidget()->height() - covered, limit)
       << form.Name() << " ends in an empty band";
 
   for (size_t i = 0; i < visible.size(); ++i)
