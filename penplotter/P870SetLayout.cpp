@@ -1,4 +1,4 @@
-// Layout of the pen-plotter window: three columns of frames in the order the focus travels
+// Layout of the pen-plotter window: three columns of frames
 //   Units  Acceleration  Keypad Speed  Sensor/Frame Alignment  |  Force  Delays  send buttons  |
 //   Panel Size  Scale
 // with the hint line below. The frames stand in their tab order; the focus reads each frame's
@@ -21,9 +21,10 @@ constexpr Placement kPenPlotterLayout[] = {
     {"Frame3D10", 8, 200, 226, 128},
     {"Frame3D3", 242, 8, 264, 80},
     {"Frame3D4", 242, 96, 264, 80},
-    {"Frame3D9", 242, 184, 264, 88},
     {"Frame3D6", 514, 8, 226, 80},
     {"Frame3D7", 514, 96, 226, 80},
+    // The send buttons come last: Enter, which moves on as Tab does, goes from field to field.
+    {"Frame3D9", 242, 184, 264, 88},
 
     {"EnglishButton", 8, 24, 100, 24, "Frame3D5"},
     {"MetricButton", 112, 24, 100, 24, "Frame3D5"},
