@@ -89,7 +89,8 @@ bool ParlinkLibrary::EnsureLoaded() {
     // Built, the library lies beside the program; installed, in the library folder next to the
     // program's (the run path is not asked: a loader that wraps dlopen may not honour it).
     const std::string program = ExecutableFolder();
-    const std::string installed = program.empty() ? program : program + "/" + kInstalledLibraryFolder;
+    const std::string installed =
+        program.empty() ? program : program + "/" + kInstalledLibraryFolder;
     for (const std::string& folder : {program, installed, Variable("TASKHELM_BIN")}) {
       if (folder.empty()) continue;
       candidates.push_back(folder + "/" + kLibraryName);

@@ -1,7 +1,5 @@
 #include "qtui/ControlView.h"
 
-#include <cmath>
-
 #include "qtui/FormWindow.h"
 #include "qtui/QtHost.h"
 
@@ -31,8 +29,6 @@ void ControlView::Act(const std::function<void()>& action) {
 
 bool ControlView::Mirroring() const { return window_.Host().Mirroring(); }
 
-int ControlView::Scaled(int layoutPixels) const {
-  return static_cast<int>(std::lround(layoutPixels * window_.LayoutScale()));
-}
+int ControlView::Scaled(int layoutPixels) const { return window_.ToWindowPixels(layoutPixels); }
 
 }  // namespace qtui

@@ -2,13 +2,13 @@
 
 #include <QCloseEvent>
 #include <QFocusEvent>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
-#include <QFontMetricsF>
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -174,11 +174,15 @@ QSize FormWindow::Place(const forms::Control* container, int areaWidth, int top)
   return extent;
 }
 
+int FormWindow::ToWindowPixels(int layoutPixels) const {
+  return static_cast<int>(std::lround(layoutPixels * scale_));
+}
+
 QRect FormWindow::Scaled(const forms::Rect& g) const {
-  auto at = [this](int layoutPixels) { return static_cast<int>(std::lround(layoutPixels * scale_)); };
   // Edges scale, not sizes: neighbours that touch in the layout still touch.
-  int left = at(g.Left), top = at(g.Top);
-  return QRect(left, top, at(g.Left + g.Width) - left, at(g.Top + g.Height) - top);
+  int left = ToWindowPixels(g.Left), top = ToWindowPixels(g.Top);
+  return QRect(left, top, ToWindowPixels(g.Left + g.Width) - left,
+               ToWindowPixels(g.Top + g.Height) - top);
 }
 
 void FormWindow::Refresh() {

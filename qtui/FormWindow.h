@@ -49,6 +49,7 @@ class FormWindow : public QMainWindow {
   // The window's pixels per layout pixel: the layouts are drawn for a 9-point sans serif, and
   // grow with a larger desktop font so that no caption is cut off.
   double LayoutScale() const { return scale_; }
+  int ToWindowPixels(int layoutPixels) const;
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -53,8 +53,9 @@ void ApplyLayout(forms::Form& form, int width, int height, std::span<const Place
   // holds in reading order, frame within frame.
   auto placedFrame = [&](const forms::Control* c) -> const forms::Control* {
     const forms::Control* frame = c->Container();
-    bool listed = frame && frame != c && std::find(placed.begin(), placed.end(), frame) != placed.end();
-    return listed ? frame : nullptr;
+    bool listed = frame && frame != c;
+    return listed && std::find(placed.begin(), placed.end(), frame) != placed.end() ? frame
+                                                                                   : nullptr;
   };
   int tabIndex = 0;
   std::function<void(forms::Control*)> visit = [&](forms::Control* control) {
@@ -79,7 +80,8 @@ void FitHeightToShown(forms::Form& form, forms::Control& hintLine, int gap, int 
   const forms::Rect line = hintLine.Geometry();
   const int top = bottom + gap;
   if (line.Top != top) hintLine.Move(line.Left, top, line.Width, line.Height);
-  if (form.Height() != top + line.Height + margin) form.Resize(form.Width(), top + line.Height + margin);
+  const int height = top + line.Height + margin;
+  if (form.Height() != height) form.Resize(form.Width(), height);
 }
 
 }  // namespace taskhelm
