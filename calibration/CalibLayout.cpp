@@ -36,6 +36,10 @@ constexpr Placement kCalibLayout[] = {
 
 }  // namespace
 
-void Calib::Layout() { ApplyLayout(*this, 608, 286, kCalibLayout); }
+void Calib::Layout() {
+  ApplyLayout(*this, 608, 286, kCalibLayout);
+  CalDone.SetCancel(true);
+  forms::MakeHintLine(StatusBar);
+}
 
 }  // namespace taskhelm

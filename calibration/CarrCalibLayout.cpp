@@ -30,6 +30,9 @@ constexpr Placement kCarrCalibLayout[] = {
 
 }  // namespace
 
-void CarrCalib::Layout() { ApplyLayout(*this, 632, 176, kCarrCalibLayout); }
+void CarrCalib::Layout() {
+  ApplyLayout(*this, 632, 176, kCarrCalibLayout);
+  DoneCarrCal.SetCancel(true);
+}
 
 }  // namespace taskhelm

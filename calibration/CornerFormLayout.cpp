@@ -17,6 +17,10 @@ constexpr Placement kCornerFormLayout[] = {
 
 }  // namespace
 
-void CornerForm::Layout() { ApplyLayout(*this, 360, 132, kCornerFormLayout); }
+void CornerForm::Layout() {
+  ApplyLayout(*this, 360, 132, kCornerFormLayout);
+  CornerCancel.SetCancel(true);
+  forms::MakeHintLine(StatusBar);
+}
 
 }  // namespace taskhelm

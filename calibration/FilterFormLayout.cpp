@@ -16,6 +16,10 @@ constexpr Placement kFilterFormLayout[] = {
 
 }  // namespace
 
-void FilterForm::Layout() { ApplyLayout(*this, 480, 124, kFilterFormLayout); }
+void FilterForm::Layout() {
+  ApplyLayout(*this, 480, 124, kFilterFormLayout);
+  FilterCancel.SetCancel(true);
+  forms::MakeHintLine(StatusBar);
+}
 
 }  // namespace taskhelm

@@ -30,6 +30,9 @@ constexpr Placement kSensorCalLayout[] = {
 
 }  // namespace
 
-void SensorCal::Layout() { ApplyLayout(*this, 496, 204, kSensorCalLayout); }
+void SensorCal::Layout() {
+  ApplyLayout(*this, 496, 204, kSensorCalLayout);
+  Command2.SetCancel(true);
+}
 
 }  // namespace taskhelm

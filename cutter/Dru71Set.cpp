@@ -129,6 +129,7 @@ void Dru71Set::Form_Activate() {
     Wording = InitSignCutStrings(app);
     MinAngleFloor = 30;
   }
+  FitToShownFrames();
   FocusUnitButton();
 }
 

@@ -71,6 +71,8 @@ class Dru71Set : public SettingsWindow, public KnifeControls {
   void Form_Activate();
   void PlaceControls();
   void PlaceSendFrame(SendFramePlace place);
+  // The hint line and the window's bottom under the frames this model shows.
+  void FitToShownFrames();
   void ShowCorneringMode();
 
   void CutEnable_Click();

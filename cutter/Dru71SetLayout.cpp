@@ -3,8 +3,8 @@
 //   Units  Panel  Scale  Acceleration  [Tangential]  |  Delays  Force  Blade  |
 //   Special Features  Auto Loop  send buttons (these move to the top when the two feature frames
 //   are hidden).
-// The focusable controls stand in their tab order: the Enter chain of the fields, then the
-// buttons and boxes.
+// The frames stand in their tab order, column by column; the focus reads each frame's controls
+// top to bottom and left to right (the fields' Enter chain is their own).
 #include "cutter/Dru71Set.h"
 #include "setup/FormLayout.h"
 
@@ -100,6 +100,8 @@ constexpr Placement kCutterLayout[] = {
 }  // namespace
 
 void Dru71Set::PlaceControls() { ApplyLayout(*this, 766, 470, kCutterLayout); }
+
+void Dru71Set::FitToShownFrames() { FitHeightToShown(*this, StatusBar, 16, 10); }
 
 void Dru71Set::PlaceSendFrame(SendFramePlace place) {
   const forms::Rect& at = place == SendFramePlace::BelowFeatures ? kSendFrameBelowFeatures

@@ -34,6 +34,7 @@ SettingsWindow::SettingsWindow(App& app, std::string name, const SettingsWindowR
     : forms::Form(app.host, std::move(name)), app(app), rules_(rules) {
   Paint = [this] { Form_Paint(); };
   MouseMove = [this] { StatusBar.SetText(" "); };
+  forms::MakeHintLine(StatusBar);
   EnglishButton.Click = [this] { UnitButton_Click(); };
   MetricButton.Click = [this] { UnitButton_Click(); };
   SendSettingTemp.Click = [this] { SendSettingTemp_Click(); };

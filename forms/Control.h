@@ -49,6 +49,9 @@ class Control {
   void Move(int left, int top, int width, int height);
   int TabIndex() const { return tabIndex_; }
   void SetTabIndex(int index) { tabIndex_ = index; }
+  // False: Tab passes the control by; a click or code may still give it the focus.
+  bool TabStop() const { return tabStop_; }
+  void SetTabStop(bool tabStop) { tabStop_ = tabStop; }
   // Controls that take the focus (text boxes, buttons, lists ...); labels and frames do not.
   virtual bool CanFocus() const { return false; }
 
@@ -78,6 +81,7 @@ class Control {
   bool enabled_ = true;
   Rect geometry_;
   int tabIndex_ = 0;
+  bool tabStop_ = true;
 };
 
 // What fires a control's event on a programmatic change. Only the host mirroring widget state that

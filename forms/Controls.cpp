@@ -51,6 +51,11 @@ void TextBox::SetLocked(bool locked) {
   Changed();
 }
 
+void MakeHintLine(TextBox& box) {
+  box.SetLocked(true);
+  box.SetTabStop(false);
+}
+
 void TextBox::SetSelection(int start, int length, Notify notify) {
   int size = static_cast<int>(text_.size());
   selStart_ = start < 0 ? 0 : (start > size ? size : start);

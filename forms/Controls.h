@@ -46,6 +46,9 @@ class TextBox : public Control {
   int selLength_ = 0;
 };
 
+// A window's hint line: the program writes it, the operator only reads it, and Tab passes it by.
+void MakeHintLine(TextBox& box);
+
 // Value 0 unchecked, 1 checked, 2 grayed.
 class CheckBox : public Control {
  public:

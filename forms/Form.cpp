@@ -131,7 +131,7 @@ static bool Reachable(const Control* c, size_t depthLimit) {
 void Form::TabFocus(bool backwards) {
   std::vector<Control*> order;
   for (Control* c : controls_)
-    if (Reachable(c, controls_.size())) order.push_back(c);
+    if (c->TabStop() && Reachable(c, controls_.size())) order.push_back(c);
   if (order.empty()) return;
   std::stable_sort(order.begin(), order.end(),
                    [](Control* a, Control* b) { return a->TabIndex() < b->TabIndex(); });

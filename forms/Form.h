@@ -32,6 +32,9 @@ class Form {
   void Resize(int width, int height);
   bool KeyPreview() const { return keyPreview_; }
   void SetKeyPreview(bool preview) { keyPreview_ = preview; }
+  // A splash: no title bar or border; set before the first show.
+  bool Borderless() const { return borderless_; }
+  void SetBorderless(bool borderless) { borderless_ = borderless; }
 
   // Loading: runs Load once; every first access of a window goes through here.
   bool Loaded() const { return loaded_; }
@@ -101,6 +104,7 @@ class Form {
   int width_ = 400;
   int height_ = 300;
   bool keyPreview_ = false;
+  bool borderless_ = false;
   bool loaded_ = false;
   bool visible_ = false;
   bool shownModal_ = false;

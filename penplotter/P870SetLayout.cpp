@@ -1,7 +1,8 @@
-// Layout of the pen-plotter window: three columns of frames in the order the focus travels
+// Layout of the pen-plotter window: three columns of frames
 //   Units  Acceleration  Keypad Speed  Sensor/Frame Alignment  |  Force  Delays  send buttons  |
 //   Panel Size  Scale
-// with the hint line below. The focusable controls stand in their tab order.
+// with the hint line below. The frames stand in their tab order; the focus reads each frame's
+// controls top to bottom and left to right.
 #include <utility>
 
 #include "penplotter/P870Set.h"
@@ -20,9 +21,10 @@ constexpr Placement kPenPlotterLayout[] = {
     {"Frame3D10", 8, 200, 226, 128},
     {"Frame3D3", 242, 8, 264, 80},
     {"Frame3D4", 242, 96, 264, 80},
-    {"Frame3D9", 242, 184, 264, 88},
     {"Frame3D6", 514, 8, 226, 80},
     {"Frame3D7", 514, 96, 226, 80},
+    // The send buttons come last: Enter, which moves on as Tab does, goes from field to field.
+    {"Frame3D9", 242, 184, 264, 88},
 
     {"EnglishButton", 8, 24, 100, 24, "Frame3D5"},
     {"MetricButton", 112, 24, 100, 24, "Frame3D5"},
@@ -75,8 +77,10 @@ constexpr Placement kPenPlotterLayout[] = {
     {"StatusBar", 8, 336, 732, 24},
 };
 
-// The gap row below the mark buttons, or at the top of the frame where there are none.
+// The gap row below the mark buttons, or at the top of the frame where there are none; the frame
+// ends under its last row.
 constexpr int kGapBelowMarks = 98, kGapAtTop = 22;
+constexpr int kFrameBelowGap = 34;
 
 }  // namespace
 
@@ -90,6 +94,9 @@ void P870Set::PlaceGapControls() {
     const forms::Rect at = control->Geometry();
     control->Move(at.Left, top + drop, at.Width, at.Height);
   }
+  const forms::Rect frame = Frame3D10.Geometry();
+  Frame3D10.Move(frame.Left, frame.Top, frame.Width, top + kFrameBelowGap);
+  FitHeightToShown(*this, StatusBar, 8, 8);
 }
 
 }  // namespace taskhelm

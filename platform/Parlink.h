@@ -40,7 +40,8 @@ class Parlink {
 };
 
 // Loads libparlink.so with dlopen: the file PARLINK_LIBRARY names when set, else the first found in
-// the executable's folder, the folder TASKHELM_BIN names, and the library search path.
+// the executable's folder, the installed library folder beside it, the folder TASKHELM_BIN names,
+// and the library search path.
 class ParlinkLibrary : public Parlink {
  public:
   ParlinkLibrary();

@@ -16,6 +16,7 @@ namespace platform {
 namespace {
 
 constexpr const char* kLibraryName = "libparlink.so";
+constexpr const char* kInstalledLibraryFolder = TASKHELM_LIB_FROM_BIN;
 
 std::string ExecutableFolder() {
   char path[PATH_MAX];
@@ -86,7 +87,12 @@ bool ParlinkLibrary::EnsureLoaded() {
     candidates.push_back(chosen);
     library = chosen;
   } else {
-    for (const std::string& folder : {ExecutableFolder(), Variable("TASKHELM_BIN")}) {
+    // Built, the library lies beside the program; installed, in the library folder next to the
+    // program's (the run path is not asked: a loader that wraps dlopen may not honour it).
+    const std::string program = ExecutableFolder();
+    const std::string installed =
+        program.empty() ? program : program + "/" + kInstalledLibraryFolder;
+    for (const std::string& folder : {program, installed, Variable("TASKHELM_BIN")}) {
       if (folder.empty()) continue;
       candidates.push_back(folder + "/" + kLibraryName);
       searched += folder + ", ";

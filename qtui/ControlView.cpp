@@ -29,4 +29,6 @@ void ControlView::Act(const std::function<void()>& action) {
 
 bool ControlView::Mirroring() const { return window_.Host().Mirroring(); }
 
+int ControlView::Scaled(int layoutPixels) const { return window_.ToWindowPixels(layoutPixels); }
+
 }  // namespace qtui

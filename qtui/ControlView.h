@@ -44,6 +44,8 @@ class ControlView {
   // happens while the host mirrors.
   void Act(const std::function<void()>& action);
   bool Mirroring() const;
+  // A length of the control's layout in the window's pixels.
+  int Scaled(int layoutPixels) const;
 
  private:
   FormWindow& window_;

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QFocusEvent>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLayout>
@@ -10,6 +11,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "qtui/KeyCodes.h"
@@ -29,6 +31,28 @@ forms::DuringExchange MarkOf(const forms::Control* control) {
   return control ? control->duringExchange : forms::DuringExchange::Refused;
 }
 
+// The font the layouts were drawn for (a 9-point sans serif at 96 dots per inch): its line
+// height and the width of a typical caption, in pixels.
+constexpr double kLayoutLineHeight = 13.97;
+constexpr double kLayoutCaptionWidth = 180.75;
+constexpr const char* kTypicalCaption = "Panel Size X (in.) 0123456789";
+
+// How much larger than the layouts' font the window's font draws; never below 1, so that a
+// smaller font keeps the layouts as drawn.
+double ScaleFor(const QFont& font) {
+  QFontMetricsF metrics(font);
+  double scale = std::max({1.0, metrics.height() / kLayoutLineHeight,
+                           metrics.horizontalAdvance(QLatin1String(kTypicalCaption)) /
+                               kLayoutCaptionWidth});
+  // Within a pixel in a caption's width the layouts stand as drawn.
+  return scale < 1.006 ? 1.0 : scale;
+}
+
+Qt::WindowFlags FlagsFor(const forms::Form& form) {
+  if (form.Borderless()) return Qt::SplashScreen | Qt::FramelessWindowHint;
+  return form.MenuBar().empty() ? Qt::Dialog : Qt::Window;
+}
+
 bool ByOperator(Qt::FocusReason reason) {
   return reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason ||
          reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
@@ -37,10 +61,11 @@ bool ByOperator(Qt::FocusReason reason) {
 }  // namespace
 
 FormWindow::FormWindow(QtHost& host, forms::Form& form)
-    : QMainWindow(nullptr, form.MenuBar().empty() ? Qt::Dialog : Qt::Window),
+    : QMainWindow(nullptr, FlagsFor(form)),
       host_(host),
       form_(form),
-      content_(new QWidget(this)) {
+      content_(new QWidget(this)),
+      scale_(ScaleFor(font())) {
   setWindowIcon(LogoIcon());
   setCentralWidget(content_);
   // The form's size is its client area; the window fits it and the menu bar exactly.
@@ -132,7 +157,7 @@ QSize FormWindow::Place(const forms::Control* container, int areaWidth, int top)
     QWidget* widget = view->Widget();
     if (widget->parentWidget() != area) widget->setParent(area);  // moved to another container
     const forms::Rect& g = control.Geometry();
-    QRect rect(g.Left, g.Top, g.Width, g.Height);
+    QRect rect = Scaled(g);
     bool stacked = g.Width <= 0 && g.Height <= 0;
     if (stacked) {
       QSize natural = view->NaturalSize(std::max(0, areaWidth - 2 * kMargin));
@@ -152,18 +177,33 @@ QSize FormWindow::Place(const forms::Control* container, int areaWidth, int top)
   return extent;
 }
 
+int FormWindow::ToWindowPixels(int layoutPixels) const {
+  return static_cast<int>(std::lround(layoutPixels * scale_));
+}
+
+QRect FormWindow::Scaled(const forms::Rect& g) const {
+  // Edges scale, not sizes: neighbours that touch in the layout still touch.
+  int left = ToWindowPixels(g.Left), top = ToWindowPixels(g.Top);
+  return QRect(left, top, ToWindowPixels(g.Left + g.Width) - left,
+               ToWindowPixels(g.Top + g.Height) - top);
+}
+
 void FormWindow::Refresh() {
   QtHost::MirrorScope mirror(host_);
   BuildViews();
   QString caption = ToQt(form_.Caption());
   if (windowTitle() != caption) setWindowTitle(caption);
   for (auto& view : views_) view->Refresh();
-  QSize extent = Place(nullptr, form_.Width(), kMargin);
+  QRect area = Scaled({0, 0, form_.Width(), form_.Height()});
+  QSize extent = Place(nullptr, area.width(), kMargin);
   // Controls reaching past the form's size still show, with a margin.
   auto fit = [](int asked, int used) { return used > asked ? used + kMargin : asked; };
-  QSize size(fit(form_.Width(), extent.width()), fit(form_.Height(), extent.height()));
-  if (content_->minimumSize() != size || content_->maximumSize() != size)
+  QSize size(fit(area.width(), extent.width()), fit(area.height(), extent.height()));
+  if (content_->minimumSize() != size || content_->maximumSize() != size) {
     content_->setFixedSize(size);
+    // The window takes the new size now, not at the next pump: a picture taken next shows it.
+    layout()->activate();
+  }
   if (menus_) menus_->Refresh();
   ApplyFocus();
 }
@@ -174,6 +214,12 @@ void FormWindow::ApplyFocus() {
   if (!widget || !widget->isEnabled() || !widget->isVisibleTo(this) || focusWidget() == widget)
     return;
   widget->setFocus(Qt::OtherFocusReason);
+  // Qt draws the focus frame only after a move by the keyboard; the model's moves (Tab, Enter,
+  // the program's own) show it too.
+  if (!testAttribute(Qt::WA_KeyboardFocusChange)) {
+    setAttribute(Qt::WA_KeyboardFocusChange);
+    widget->update();
+  }
 }
 
 // Showing and closing -------------------------------------------------------------------------
@@ -188,8 +234,7 @@ void FormWindow::Present(forms::ShowMode mode) {
   if (!placed_) {
     placed_ = true;
     adjustSize();
-    if (QScreen* screen = this->screen())
-      move(screen->availableGeometry().center() - rect().center());
+    PlaceOnScreen();
   }
   // The model runs Activate for its own show; the activation that follows is not the operator's.
   if (!isActiveWindow()) showActivation_ = true;
@@ -199,6 +244,19 @@ void FormWindow::Present(forms::ShowMode mode) {
   // A window shown without an active control gives the focus to the first in tab order, after
   // the show's own events (Activate) ran.
   if (!form_.ActiveControl()) QTimer::singleShot(0, this, [this] { TakeInitialFocus(); });
+}
+
+// Centred in the screen's available area; a window larger than that area keeps its top left
+// corner, with the title bar and the menus, inside it.
+void FormWindow::PlaceOnScreen() {
+  QScreen* screen = this->screen();
+  if (!screen) return;
+  QRect available = screen->availableGeometry();
+  QSize outer = frameGeometry().size();
+  QPoint at = available.center() - QPoint(outer.width() / 2, outer.height() / 2);
+  at.setX(std::max(available.left(), std::min(at.x(), available.right() + 1 - outer.width())));
+  at.setY(std::max(available.top(), std::min(at.y(), available.bottom() + 1 - outer.height())));
+  move(at);
 }
 
 void FormWindow::TakeInitialFocus() {

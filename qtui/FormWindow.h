@@ -46,6 +46,10 @@ class FormWindow : public QMainWindow {
   QWidget* WidgetOf(const forms::Control& control) const;
   QAction* ActionOf(const forms::MenuItem& item) const;
   QImage Grab();
+  // The window's pixels per layout pixel: the layouts are drawn for a 9-point sans serif, and
+  // grow with a larger desktop font so that no caption is cut off.
+  double LayoutScale() const { return scale_; }
+  int ToWindowPixels(int layoutPixels) const;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -57,6 +61,8 @@ class FormWindow : public QMainWindow {
   QWidget* AreaFor(const forms::Control& control);
   const forms::Control* ContainerOf(const forms::Control& control) const;
   QSize Place(const forms::Control* container, int areaWidth, int top);
+  QRect Scaled(const forms::Rect& g) const;
+  void PlaceOnScreen();
   void ApplyFocus();
   void TakeInitialFocus();
 
@@ -80,6 +86,7 @@ class FormWindow : public QMainWindow {
   std::vector<std::unique_ptr<ControlView>> views_;
   std::unordered_map<const forms::Control*, ControlView*> viewOf_;
   std::unordered_map<QObject*, forms::Control*> bound_;
+  double scale_;
   bool placed_ = false;
   bool activationPending_ = false;
   bool operatorActivation_ = false;  // one of the pending activations came from the operator

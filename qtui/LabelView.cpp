@@ -29,7 +29,7 @@ class LabelView : public ControlView {
     if (label_->text() != text) label_->setText(text);
     // Long captions wrap in labels made for more than one line; a one-line label keeps its
     // caption on its line rather than showing halves of two.
-    int height = label.Geometry().Height;
+    int height = Scaled(label.Geometry().Height);
     bool wrap = height <= 0 || height >= 2 * label_->fontMetrics().lineSpacing();
     if (label_->wordWrap() != wrap) label_->setWordWrap(wrap);
   }

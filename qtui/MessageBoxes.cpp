@@ -1,5 +1,7 @@
 #include "qtui/MessageBoxes.h"
 
+#include <QGridLayout>
+#include <QSpacerItem>
 #include <utility>
 #include <vector>
 
@@ -10,6 +12,9 @@ namespace {
 
 using forms::MsgAnswer;
 using forms::MsgButtons;
+
+// The title bar's icon, buttons and margins, in lines of its font.
+constexpr int kTitleBarLines = 8;
 
 struct ButtonSet {
   MsgButtons buttons;
@@ -59,6 +64,19 @@ QMessageBox::Icon QtIcon(forms::MsgIcon icon) {
   return QMessageBox::NoIcon;
 }
 
+// The title bar holds the title in a bold face beside the window's icon and buttons; a box narrower
+// than that shows its title cut short.
+void KeepTitleWhole(QMessageBox& box) {
+  auto* grid = qobject_cast<QGridLayout*>(box.layout());
+  if (!grid) return;
+  QFont bold = box.font();
+  bold.setBold(true);
+  QFontMetrics metrics(bold);
+  int needed = metrics.horizontalAdvance(box.windowTitle()) + kTitleBarLines * metrics.height();
+  grid->addItem(new QSpacerItem(needed, 0, QSizePolicy::Fixed, QSizePolicy::Minimum),
+                grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 }  // namespace
 
 std::unique_ptr<QMessageBox> MakeMessageBox(const std::string& text, forms::MsgButtons buttons,
@@ -77,6 +95,7 @@ std::unique_ptr<QMessageBox> MakeMessageBox(const std::string& text, forms::MsgB
   box->setDefaultButton(set.row.front().first);
   for (auto [button, answer] : set.row)
     if (answer == set.escape) box->setEscapeButton(button);
+  KeepTitleWhole(*box);
   return box;
 }
 

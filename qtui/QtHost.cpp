@@ -8,13 +8,11 @@
 #include <cstdio>
 
 #include "qtui/FormWindow.h"
-#include "qtui/Look.h"
 #include "qtui/Text.h"
 
 namespace qtui {
 
 QtHost::QtHost() {
-  ApplyLook();
   // The host decides when the program is over (see CheckLastWindow).
   QGuiApplication::setQuitOnLastWindowClosed(false);
   runMessageBox = [](QMessageBox& box) {

@@ -27,7 +27,7 @@ class FormWindow;
 
 class QtHost : public QObject, public forms::Host {
  public:
-  // Needs the QApplication; sets the program's look (font, style).
+  // Needs the QApplication; the windows take the desktop's font and style.
   QtHost();
   ~QtHost() override;
 

@@ -2,8 +2,8 @@
 // is placed relative to that frame. Three columns of frames, the hint line across the bottom:
 //   Units  Panel Size  Scale  Acceleration  |  Delays  Force  Blade  |
 //   Feed Options  Auto Loop  Tagboard Features  send buttons
-// The focusable controls stand in their tab order: the Enter chain of the fields, then the
-// buttons and boxes.
+// The frames stand in their tab order, column by column; the focus reads each frame's controls
+// top to bottom and left to right (the fields' Enter chain is their own).
 #include "rollfeed/StoogMoa.h"
 #include "setup/FormLayout.h"
 

@@ -9,7 +9,7 @@ namespace taskhelm {
 
 namespace {
 
-constexpr int kWidth = 768, kHeight = 540;
+constexpr int kWidth = 768;
 constexpr int kRowPitch = 26, kFirstRow = 22;
 constexpr int kCaptionLeft = 10, kCaptionWidth = 110, kBoxLeft = 124, kBoxWidth = 104;
 constexpr int kFrameWidth = kBoxLeft + kBoxWidth + 10;
@@ -35,6 +35,7 @@ void DSPForm::Layout() {
   const int jamTop = 8 + protectionHeight + 8;
   const int velocityTop = 8 + paramsHeight + 8;
   const int right = 8 + 2 * (kFrameWidth + 8);
+  const int height = velocityTop + FrameHeight(5) + 8;  // the window ends under the lowest frames
   const Placement frames[] = {
       {"XCoeffFrame", 8, 8, kFrameWidth, paramsHeight},
       {"YCoeffFrame", 8 + kFrameWidth + 8, 8, kFrameWidth, paramsHeight},
@@ -45,7 +46,7 @@ void DSPForm::Layout() {
       {"Command1", right, velocityTop + 60, kFrameWidth, 30},
       {"ViewTestButton", right, velocityTop + 100, kFrameWidth, 30},
   };
-  ApplyLayout(*this, kWidth, kHeight, frames);
+  ApplyLayout(*this, kWidth, height, frames);
 
   // Boxes take the focus column by column, after the frames' rows above.
   int tabIndex = static_cast<int>(std::size(frames));

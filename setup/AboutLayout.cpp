@@ -13,6 +13,9 @@ constexpr Placement kAboutLayout[] = {
 
 }  // namespace
 
-void About::Layout() { ApplyLayout(*this, 380, 152, kAboutLayout); }
+void About::Layout() {
+  ApplyLayout(*this, 380, 152, kAboutLayout);
+  AboutOK.SetCancel(true);
+}
 
 }  // namespace taskhelm

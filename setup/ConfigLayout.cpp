@@ -24,12 +24,16 @@ constexpr Placement kConfigLayout[] = {
     {"LPT(3)", 316, 170, 80, 22},
     {"ConfigOK", 228, 212, 80, 28},
     {"ConfigCancel", 316, 212, 80, 28},
-    {"StatusBar", 0, 252, 408, 24},
+    {"StatusBar", 0, 252, 432, 24},  // wide enough for the longest Spanish hint
     {"cmdPortResource", 12, 216, 24, 22},
 };
 
 }  // namespace
 
-void Config::Layout() { ApplyLayout(*this, 408, 276, kConfigLayout); }
+void Config::Layout() {
+  ApplyLayout(*this, 432, 276, kConfigLayout);
+  ConfigCancel.SetCancel(true);
+  forms::MakeHintLine(StatusBar);
+}
 
 }  // namespace taskhelm

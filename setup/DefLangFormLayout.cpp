@@ -17,6 +17,10 @@ constexpr Placement kDefLangFormLayout[] = {
 
 }  // namespace
 
-void DefLangForm::Layout() { ApplyLayout(*this, 298, 132, kDefLangFormLayout); }
+void DefLangForm::Layout() {
+  ApplyLayout(*this, 298, 132, kDefLangFormLayout);
+  LangCancel.SetCancel(true);
+  forms::MakeHintLine(StatusBar);
+}
 
 }  // namespace taskhelm

@@ -27,6 +27,9 @@ constexpr Placement kSerialLayout[] = {
 
 }  // namespace
 
-void Serial::Layout() { ApplyLayout(*this, 554, 342, kSerialLayout); }
+void Serial::Layout() {
+  ApplyLayout(*this, 554, 342, kSerialLayout);
+  SerialExit.SetCancel(true);
+}
 
 }  // namespace taskhelm

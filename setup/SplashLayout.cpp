@@ -14,6 +14,9 @@ constexpr Placement kSplashLayout[] = {
 
 }  // namespace
 
-void Splash::Layout() { ApplyLayout(*this, 360, 208, kSplashLayout); }
+void Splash::Layout() {
+  ApplyLayout(*this, 360, 208, kSplashLayout);
+  SetBorderless(true);
+}
 
 }  // namespace taskhelm

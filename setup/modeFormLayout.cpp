@@ -18,6 +18,10 @@ constexpr Placement kModeFormLayout[] = {
 
 }  // namespace
 
-void modeForm::Layout() { ApplyLayout(*this, 520, 132, kModeFormLayout); }
+void modeForm::Layout() {
+  ApplyLayout(*this, 520, 132, kModeFormLayout);
+  msCancel.SetCancel(true);
+  forms::MakeHintLine(msStatusBar);
+}
 
 }  // namespace taskhelm

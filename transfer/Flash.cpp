@@ -31,9 +31,9 @@ bool HasBinExtension(const std::string& path) {
 
 constexpr Placement kFlashLayout[] = {
     {"Frame1", 10, 10, 440, 80},
-    {"Gauge1", 20, 34, 340, 24},
-    {"labPercent", 370, 36, 70, 20},
-    {"labGauge", 20, 62, 340, 16},
+    {"Gauge1", 10, 24, 340, 24},  // in the frame, from its corner
+    {"labPercent", 360, 26, 70, 20},
+    {"labGauge", 10, 52, 340, 16},
     {"Command1", 20, 100, 220, 30},
     {"Command2", 300, 100, 130, 30},
     {"StatusBar", 10, 145, 440, 24},
@@ -51,8 +51,9 @@ Flash::Flash(App& app) : forms::Form(app.host, "Flash"), app_(app) {
   Command2.MouseMove = [this] { Command2_MouseMove(); };
   Command2.duringExchange = forms::DuringExchange::Allowed;  // cancels the installation under way
 
-  ApplyLayout(*this, 460, 200, kFlashLayout);
-  StatusBar.SetLocked(true);
+  ApplyLayout(*this, 460, 179, kFlashLayout);
+  Command2.SetCancel(true);
+  forms::MakeHintLine(StatusBar);
 }
 
 Flash::~Flash() {

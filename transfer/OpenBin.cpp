@@ -26,6 +26,7 @@ OpenBin::OpenBin(App& app) : FileBrowserWindow(app, "OpenBin") {
   PlotAbort.Click = [this] { PlotAbort_Click(); };
 
   PlaceControls(300, kOpenBinLayout);
+  PlotAbort.SetCancel(true);  // closes the window before anything is sent
 }
 
 void OpenBin::Form_Load() {

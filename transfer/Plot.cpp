@@ -35,6 +35,7 @@ Plot::Plot(App& app) : FileBrowserWindow(app, "Plot") {
   PlotAbort.duringExchange = forms::DuringExchange::Allowed;  // stops the send it interrupts
 
   PlaceControls(360, kPlotLayout);
+  PlotCancel.SetCancel(true);
 }
 
 // The caption of the browsing state, and the files it lists.

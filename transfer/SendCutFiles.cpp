@@ -11,10 +11,11 @@ namespace {
 
 constexpr int kTimerIntervalMs = 250;
 
+// The name and the gauge sit in the frame, placed from its corner.
 constexpr Placement kSendCutFilesLayout[] = {
     {"Frame1", 10, 10, 400, 90},
-    {"Label2", 20, 30, 380, 20},
-    {"Gauge1", 20, 60, 380, 24},
+    {"Label2", 10, 24, 380, 20},
+    {"Gauge1", 10, 54, 380, 24},
     {"btnDone", 110, 115, 90, 30},
     {"btnAbort", 220, 115, 90, 30},
 };
@@ -38,7 +39,7 @@ SendCutFiles::SendCutFiles(App& app) : forms::Form(app.host, "SendCutFiles"), ap
   btnAbort.Click = [this] { btnAbort_Click(); };
   btnAbort.duringExchange = forms::DuringExchange::Allowed;  // stops the send it interrupts
 
-  ApplyLayout(*this, 420, 170, kSendCutFilesLayout);
+  ApplyLayout(*this, 420, 155, kSendCutFilesLayout);
   FileListMenu.SetVisible(false);
 }
 

@@ -13,14 +13,15 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <cstdlib>
-#include <filesystem>
 
 #include "cutter/Dru71Set.h"
 #include "qtui/FormWindow.h"
 #include "servo/DSPForm.h"
 #include "servo/DSPTestForm.h"
+#include "setup/About.h"
+#include "setup/Config.h"
 #include "setup/DefLangForm.h"
+#include "setup/Splash.h"
 #include "setup/Serial.h"
 #include "setup/modeForm.h"
 #include "startup/ModelTable.h"
@@ -64,31 +65,33 @@ class CutterMenuWindows : public ::testing::Test {
 };
 
 TEST_P(CutterWindow, ShowsTheModelsCaptionMenusAndFramesWithNothingCutOff) {
-  const WindowCase& c = GetParam();
-  QtProgram program(c.model, c.id, c.edition);
-  taskhelm::SharedState& s = program.s;
-  s.MetricUnits = c.metric;
-  if (c.largest) {
-    program.WidestSizes();
-    s.AutoLoopOn = 1;
-    s.ForceMax = 2000;
-  }
-  auto& form = ShowModelWindowAfterConnecting<taskhelm::Dru71Set>(program);
-  // The first paint takes the settings just read as the device's.
-  EXPECT_TRUE(s.SettingsSent);
-  qtui::FormWindow* window = program.host.WindowOf(form);
-  ASSERT_NE(window, nullptr);
-  EXPECT_EQ(window->windowTitle().toStdString(), c.caption);
-  EXPECT_EQ(MenuCaptions(*window), std::vector<std::string>(c.menus.begin(), c.menus.end()));
-  auto shown = [&](const forms::Control& frame) {
-    return window->WidgetOf(frame)->isVisibleTo(window);
-  };
-  EXPECT_EQ(shown(form.Frame3D9), c.features);
-  EXPECT_EQ(shown(form.Frame3D10), c.features);
-  EXPECT_EQ(shown(form.Frame1), c.tangential);
-  EXPECT_TRUE(shown(form.Frame3D11));
-  ExpectNothingCutOff(program.host, form);
-  SaveScreenshot(program.host, form, form.StatusBar, c.screenshot);
+  ForEachDesktopFont([&] {
+    const WindowCase& c = GetParam();
+    QtProgram program(c.model, c.id, c.edition);
+    taskhelm::SharedState& s = program.s;
+    s.MetricUnits = c.metric;
+    if (c.largest) {
+      program.WidestSizes();
+      s.AutoLoopOn = 1;
+      s.ForceMax = 2000;
+    }
+    auto& form = ShowModelWindowAfterConnecting<taskhelm::Dru71Set>(program);
+    // The first paint takes the settings just read as the device's.
+    EXPECT_TRUE(s.SettingsSent);
+    qtui::FormWindow* window = program.host.WindowOf(form);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->windowTitle().toStdString(), c.caption);
+    EXPECT_EQ(MenuCaptions(*window), std::vector<std::string>(c.menus.begin(), c.menus.end()));
+    auto shown = [&](const forms::Control& frame) {
+      return window->WidgetOf(frame)->isVisibleTo(window);
+    };
+    EXPECT_EQ(shown(form.Frame3D9), c.features);
+    EXPECT_EQ(shown(form.Frame3D10), c.features);
+    EXPECT_EQ(shown(form.Frame1), c.tangential);
+    EXPECT_TRUE(shown(form.Frame3D11));
+    ExpectNothingCutOff(program.host, form);
+    SaveScreenshot(program.host, form, form.StatusBar, c.screenshot);
+  });
 }
 
 using E = texts::Edition;
@@ -115,82 +118,123 @@ INSTANTIATE_TEST_SUITE_P(
                    false, nullptr}),
     [](const auto& info) { return "Case" + std::to_string(info.index); });
 
-// The HP-GL origin, cutter-mode and port-test windows, in both editions and in the states that
-// show their longest texts.
-TEST_F(CutterMenuWindows, ShowNothingCutOff) {
-  for (E edition : {E::English, E::Spanish}) {
-    SCOPED_TRACE(edition == E::Spanish ? "Spanish" : "English");
-    QtProgram program(32, 32, edition);
-    program.parlink.replies = {"1\r"};  // the cutter is in its special mode
-    auto show = [&](forms::Form& form) {
-      program.host.Enter([&] {
-        program.app.port.OpenPort();
-        form.Show(forms::ShowMode::Modeless);
-      });
-      ExpectNothingCutOff(program.host, form);
-    };
-    show(program.app.Window<taskhelm::DefLangForm>());
-    show(program.app.Window<taskhelm::modeForm>());
-    for (int16_t mode : {0, 1}) {
-      program.s.PortTestMode = mode;
-      program.host.Enter([&] { program.app.Window<taskhelm::Serial>().Unload(); });
-      show(program.app.Window<taskhelm::Serial>());
+// Tab runs through the frames column by column, each top to bottom and left to right, passes the
+// hint line by, and the control it reaches shows the focus: a button draws its focus frame.
+TEST_F(CutterMenuWindows, TabFollowsTheFramesAndTheFocusShows) {
+  QtProgram program(32, 32, E::English);
+  auto& form = ShowModelWindowAfterConnecting<taskhelm::Dru71Set>(program);
+  qtui::FormWindow& window = *program.host.WindowOf(form);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  program.host.Enter([&] { form.EnglishButton.SetFocus(); });
+  window.Refresh();
+  QWidget* temporary = window.WidgetOf(form.SendSettingTemp);
+  const QImage unfocused = temporary->grab().toImage();
+
+  const std::vector<const forms::Control*> expected = {
+      &form.MetricButton, &form.PanelX,       &form.PanelY,      &form.XScale,
+      &form.YScale,       &form.Accel,        &form.UpDelay,     &form.DnDelay,
+      &form.LoForce,      &form.HiForce,      &form.Offset,      &form.MinAng,
+      &form.Overcut,      &form.PounceEnable, &form.CutEnable,   &form.LoopEnable,
+      &form.SendSettingTemp, &form.SendDefault, &form.UpdateDisplay, &form.EnglishButton};
+  std::vector<std::string> want, got;
+  for (const forms::Control* control : expected) {
+    want.push_back(control->Name());
+    ASSERT_NE(window.focusWidget(), nullptr);
+    QTest::keyClick(window.focusWidget(), Qt::Key_Tab);
+    got.push_back(form.ActiveControl() ? form.ActiveControl()->Name() : "none");
+    if (form.ActiveControl() != &form.SendSettingTemp) continue;
+    EXPECT_EQ(window.focusWidget(), temporary);
+    EXPECT_NE(temporary->grab().toImage(), unfocused) << "no focus frame on the button";
+    if (const auto path = ScreenshotPath("cutter-32-focus-after-tab")) {
+      EXPECT_TRUE(program.host.SaveScreenshot(form, *path));
     }
   }
+  EXPECT_EQ(got, want);
+  EXPECT_TRUE(qobject_cast<QLineEdit*>(window.WidgetOf(form.StatusBar))->isReadOnly());
+}
+
+// The HP-GL origin, cutter-mode and port-test windows, and the start-up windows (splash, Setup,
+// About), in both editions and in the states that show their longest texts.
+TEST_F(CutterMenuWindows, ShowNothingCutOff) {
+  ForEachDesktopFont([&] {
+    for (E edition : {E::English, E::Spanish}) {
+      SCOPED_TRACE(edition == E::Spanish ? "Spanish" : "English");
+      QtProgram program(32, 32, edition);
+      program.parlink.replies = {"1\r"};  // the cutter is in its special mode
+      auto show = [&](forms::Form& form) {
+        program.host.Enter([&] {
+          program.app.port.OpenPort();
+          form.Show(forms::ShowMode::Modeless);
+        });
+        ExpectNothingCutOff(program.host, form);
+      };
+      show(program.app.Window<taskhelm::DefLangForm>());
+      show(program.app.Window<taskhelm::modeForm>());
+      for (int16_t mode : {0, 1}) {
+        program.s.PortTestMode = mode;
+        program.host.Enter([&] { program.app.Window<taskhelm::Serial>().Unload(); });
+        show(program.app.Window<taskhelm::Serial>());
+      }
+      show(program.app.Window<taskhelm::Splash>());
+      show(program.app.Window<taskhelm::Config>());
+      show(program.app.Window<taskhelm::About>());
+    }
+  });
 }
 
 // The servo tuner and its test window with the widest values the device reports, in both
 // editions; the tests save their pictures.
 TEST_F(CutterMenuWindows, ServoWindowsShowNothingCutOff) {
-  for (E edition : {E::English, E::Spanish}) {
-    SCOPED_TRACE(edition == E::Spanish ? "Spanish" : "English");
-    QtProgram program(32, 32, edition);
-    program.host.runMessageBox = [](QMessageBox&) { return QMessageBox::Ok; };
-    // Twelve values inside the parallel read of 100 characters, each shown as wide as "0.000"
-    // makes it.
-    const std::string params = "-1234.5,-1234.5,-1234.5,-1234.5,-1234.5,-1234.5,0,"
-                               "-1234.5,-1234.5,-1234.5,-1234.5,-1234.5\r";
-    const std::string four = "-32768.25,-32768.25,-32768.25,-32768.25\r";
-    // The X velocity query goes unanswered: its boxes say so.
-    program.parlink.replies = {params, params, four, four, four, "", "-32768.25,-32768.25,-32768.25,-32768.25,-32768.25\r"};
-    // Ctrl+Alt+H typed into a field of the cutter window opens the tuner beside it.
-    program.s.DeviceSettingsRead = true;
-    program.host.Enter([&] { taskhelm::ShowModelWindow(program.app); });
-    auto& cutter = program.app.Window<taskhelm::Dru71Set>();
-    QWidget* field = program.host.WindowOf(cutter)->WidgetOf(cutter.HiForce);
-    field->setFocus();
-    QTest::keyClick(field, Qt::Key_H, Qt::ControlModifier | Qt::AltModifier);
-    auto& tuner = program.app.Window<taskhelm::DSPForm>();
-    ASSERT_TRUE(program.host.WindowOf(tuner) && program.host.WindowOf(tuner)->isVisible());
-    EXPECT_TRUE(program.host.WindowOf(cutter)->isVisible());
-    EXPECT_EQ(tuner.x_vap.Text(), "no resp.");
-    EXPECT_EQ(tuner.X_kP.Text(), "-1234.500");
-    ExpectNothingCutOff(program.host, tuner);
+  ForEachDesktopFont([&] {
+    for (E edition : {E::English, E::Spanish}) {
+      SCOPED_TRACE(edition == E::Spanish ? "Spanish" : "English");
+      QtProgram program(32, 32, edition);
+      program.host.runMessageBox = [](QMessageBox&) { return QMessageBox::Ok; };
+      // Twelve values inside the parallel read of 100 characters, each shown as wide as "0.000"
+      // makes it.
+      const std::string params = "-1234.5,-1234.5,-1234.5,-1234.5,-1234.5,-1234.5,0,"
+                                 "-1234.5,-1234.5,-1234.5,-1234.5,-1234.5\r";
+      const std::string four = "-32768.25,-32768.25,-32768.25,-32768.25\r";
+      // The X velocity query goes unanswered: its boxes say so.
+      program.parlink.replies = {params, params, four, four, four, "", "-32768.25,-32768.25,-32768.25,-32768.25,-32768.25\r"};
+      // Ctrl+Alt+H typed into a field of the cutter window opens the tuner beside it.
+      program.s.DeviceSettingsRead = true;
+      program.host.Enter([&] { taskhelm::ShowModelWindow(program.app); });
+      auto& cutter = program.app.Window<taskhelm::Dru71Set>();
+      QWidget* field = program.host.WindowOf(cutter)->WidgetOf(cutter.HiForce);
+      field->setFocus();
+      QTest::keyClick(field, Qt::Key_H, Qt::ControlModifier | Qt::AltModifier);
+      auto& tuner = program.app.Window<taskhelm::DSPForm>();
+      ASSERT_TRUE(program.host.WindowOf(tuner) && program.host.WindowOf(tuner)->isVisible());
+      EXPECT_TRUE(program.host.WindowOf(cutter)->isVisible());
+      EXPECT_EQ(tuner.x_vap.Text(), "no resp.");
+      EXPECT_EQ(tuner.X_kP.Text(), "-1234.500");
+      ExpectNothingCutOff(program.host, tuner);
 
-    auto& tests = program.app.Window<taskhelm::DSPTestForm>();
-    program.host.Enter([&] { tuner.ViewTestButton.Press(); });
-    // The widest twelve values that fit the line test's parallel read of 100 characters.
-    const std::string wide = "-1234.5,-1234.5,-1234.5,-1234.5,-1234.5,-1234.5,"
-                             "-1234.5,-1234.5,-1234.5,-1234.5,-1234.5,-1234.5\r";
-    program.parlink.replies = {wide, "-32768,-2147483648\r", wide};
-    program.host.Enter([&] {
-      tests.GetMinAndMax.Press();
-      tests.RegToRead1.SetFocus();
-      tests.DispatchKeyPress(&tests.RegToRead1, forms::Key::Return);
-      tests.Command7.Press();
-    });
-    EXPECT_EQ(tests.HReg2Result.Caption(), "0x80000000");
-    EXPECT_EQ(tests.NegAvgB.Caption(), "-1234.5");
-    ExpectNothingCutOff(program.host, tests);
+      auto& tests = program.app.Window<taskhelm::DSPTestForm>();
+      program.host.Enter([&] { tuner.ViewTestButton.Press(); });
+      // The widest twelve values that fit the line test's parallel read of 100 characters.
+      const std::string wide = "-1234.5,-1234.5,-1234.5,-1234.5,-1234.5,-1234.5,"
+                               "-1234.5,-1234.5,-1234.5,-1234.5,-1234.5,-1234.5\r";
+      program.parlink.replies = {wide, "-32768,-2147483648\r", wide};
+      program.host.Enter([&] {
+        tests.GetMinAndMax.Press();
+        tests.RegToRead1.SetFocus();
+        tests.DispatchKeyPress(&tests.RegToRead1, forms::Key::Return);
+        tests.Command7.Press();
+      });
+      EXPECT_EQ(tests.HReg2Result.Caption(), "0x80000000");
+      EXPECT_EQ(tests.NegAvgB.Caption(), "-1234.5");
+      ExpectNothingCutOff(program.host, tests);
 
-    const char* bin = std::getenv("TASKHELM_BIN");
-    if (edition == E::English && bin) {
-      const std::filesystem::path folder = std::filesystem::path(bin).parent_path() / "screenshots";
-      std::filesystem::create_directories(folder);
-      EXPECT_TRUE(program.host.SaveScreenshot(tuner, (folder / "servo-tuner.png").string()));
-      EXPECT_TRUE(program.host.SaveScreenshot(tests, (folder / "servo-tests.png").string()));
+      if (edition == E::English)
+        for (auto [form, name] : {std::pair<forms::Form*, const char*>{&tuner, "servo-tuner"},
+                                  {&tests, "servo-tests"}})
+          if (const auto path = ScreenshotPath(name)) {
+            EXPECT_TRUE(program.host.SaveScreenshot(*form, *path));
+          }
     }
-  }
+  });
 }
 
 }  // namespace

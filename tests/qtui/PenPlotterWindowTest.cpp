@@ -44,23 +44,25 @@ void SetWidestValues(taskhelm::SharedState& s) {
 }
 
 TEST_P(PenPlotterWindow, ShowsTheModelsCaptionMenusAndFramesWithNothingCutOff) {
-  const PenCase& c = GetParam();
-  QtProgram program(c.model, c.model, c.edition, c.metric ? Units::Metric : Units::English);
-  if (c.largest) SetWidestValues(program.s);
-  auto& form = ShowModelWindowAfterConnecting<taskhelm::P870Set>(program);
-  qtui::FormWindow* window = program.host.WindowOf(form);
-  ASSERT_NE(window, nullptr);
-  EXPECT_EQ(window->windowTitle().toStdString(), c.caption);
-  EXPECT_EQ(MenuCaptions(*window).size(), 7u);
-  EXPECT_EQ(form.Frame3D10.Caption(), c.sensorFrame);
-  const bool marks = c.model == 33 || c.model == 40;
-  EXPECT_EQ(window->WidgetOf(form.MarkAllButton)->isVisibleTo(window), marks);
-  EXPECT_TRUE(window->WidgetOf(form.Gap)->isVisibleTo(window));
-  EXPECT_EQ(form.MetricButton.Value(), c.metric);
-  ExpectNothingCutOff(program.host, form);
-  SaveScreenshot(program.host, form, form.StatusBar, c.screenshot);
-  EXPECT_EQ(FactoryBoxIcon(program.host, *window, form.DsplyFactCom, c.screenshot),
-            QMessageBox::Information);
+  ForEachDesktopFont([&] {
+    const PenCase& c = GetParam();
+    QtProgram program(c.model, c.model, c.edition, c.metric ? Units::Metric : Units::English);
+    if (c.largest) SetWidestValues(program.s);
+    auto& form = ShowModelWindowAfterConnecting<taskhelm::P870Set>(program);
+    qtui::FormWindow* window = program.host.WindowOf(form);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->windowTitle().toStdString(), c.caption);
+    EXPECT_EQ(MenuCaptions(*window).size(), 7u);
+    EXPECT_EQ(form.Frame3D10.Caption(), c.sensorFrame);
+    const bool marks = c.model == 33 || c.model == 40;
+    EXPECT_EQ(window->WidgetOf(form.MarkAllButton)->isVisibleTo(window), marks);
+    EXPECT_TRUE(window->WidgetOf(form.Gap)->isVisibleTo(window));
+    EXPECT_EQ(form.MetricButton.Value(), c.metric);
+    ExpectNothingCutOff(program.host, form);
+    SaveScreenshot(program.host, form, form.StatusBar, c.screenshot);
+    EXPECT_EQ(FactoryBoxIcon(program.host, *window, form.DsplyFactCom, c.screenshot),
+              QMessageBox::Information);
+  });
 }
 
 // Opened in metric units, the window gives the focus to the Metric button: the hint line is the

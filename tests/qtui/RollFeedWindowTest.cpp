@@ -30,35 +30,37 @@ class RollFeedWindow : public ::testing::TestWithParam<RollFeedCase> {
 };
 
 TEST_P(RollFeedWindow, ShowsEveryCaptionValueAndHintWhole) {
-  const RollFeedCase& c = GetParam();
-  QtProgram program(35, 35, c.edition);
-  taskhelm::SharedState& s = program.s;
-  s.MetricUnits = c.metric;
-  if (c.largest) {
-    program.WidestSizes();
-    s.FrameGap = -1000;
-  }
-  s.DeviceSettingsRead = true;  // as start-up's connection leaves it
-  program.host.Enter([&] { taskhelm::ShowModelWindow(program.app); });
-  auto& form = program.app.Window<taskhelm::StoogMoa>();
-  qtui::FormWindow* window = program.host.WindowOf(form);
-  ASSERT_NE(window, nullptr);
-  window->Refresh();
-  EXPECT_EQ(window->windowTitle().toStdString(), "MarveskK Plotter/Cutter Taskhelm");
-  EXPECT_EQ(window->menuBar()->actions().size(), 7);
-  for (const forms::Control* frame : {&form.Frame3D11, &form.Frame2, &form.Frame3D9})
-    EXPECT_TRUE(window->WidgetOf(*frame)->isVisibleTo(window)) << frame->Name();
-  ExpectNothingCutOff(program.host, form);
-  // Each feed option shows its own fields whole too.
-  for (forms::OptionButton* option : {&form.RollButton, &form.RollUnButton}) {
-    program.host.Enter([&] { option->SetValue(true); });
+  ForEachDesktopFont([&] {
+    const RollFeedCase& c = GetParam();
+    QtProgram program(35, 35, c.edition);
+    taskhelm::SharedState& s = program.s;
+    s.MetricUnits = c.metric;
+    if (c.largest) {
+      program.WidestSizes();
+      s.FrameGap = -1000;
+    }
+    s.DeviceSettingsRead = true;  // as start-up's connection leaves it
+    program.host.Enter([&] { taskhelm::ShowModelWindow(program.app); });
+    auto& form = program.app.Window<taskhelm::StoogMoa>();
+    qtui::FormWindow* window = program.host.WindowOf(form);
+    ASSERT_NE(window, nullptr);
+    window->Refresh();
+    EXPECT_EQ(window->windowTitle().toStdString(), "MarveskK Plotter/Cutter Taskhelm");
+    EXPECT_EQ(window->menuBar()->actions().size(), 7);
+    for (const forms::Control* frame : {&form.Frame3D11, &form.Frame2, &form.Frame3D9})
+      EXPECT_TRUE(window->WidgetOf(*frame)->isVisibleTo(window)) << frame->Name();
     ExpectNothingCutOff(program.host, form);
-  }
+    // Each feed option shows its own fields whole too.
+    for (forms::OptionButton* option : {&form.RollButton, &form.RollUnButton}) {
+      program.host.Enter([&] { option->SetValue(true); });
+      ExpectNothingCutOff(program.host, form);
+    }
 
-  program.host.Enter([&] { form.CutButton.SetValue(true); });
-  SaveScreenshot(program.host, form, form.StatusBar, c.screenshot);
-  EXPECT_EQ(FactoryBoxIcon(program.host, *window, form.DsplyFactCom, c.screenshot),
-            QMessageBox::Information);
+    program.host.Enter([&] { form.CutButton.SetValue(true); });
+    SaveScreenshot(program.host, form, form.StatusBar, c.screenshot);
+    EXPECT_EQ(FactoryBoxIcon(program.host, *window, form.DsplyFactCom, c.screenshot),
+              QMessageBox::Information);
+  });
 }
 
 using E = texts::Edition;

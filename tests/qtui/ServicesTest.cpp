@@ -78,6 +78,33 @@ TEST_F(Services, MessageBoxesShowTheButtonsAndIconAndAnswerThePressedButton) {
   }
 }
 
+// A short text under a long title: the box is wide enough for the title in the title bar's bold
+// face, with room for the bar's icon and buttons, at every desktop font.
+TEST_F(Services, AMessageBoxIsAtLeastAsWideAsItsTitle) {
+  const QFont desktop = QApplication::font();
+  for (int points : {9, 12}) {
+    QFont font = desktop;
+    font.setPointSize(points);
+    QApplication::setFont(font);
+    for (const char* title : {"Carriage Calibration Plot", "Versión del Firmware en la ROM"}) {
+      SCOPED_TRACE(title);
+      int shownWidth = 0;
+      host.runMessageBox = [&](QMessageBox& box) {
+        box.show();
+        shownWidth = box.width();
+        QFont bold = box.font();
+        bold.setBold(true);
+        EXPECT_GE(shownWidth, QFontMetrics(bold).horizontalAdvance(box.windowTitle()) +
+                                  6 * QFontMetrics(bold).height());
+        return QMessageBox::Ok;
+      };
+      host.MsgBox("48", MsgButtons::OK, MsgIcon::None, title);
+      EXPECT_GT(shownWidth, 0);
+    }
+  }
+  QApplication::setFont(desktop);
+}
+
 TEST_F(Services, AProgramEndWhileABoxIsOpenClosesItAndStopsTheCodeThatAsked) {
   SampleWindow form(host);
   form.Ticker.Tick = [&] { host.EndProgram(); };

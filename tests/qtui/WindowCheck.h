@@ -1,6 +1,7 @@
 #pragma once
 // What the Qt tests of the program's windows share: the program on the Qt host, and the check that
 // a window shows every caption, value and hint whole with no control lying over another.
+#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -12,8 +13,10 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -72,6 +75,9 @@ struct QtProgram {
   taskhelm::SharedState& s;
 };
 
+// The most a window may leave empty below its lowest control, in layout pixels.
+constexpr int kEmptyBandLimit = 16;
+
 // What a widget needs to show its caption or value whole.
 inline int NeededWidth(QWidget& widget) {
   if (auto* edit = qobject_cast<QLineEdit*>(&widget))
@@ -96,6 +102,31 @@ inline void ExpectNothingCutOff(qtui::QtHost& host, forms::Form& form) {
   for (const auto& [control, widget] : visible)
     EXPECT_LE(NeededWidth(*widget), widget->width()) << control->Name() << " cuts off its text";
 
+  // A control inside a frame stays inside the frame's border.
+  for (const auto& [control, widget] : visible) {
+    QWidget* parent = widget->parentWidget();
+    if (parent != window.centralWidget()) {
+      EXPECT_TRUE(parent->rect().adjusted(1, 1, -1, -1).contains(widget->geometry()))
+          << control->Name() << " reaches past its frame";
+    }
+  }
+
+  // No band across the window is left empty by controls its model hides, above the hint line or
+  // below everything. (A pixel more where the window's scale rounds two edges apart.)
+  std::vector<std::pair<int, int>> spans;  // the heights the window's own controls cover
+  for (const auto& [control, widget] : visible)
+    if (widget->parentWidget() == window.centralWidget())
+      spans.emplace_back(widget->geometry().top(), widget->geometry().bottom() + 1);
+  std::sort(spans.begin(), spans.end());
+  const double limit = kEmptyBandLimit * window.LayoutScale() + 1;
+  int covered = spans.empty() ? 0 : spans.front().first;  // the top margin is the window's own
+  for (const auto& [top, bottom] : spans) {
+    EXPECT_LE(top - covered, limit) << form.Name() << " has an empty band above " << top;
+    covered = std::max(covered, bottom);
+  }
+  EXPECT_LE(window.centralWidget()->height() - covered, limit)
+      << form.Name() << " ends in an empty band";
+
   for (size_t i = 0; i < visible.size(); ++i)
     for (size_t j = i + 1; j < visible.size(); ++j) {
       QWidget* a = visible[i].second;
@@ -119,13 +150,44 @@ inline void ExpectNothingCutOff(qtui::QtHost& host, forms::Form& form) {
 }
 
 // The folder beside the build's programs where the tests save pictures (ctest names it), or
-// nothing when the test runs without it.
+// nothing when the test runs without it. A run at another display scale has a folder of its own.
 inline std::optional<std::filesystem::path> ScreenshotFolder() {
   const char* bin = std::getenv("TASKHELM_BIN");
   if (!bin) return std::nullopt;
-  const std::filesystem::path folder = std::filesystem::path(bin).parent_path() / "screenshots";
+  std::filesystem::path folder = std::filesystem::path(bin).parent_path() / "screenshots";
+  if (const QString scale = qEnvironmentVariable("QT_SCALE_FACTOR"); !scale.isEmpty())
+    folder /= "scale-" + scale.toStdString();
   std::filesystem::create_directories(folder);
   return folder;
+}
+
+// What the pictures of the desktop font in use add to their names ("-12pt"; none at the first).
+inline std::string& FontSuffix() {
+  static std::string suffix;
+  return suffix;
+}
+
+// Where a picture of that name goes, or nothing when the test runs without the folder.
+inline std::optional<std::string> ScreenshotPath(const std::string& name) {
+  const auto folder = ScreenshotFolder();
+  if (!folder) return std::nullopt;
+  return (*folder / (name + FontSuffix() + ".png")).string();
+}
+
+// Runs a check under each desktop font size the windows must fit: the desktop's own family at
+// 9 to 12 points. The windows take the font that is in force when they are made.
+inline void ForEachDesktopFont(const std::function<void()>& check) {
+  const QFont desktop = QApplication::font();
+  for (int points : {9, 10, 11, 12}) {
+    SCOPED_TRACE(std::to_string(points) + " pt");
+    QFont font = desktop;
+    font.setPointSize(points);
+    QApplication::setFont(font);
+    FontSuffix() = points == 9 ? "" : "-" + std::to_string(points) + "pt";
+    check();
+  }
+  FontSuffix().clear();
+  QApplication::setFont(desktop);
 }
 
 // Start-up's last step: the model's window shown over the settings its connection just read.
@@ -147,10 +209,10 @@ inline std::vector<std::string> MenuCaptions(qtui::FormWindow& window) {
 // Saves a picture of a settings window, its hint line cleared, in the screenshot folder.
 inline void SaveScreenshot(qtui::QtHost& host, forms::Form& form, forms::TextBox& statusBar,
                            const char* name) {
-  const auto folder = ScreenshotFolder();
-  if (!name || !folder) return;
+  const auto path = name ? ScreenshotPath(name) : std::nullopt;
+  if (!path) return;
   host.Enter([&] { statusBar.SetText(" "); });
-  EXPECT_TRUE(host.SaveScreenshot(form, (*folder / name).string() + ".png"));
+  EXPECT_TRUE(host.SaveScreenshot(form, *path));
 }
 
 // Chooses Factory Defaults from the window's menu bar and gives the icon of the box it shows,

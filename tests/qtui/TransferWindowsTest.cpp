@@ -1,0 +1,60 @@
+// The file and firmware windows as the Qt front end shows them, in both editions and at every
+// desktop font: nothing cut off, nothing lying over another control or past its frame.
+#include <QMessageBox>
+
+#include "tests/qtui/QtTestApp.h"
+#include "tests/qtui/WindowCheck.h"
+#include "transfer/Flash.h"
+#include "transfer/OpenBin.h"
+#include "transfer/Plot.h"
+#include "transfer/SendCutFiles.h"
+#include "transfer/SvFile.h"
+
+namespace qtui_tests {
+namespace {
+
+using E = texts::Edition;
+
+class TransferWindows : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { EnsureApplication(); }
+};
+
+struct TransferRow {
+  const char* name;
+  std::function<forms::Form&(taskhelm::App&)> window;
+};
+
+template <class W>
+TransferRow Row(const char* name) {
+  return {name, [](taskhelm::App& app) -> forms::Form& { return app.Window<W>(); }};
+}
+
+TEST_F(TransferWindows, ShowNothingCutOff) {
+  ForEachDesktopFont([&] {
+    const TransferRow rows[] = {Row<taskhelm::SendCutFiles>("SendCutFiles"),
+                                Row<taskhelm::Plot>("Plot"), Row<taskhelm::OpenBin>("OpenBin"),
+                                Row<taskhelm::SvFile>("SvFile"), Row<taskhelm::Flash>("Flash")};
+    for (E edition : {E::English, E::Spanish}) {
+      for (const TransferRow& row : rows) {
+        SCOPED_TRACE(std::string(row.name) + (edition == E::Spanish ? " Spanish" : " English"));
+        QtProgram program(32, 32, edition);
+        program.host.runMessageBox = [](QMessageBox&) { return QMessageBox::Ok; };
+        forms::Form* form = nullptr;
+        program.host.Enter([&] {
+          form = &row.window(program.app);
+          form->Show(forms::ShowMode::Modeless);
+        });
+        ASSERT_NE(form, nullptr);
+        ExpectNothingCutOff(program.host, *form);
+        const std::string name = std::string(row.name) + (edition == E::Spanish ? "-es" : "");
+        if (const auto path = ScreenshotPath(name)) {
+          EXPECT_TRUE(program.host.SaveScreenshot(*form, *path));
+        }
+      }
+    }
+  });
+}
+
+}  // namespace
+}  // namespace qtui_tests
