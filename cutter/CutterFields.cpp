@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "cutter/FieldCouplings.h"
+#include "cutter/frame/FieldCouplings.h"
 #include "link/SettingLimits.h"
 #include "startup/App.h"
 

@@ -3,9 +3,9 @@
 #include <string>
 
 #include "cutter/CutterFields.h"
-#include "cutter/KnifeControls.h"
-#include "cutter/SettingsField.h"
-#include "cutter/SettingsWindow.h"
+#include "cutter/frame/KnifeControls.h"
+#include "cutter/frame/SettingsField.h"
+#include "cutter/frame/SettingsWindow.h"
 
 namespace taskhelm {
 

@@ -4,8 +4,8 @@
 #include <span>
 #include <string>
 
-#include "cutter/SettingsField.h"
-#include "cutter/SettingsWindow.h"
+#include "cutter/frame/SettingsField.h"
+#include "cutter/frame/SettingsWindow.h"
 #include "penplotter/MarkModes.h"
 #include "penplotter/PenPlotterFields.h"
 

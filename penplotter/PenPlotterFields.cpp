@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "cutter/FieldCouplings.h"
+#include "cutter/frame/FieldCouplings.h"
 #include "startup/App.h"
 
 namespace taskhelm {

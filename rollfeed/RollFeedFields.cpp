@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "cutter/FieldCouplings.h"
+#include "cutter/frame/FieldCouplings.h"
 #include "platform/Numbers.h"
 #include "startup/App.h"
 #include "startup/Main.h"

@@ -4,9 +4,9 @@
 // unpaneled roll with a service loop, sheet), the frame gap and the tag-board cutout.
 #include <string>
 
-#include "cutter/KnifeControls.h"
-#include "cutter/SettingsField.h"
-#include "cutter/SettingsWindow.h"
+#include "cutter/frame/KnifeControls.h"
+#include "cutter/frame/SettingsField.h"
+#include "cutter/frame/SettingsWindow.h"
 #include "rollfeed/RollFeedFields.h"
 
 namespace taskhelm {

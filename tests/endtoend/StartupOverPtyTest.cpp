@@ -8,7 +8,7 @@
 #include <sstream>
 
 #include "cutter/Dru71Set.h"
-#include "cutter/SettingTokens.h"
+#include "link/SettingTokens.h"
 #include "servo/DSPForm.h"
 #include "penplotter/P870Set.h"
 #include "setup/Config.h"

@@ -1,4 +1,4 @@
-#include "cutter/SettingsWindow.h"
+#include "cutter/frame/SettingsWindow.h"
 
 #include <algorithm>
 #include <stdexcept>

@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-#include "cutter/SettingsField.h"
+#include "cutter/frame/SettingsField.h"
 #include "link/SettingLimits.h"
 #include "link/SharedState.h"
 

@@ -1,4 +1,4 @@
-#include "cutter/SettingsField.h"
+#include "cutter/frame/SettingsField.h"
 
 #include <algorithm>
 #include <stdexcept>

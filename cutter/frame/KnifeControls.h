@@ -4,7 +4,7 @@
 // label), the tag-board box, the read
 // button and the menu items both add. Each of the two windows derives from it after the frame,
 // so the controls join the window's form.
-#include "cutter/SettingsWindow.h"
+#include "cutter/frame/SettingsWindow.h"
 #include "forms/Controls.h"
 #include "forms/Menu.h"
 

@@ -9,9 +9,9 @@
 #include <span>
 #include <string>
 
-#include "cutter/ModelWording.h"
-#include "cutter/SettingTokens.h"
-#include "cutter/SettingsField.h"
+#include "cutter/frame/ModelWording.h"
+#include "link/SettingTokens.h"
+#include "cutter/frame/SettingsField.h"
 #include "forms/Form.h"
 #include "link/SharedState.h"
 #include "setup/PortTest.h"

@@ -1,4 +1,4 @@
-#include "cutter/ModelWording.h"
+#include "cutter/frame/ModelWording.h"
 
 #include "startup/App.h"
 

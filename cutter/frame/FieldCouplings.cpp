@@ -1,4 +1,4 @@
-#include "cutter/FieldCouplings.h"
+#include "cutter/frame/FieldCouplings.h"
 
 #include "platform/Numbers.h"
 #include "startup/App.h"
