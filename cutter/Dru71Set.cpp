@@ -126,7 +126,7 @@ void Dru71Set::Form_Activate() {
     CornerDisp.SetVisible(false);
     OptSep1.SetVisible(true);
     UpdateFlash.SetVisible(true);
-    Wording = InitSignCutStrings(app);
+    InitSignCutStrings();
     MinAngleFloor = 30;
   }
   FocusUnitButton();

@@ -53,6 +53,7 @@ class Dru71Set : public SettingsWindow, public KnifeControls {
   void ShowParam();
   void CutAndBlankEnable();
   void InitInternationalStrings();
+  void InitSignCutStrings();
   // Key chords: Alt+U locks the maximum force; Ctrl+Alt+H and Ctrl+Alt+M open service windows.
   void HandleHotKeys(int keyCode, int shift);
 

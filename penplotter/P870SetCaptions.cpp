@@ -34,6 +34,16 @@ constexpr CaptionRow kPenPlotterCaptions[] = {
     {"DsplySnsDat", "Display Sensor Data"},
 };
 
+// The plotter line words only the sends, file commands and exit.
+constexpr LineWording kPlotterLine{
+    .TempSendPrompt = "Temporarily change Plotter settings?",
+    .PermSendPrompt = "Permanently change Plotter settings?",
+    .UpdateTitle = "Update Plotter",
+    .NotSentText = "Latest changes not sent to the Plotter.",
+    .UpdateQuestion = "Do you want to update Plotter?",
+    .ExitQuestion = "Exit without updating Plotter?",
+};
+
 }  // namespace
 
 void P870Set::SetCaptions() {
@@ -45,13 +55,6 @@ void P870Set::SetCaptions() {
   if (penPlotter) Speed.SetEnabled(false);
 }
 
-void P870Set::SetWording() {
-  Wording.TempSendPrompt = app.T("Temporarily change Plotter settings?");
-  Wording.PermSendPrompt = app.T("Permanently change Plotter settings?");
-  Wording.UpdateTitle = app.T("Update Plotter");
-  Wording.NotSentText = app.T("Latest changes not sent to the Plotter.");
-  Wording.UpdateQuestion = app.T("Do you want to update Plotter?");
-  Wording.ExitQuestion = app.T("Exit without updating Plotter?");
-}
+void P870Set::SetWording() { UseWording(kPlotterLine); }
 
 }  // namespace taskhelm

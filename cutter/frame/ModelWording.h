@@ -1,29 +1,35 @@
 #pragma once
 // The wording set of a settings window: prompts, titles and questions that name the device line.
-// Each window fills it on activation from its own model line.
+// Each device line has one row of English texts; a window fills the set from its line's row on
+// activation, in the edition's language.
+#include <functional>
 #include <string>
 
 namespace taskhelm {
 
-class App;
-
-struct ModelWording {
-  std::string TempSendPrompt;
-  std::string PermSendPrompt;
-  std::string UpdateTitle;
-  std::string NotSentText;
-  std::string UpdateQuestion;
-  std::string ExitQuestion;
-  std::string SerialTestTitle;
-  std::string TestCutText;
-  std::string DisconnectText;
-  std::string PortTestTitle;
-  std::string PortTestStep1;
-  std::string PortTestStep2;
-  std::string PortTestStep4;
+// The set's members, as the window holds them (text) or as a device line's row names them
+// (English; a text the line does not have is null and stays empty).
+template <class Text>
+struct WordingSet {
+  Text TempSendPrompt{};
+  Text PermSendPrompt{};
+  Text UpdateTitle{};
+  Text NotSentText{};
+  Text UpdateQuestion{};
+  Text ExitQuestion{};
+  Text SerialTestTitle{};
+  Text TestCutText{};
+  Text DisconnectText{};
+  Text PortTestTitle{};
+  Text PortTestStep1{};
+  Text PortTestStep2{};
+  Text PortTestStep4{};
 };
+using ModelWording = WordingSet<std::string>;
+using LineWording = WordingSet<const char*>;
 
-// The cutter line's wording, in the edition's language.
-ModelWording InitSignCutStrings(const App& app);
+// The line's texts through the window's wording.
+ModelWording Worded(const LineWording& line,
+                    const std::function<std::string(const char* english)>& T);
 
 }  // namespace taskhelm
