@@ -27,8 +27,7 @@ const SettingsWindowRules kCutterRules{
 }  // namespace
 
 Dru71Set::Dru71Set(App& app)
-    : SettingsWindow(app, "Dru71Set", kCutterRules),
-      KnifeControls(static_cast<SettingsWindow&>(*this)) {
+    : KnifeWindow(app, "Dru71Set", kCutterRules) {
   PlaceControls();
 
   Load = [this] { Form_Load(); };

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "cutter/CutterFields.h"
-#include "cutter/frame/KnifeControls.h"
+#include "cutter/frame/KnifeWindow.h"
 #include "cutter/frame/SettingsField.h"
 #include "cutter/frame/SettingsWindow.h"
 
@@ -11,8 +11,8 @@ namespace taskhelm {
 
 class App;
 
-// The fields it shares with the roll-feed window are KnifeControls'.
-class Dru71Set : public SettingsWindow, public KnifeControls {
+// The fields it shares with the roll-feed window are KnifeWindow's.
+class Dru71Set : public KnifeWindow {
  public:
   explicit Dru71Set(App& app);
 
@@ -81,11 +81,7 @@ class Dru71Set : public SettingsWindow, public KnifeControls {
   void DsplyMotorVoltsCom_Click();
 
   // The numeric fields, built from the cutter's table once every control exists.
-  FieldSet fields_{app, *this, StatusBar, CutterFieldTable()};
-
- public:
-  // The lowest minimum angle while the blade offset is below 30 mils.
-  int16_t& MinAngleFloor = fields_.MinAngleFloor;
+  FieldSet fields_{app, *this, StatusBar, CutterFieldTable(), &MinAngleFloor};
 };
 
 }  // namespace taskhelm

@@ -32,8 +32,7 @@ const ModelRow* CutoutRow(int16_t model) {
 }  // namespace
 
 StoogMoa::StoogMoa(App& app)
-    : SettingsWindow(app, "StoogMoa", kRollFeedRules),
-      KnifeControls(static_cast<SettingsWindow&>(*this)) {
+    : KnifeWindow(app, "StoogMoa", kRollFeedRules) {
   PlaceControls();
   // Every key-down reaches the service chords, also while a field holds the focus.
   SetKeyPreview(true);

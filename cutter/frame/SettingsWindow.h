@@ -164,23 +164,23 @@ class SettingsWindow : public forms::Form {
   // force a value the device does not hold.
   void ShowReadSettings();
 
-  // Shared handlers.
+  // Shared handlers; a twin whose command differs overrides the virtual ones.
   void SendSettingTemp_Click();
   void SendDefault_Click();
-  void DsplyPltrCom_Click();
+  virtual void DsplyPltrCom_Click();
   void DsplyFactCom_Click();
   void DsplyRomCom_Click();
   void DsplyMemCom_Click();
   void DsplyKnifeCom_Click();
   void ConfigCom_Click(int index);
   void TstSerialCom_Click(int index);
-  void TstPortCom_Click();
+  virtual void TstPortCom_Click();
   void HelpCom_Click();
   void AboutCom_Click();
   void DisplayLang_Click();
   void ExitCom_Click();
-  void FileSendCom_Click(int index);
-  void FileSaveCom_Click();
+  virtual void FileSendCom_Click(int index);
+  virtual void FileSaveCom_Click();
   void UpdateFlash_Click();
   void Form_Paint();
   void CalPltrCom_Click();  // SettingsWindowCalibrate.cpp
