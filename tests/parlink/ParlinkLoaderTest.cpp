@@ -8,6 +8,7 @@
 
 #include "platform/Parlink.h"
 #include "tests/parlink/PtyDevice.h"
+#include "tests/support/CaseName.h"
 
 namespace {
 
@@ -53,7 +54,8 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, ParlinkLoaderMissing,
     ::testing::Values(MissingCase{"/nonexistent/libparlink.so", "/nonexistent/libparlink.so"},
                       // A library that loads but is not ours: the first export in order is missing.
-                      MissingCase{"libc.so.6", "lacks the function BytesInBuffer"}));
+                      MissingCase{"libc.so.6", "lacks the function BytesInBuffer"}),
+    testing_support::PrintedCaseName());
 
 TEST(ParlinkLoader, AFailedLoadIsTriedAgainOnTheNextUse) {
   platform::ParlinkLibrary lib;
