@@ -34,16 +34,6 @@ constexpr CaptionRow kPenPlotterCaptions[] = {
     {"DsplySnsDat", "Display Sensor Data"},
 };
 
-// The plotter line words only the sends, file commands and exit.
-constexpr LineWording kPlotterLine{
-    .TempSendPrompt = "Temporarily change Plotter settings?",
-    .PermSendPrompt = "Permanently change Plotter settings?",
-    .UpdateTitle = "Update Plotter",
-    .NotSentText = "Latest changes not sent to the Plotter.",
-    .UpdateQuestion = "Do you want to update Plotter?",
-    .ExitQuestion = "Exit without updating Plotter?",
-};
-
 }  // namespace
 
 void P870Set::SetCaptions() {
@@ -55,6 +45,6 @@ void P870Set::SetCaptions() {
   if (penPlotter) Speed.SetEnabled(false);
 }
 
-void P870Set::SetWording() { UseWording(kPlotterLine); }
+void P870Set::SetWording() { UseWording(DeviceLine::Plotter); }
 
 }  // namespace taskhelm

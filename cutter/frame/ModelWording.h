@@ -28,6 +28,10 @@ struct WordingSet {
 using ModelWording = WordingSet<std::string>;
 using LineWording = WordingSet<const char*>;
 
+// The device lines whose wording the settings windows show.
+enum class DeviceLine { Cutter, RollFeedCutout, RollFeedBase, Plotter };
+const LineWording& WordingOf(DeviceLine line);
+
 // The line's texts through the window's wording.
 ModelWording Worded(const LineWording& line,
                     const std::function<std::string(const char* english)>& T);

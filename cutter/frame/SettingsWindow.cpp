@@ -72,8 +72,8 @@ SettingsWindow::SettingsWindow(App& app, std::string name, const SettingsWindowR
 
 void SettingsWindow::Hint(std::string_view english) { StatusBar.SetText(T(english)); }
 
-void SettingsWindow::UseWording(const LineWording& line) {
-  Wording = Worded(line, [this](const char* english) { return T(english); });
+void SettingsWindow::UseWording(DeviceLine line) {
+  Wording = Worded(WordingOf(line), [this](const char* english) { return T(english); });
 }
 
 std::string SettingsWindow::T(std::string_view english, std::string_view role) const {

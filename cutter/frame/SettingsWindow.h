@@ -131,7 +131,7 @@ class SettingsWindow : public forms::Form {
   // The window's wording set, filled on activation.
   ModelWording Wording;
   // Fills it from a device line's row, in this window's wording.
-  void UseWording(const LineWording& line);
+  void UseWording(DeviceLine line);
 
   // The temporary send: commits the focused field, sends the command, waits, reads the settings
   // back and shows them.
