@@ -36,15 +36,12 @@ Dru71Set::Dru71Set(App& app)
   HiForce.KeyDown = [this](int& keyCode, int shift) { HandleHotKeys(keyCode, shift); };
   UpdateDisplay.KeyDown = [this](int& keyCode, int shift) { HandleHotKeys(keyCode, shift); };
 
-  UpdateDisplay.Click = [this] { DsplyPltrCom_Click(); };
   CutEnable.Click = [this] { CutEnable_Click(); };
   PounceEnable.Click = [this] { PounceEnable_Click(); };
   LoopEnable.Click = [this] { LoopEnable_Click(); };
   TanEnable.LostFocus = [this] { TanEnable_LostFocus(); };
 
-  DsplyKnifeCom.Click = [this] { DsplyKnifeCom_Click(); };
   DsplyMotorVoltsCom.Click = [this] { DsplyMotorVoltsCom_Click(); };
-  DisplayLang.Click = [this] { DisplayLang_Click(); };
   UpdateFlash.Click = [this] { UpdateFlash_Click(); };
   DisplayFilter.Click = [this] { ShowFiltering(this->app, FilterOpening::ReadStateFirst); };
   CornerDisp.Click = [this] { ShowCornering(this->app); };

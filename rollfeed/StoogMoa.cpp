@@ -41,15 +41,12 @@ StoogMoa::StoogMoa(App& app)
   Activate = [this] { Form_Activate(); };
   KeyDown = [this](int& keyCode, int shift) { HandleServiceHotkeys(keyCode, shift); };
 
-  UpdateDisplay.Click = [this] { DsplyPltrCom_Click(); };
   RollButton.Click = [this] { RollButton_Click(); };
   RollUnButton.Click = [this] { RollUnButton_Click(); };
   CutButton.Click = [this] { CutButton_Click(); };
   CutEnable.Click = [this] { CutEnable_Click(); };
 
-  DsplyKnifeCom.Click = [this] { DsplyKnifeCom_Click(); };
   DisplayFilter.Click = [this] { ShowFiltering(this->app, FilterOpening::Direct); };
-  DisplayLang.Click = [this] { DisplayLang_Click(); };
   FlashUpdate.Click = [this] { UpdateFlash_Click(); };
 
   // Hints of the window's own controls (the frame and the fields show theirs).

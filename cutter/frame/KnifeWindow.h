@@ -4,6 +4,8 @@
 // machine (box, spin, caption label), the tag-board box, the read button and the menu items
 // both add.
 #include <cstdint>
+#include <string>
+#include <utility>
 
 #include "cutter/frame/SettingsWindow.h"
 #include "forms/Controls.h"
@@ -47,7 +49,13 @@ class KnifeWindow : public SettingsWindow {
   int16_t MinAngleFloor = 45;
 
  protected:
-  using SettingsWindow::SettingsWindow;
+  // Wires the shared controls whose handlers are the frame's.
+  KnifeWindow(App& app, std::string name, const SettingsWindowRules& rules)
+      : SettingsWindow(app, std::move(name), rules) {
+    UpdateDisplay.Click = [this] { DsplyPltrCom_Click(); };
+    DsplyKnifeCom.Click = [this] { DsplyKnifeCom_Click(); };
+    DisplayLang.Click = [this] { DisplayLang_Click(); };
+  }
 };
 
 }  // namespace taskhelm
