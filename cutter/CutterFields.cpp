@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "cutter/FieldCouplings.h"
+#include "cutter/frame/SharedFields.h"
 #include "link/SettingLimits.h"
 #include "startup/App.h"
 
@@ -82,72 +82,38 @@ constexpr int32_t kInt16Min = -32768, kInt16Max = 32767;
 
 using S = SharedState;
 
+// The cut and blank boxes serve the tag-board pair or the pounce pair, as the modes are on;
+// Enter keeps the focus in them.
+constexpr FieldSpec CutOrPounce(FieldSpec row, SettingRef (*target)(SharedState&),
+                                SettingRef (*shown)(SharedState&)) {
+  row.setting = target;
+  row.shows = shown;
+  row.low = CutBlankLow;
+  row.high = CutBlankHigh;
+  return row;
+}
+
 const std::array<FieldSpec, 17> kCutterFields{{
-    {.box = "Accel", .label = "AccelLabel", .caption = "(g's)",
-     .spin = "AccelSpin", .setting = &S::AccelSetting,
-     .low = kAccelRange.low, .high = kAccelRange.high,
-     .reader = Reader::Regional, .english = kAccel, .metric = kAccel,
-     .hint = "How quickly the blade will reach full speed when starting a cut line.",
-     .next = {"XScale"}},
-    kXScaleRow,
-    {.box = "YScale", .label = "ScaleYLab", .caption = "Y-Axis (%)",
-     .spin = "ScaleYSpin", .setting = &S::ScaleY,
-     .low = kScaleRange.low, .high = kScaleRange.high,
-     .reader = Reader::Plain, .english = kPlain, .metric = kPlain,
-     .hint = "Scale plot file from 1% to 999%.", .next = {"UpDelay"}},
-    {.box = "UpDelay", .label = "UpDelLabel", .caption = "Up     (ms)",
-     .spin = "UpDelaySpin", .setting = &S::PenUpDelay,
-     .low = kPenDelayRange.low, .high = kPenDelayRange.high,
-     .reader = Reader::Plain, .english = kPlain, .metric = kPlain,
-     .hint = "Delay after lifting the blade.", .next = {"DnDelay"}},
-    {.box = "DnDelay", .label = "DownDelLab", .caption = "Down   (ms)",
-     .spin = "DnDelaySpin", .setting = &S::PenDownDelay,
-     .low = kPenDelayRange.low, .high = kPenDelayRange.high,
-     .reader = Reader::Plain, .english = kPlain, .metric = kPlain,
-     .hint = "Delay after lowering the blade.", .next = {"LoForce"}},
-    kLoForceRow,
-    {.box = "HiForce", .label = "HiForceLab", .caption = "Max (grams)",
-     .spin = "HiForceSpin", .setting = &S::ForceMax,
-     .low = ForceLow, .high = ForceMaxHigh, .reader = Reader::Plain, .english = kPlain,
-     .metric = kPlain, .hint = "Maximum limit of the force knob.", .next = {"PanelX"},
-     .afterStore = ForceMaxCoupling, .spinDown = HiForceSpinDown},
+    Next(kAccelRow, {"XScale"}),
+    Next(kXScaleRow, {"YScale"}),
+    Next(kYScaleRow, {"UpDelay"}),
+    Next(kUpDelayRow, {"DnDelay"}),
+    Next(kDnDelayRow, {"LoForce"}),
+    Next(kLoForceRow, {"HiForce"}),
+    Next(kHiForceRow, {"PanelX"},
+         [](FieldSpec& row) {
+           row.high = ForceMaxHigh;
+           row.spinDown = HiForceSpinDown;
+         }),
     PanelXRow(kPanelIn, kPanelCm, "Maximum width of a cut in the X axis."),
     PanelYRow(kPanelIn, kPanelCm, "Maximum height of a cut in the Y axis.",
               {"LoopSize", "Offset"}, PanelYSpinUp),
-    {.box = "LoopSize", .label = "LoopSizeLab", .caption = "Loop Size (in)",
-     .spin = "LoopSizeSpin",
-     .setting = &S::LoopSizeSetting, .low = kLoopMin, .high = kLoopMax,
-     .reader = Reader::Regional, .english = kTenthInch, .metric = kTenthCm,
-     .hint = "Size of service loop to create automatically.", .next = {"Offset"},
-     .spinDown = LoopSizeSpinDown, .spinUp = LoopSizeSpinUp, .units = UnitSwitch::ConvertText},
-    {.box = "Offset", .label = "OffsetLab", .caption = "Blade Offset (mils)",
-     .spin = "OffsetSpin", .setting = &S::BladeOffset,
-     .low = 0, .high = BladeOffsetHigh,
-     .reader = Reader::Plain, .english = kPlain, .metric = kPlain,
-     .hint = "Center to tip distance (Get from blade package).", .next = {"Overcut"},
-     .afterStore = OffsetCoupling},
-    {.box = "Overcut", .label = "OvercutLab", .caption = "Overcut (mils)",
-     .spin = "OvercutSpin",
-     .setting = &S::OvercutSetting, .low = kOvercutRange.low, .high = kOvercutRange.high,
-     .reader = Reader::Plain,
-     .english = kPlain, .metric = kPlain,
-     .hint = "Distance blade travels past end of segment before being lifted.",
-     .next = {"MinAng"}},
-    {.box = "MinAng", .label = "MinAngLab", .caption = "Minimum Angle (deg)",
-     .spin = "MinAngSpin", .setting = &S::MinAngle,
-     .low = kMinAngleRange.low, .high = kMinAngleRange.high,
-     .reader = Reader::Plain, .english = kPlain, .metric = kPlain,
-     .hint = "Offset is ignored for turns less than this.", .next = {"SendSettingTemp"}},
-    {.box = "CutLength", .label = "CutLengthLab", .caption = "Cut (mils)",
-     .spin = "CutLengthSpin", .setting = CutTarget,
-     .low = CutBlankLow, .high = CutBlankHigh, .reader = Reader::Regional,
-     .english = kLengthMils, .metric = kLengthMm, .hint = "Length of Tag Board or Pouncing cut.",
-     .units = UnitSwitch::MetricConvertsText, .shows = CutShown},
-    {.box = "BlankLength", .label = "BlankLengthLab", .caption = "Blank (mils)",
-     .spin = "BlankLengthSpin",
-     .setting = BlankTarget, .low = CutBlankLow, .high = CutBlankHigh,
-     .reader = Reader::Regional, .english = kLengthMils, .metric = kLengthMm,
-     .hint = "Space between cuts.", .units = UnitSwitch::MetricConvertsText, .shows = BlankShown},
+    Next(kLoopSizeRow, {"Offset"}),
+    Next(kOffsetRow, {"Overcut"}),
+    Next(kOvercutRow, {"MinAng"}),
+    Next(kMinAngRow, {"SendSettingTemp"}),
+    CutOrPounce(kCutLengthRow, CutTarget, CutShown),
+    CutOrPounce(kBlankLengthRow, BlankTarget, BlankShown),
     // The tangential values have no bounds of their own beyond their 16 bits, keep the typed
     // text, and are not committed by a send.
     {.box = "TanLength", .label = "Label1", .caption = "Length (mils)",

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <span>
 
-#include "cutter/SettingsField.h"
+#include "cutter/frame/SettingsField.h"
 
 namespace taskhelm {
 

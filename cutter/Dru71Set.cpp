@@ -27,8 +27,7 @@ const SettingsWindowRules kCutterRules{
 }  // namespace
 
 Dru71Set::Dru71Set(App& app)
-    : SettingsWindow(app, "Dru71Set", kCutterRules),
-      KnifeControls(static_cast<SettingsWindow&>(*this)) {
+    : KnifeWindow(app, "Dru71Set", kCutterRules) {
   PlaceControls();
 
   Load = [this] { Form_Load(); };
@@ -37,15 +36,12 @@ Dru71Set::Dru71Set(App& app)
   HiForce.KeyDown = [this](int& keyCode, int shift) { HandleHotKeys(keyCode, shift); };
   UpdateDisplay.KeyDown = [this](int& keyCode, int shift) { HandleHotKeys(keyCode, shift); };
 
-  UpdateDisplay.Click = [this] { DsplyPltrCom_Click(); };
   CutEnable.Click = [this] { CutEnable_Click(); };
   PounceEnable.Click = [this] { PounceEnable_Click(); };
   LoopEnable.Click = [this] { LoopEnable_Click(); };
   TanEnable.LostFocus = [this] { TanEnable_LostFocus(); };
 
-  DsplyKnifeCom.Click = [this] { DsplyKnifeCom_Click(); };
   DsplyMotorVoltsCom.Click = [this] { DsplyMotorVoltsCom_Click(); };
-  DisplayLang.Click = [this] { DisplayLang_Click(); };
   UpdateFlash.Click = [this] { UpdateFlash_Click(); };
   DisplayFilter.Click = [this] { ShowFiltering(this->app, FilterOpening::ReadStateFirst); };
   CornerDisp.Click = [this] { ShowCornering(this->app); };
@@ -126,7 +122,7 @@ void Dru71Set::Form_Activate() {
     CornerDisp.SetVisible(false);
     OptSep1.SetVisible(true);
     UpdateFlash.SetVisible(true);
-    Wording = InitSignCutStrings(app);
+    InitSignCutStrings();
     MinAngleFloor = 30;
   }
   FitToShownFrames();

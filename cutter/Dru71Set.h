@@ -3,16 +3,16 @@
 #include <string>
 
 #include "cutter/CutterFields.h"
-#include "cutter/KnifeControls.h"
-#include "cutter/SettingsField.h"
-#include "cutter/SettingsWindow.h"
+#include "cutter/frame/KnifeWindow.h"
+#include "cutter/frame/SettingsField.h"
+#include "cutter/frame/SettingsWindow.h"
 
 namespace taskhelm {
 
 class App;
 
-// The fields it shares with the roll-feed window are KnifeControls'.
-class Dru71Set : public SettingsWindow, public KnifeControls {
+// The fields it shares with the roll-feed window are KnifeWindow's.
+class Dru71Set : public KnifeWindow {
  public:
   explicit Dru71Set(App& app);
 
@@ -53,6 +53,7 @@ class Dru71Set : public SettingsWindow, public KnifeControls {
   void ShowParam();
   void CutAndBlankEnable();
   void InitInternationalStrings();
+  void InitSignCutStrings();
   // Key chords: Alt+U locks the maximum force; Ctrl+Alt+H and Ctrl+Alt+M open service windows.
   void HandleHotKeys(int keyCode, int shift);
 
@@ -82,11 +83,7 @@ class Dru71Set : public SettingsWindow, public KnifeControls {
   void DsplyMotorVoltsCom_Click();
 
   // The numeric fields, built from the cutter's table once every control exists.
-  FieldSet fields_{app, *this, StatusBar, CutterFieldTable()};
-
- public:
-  // The lowest minimum angle while the blade offset is below 30 mils.
-  int16_t& MinAngleFloor = fields_.MinAngleFloor;
+  FieldSet fields_{app, *this, StatusBar, CutterFieldTable(), &MinAngleFloor};
 };
 
 }  // namespace taskhelm

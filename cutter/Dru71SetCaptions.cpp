@@ -43,4 +43,6 @@ void Dru71Set::InitInternationalStrings() {
   ShowCaptions(kCutterCaptions);
 }
 
+void Dru71Set::InitSignCutStrings() { UseWording(DeviceLine::Cutter); }
+
 }  // namespace taskhelm

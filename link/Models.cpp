@@ -12,7 +12,6 @@ constexpr const char* kRestart = "restarting the Taskhelm.";
 
 using Q = ModelQuirk;
 using F = ModelFamily;
-constexpr int16_t K = kKeep;
 
 // The pen plotters differ by the panel's Y size and by the mark sensor, which comes with a lower
 // force ceiling.
@@ -20,60 +19,83 @@ enum class PenSensor { Marks, GapOnly };
 constexpr ModelRow PenRow(int16_t code, const char* name, const char* caption, int32_t panelMaxY,
                           PenSensor sensor) {
   const bool marks = sensor == PenSensor::Marks;
-  return {code, name, F::PenPlotter, marks ? Q::MarkSensor | Q::SendsPlotFiles : Q::SendsPlotFiles,
-          {}, 46000, panelMaxY, 30, {}, int16_t(marks ? 275 : 0), 100,
-          {10, 175, 46000, panelMaxY, 20, K, K, K, 1, 30, K, K, K},
-          kPlotterWording, caption, nullptr, nullptr, kRestart};
+  return {
+      .code = code, .name = name, .family = F::PenPlotter,
+      .quirks = marks ? Q::MarkSensor | Q::SendsPlotFiles : Q::SendsPlotFiles,
+      .panelMaxX = 46000, .panelMaxY = panelMaxY, .ySizeInches = 30,
+      .forceMaxHigh = int16_t(marks ? 275 : 0), .bladeOffsetHigh = 100,
+      .defaults = {.forceMin = 10, .forceMax = 175, .panelX = 46000, .panelY = panelMaxY,
+                   .accel = 20, .cornering = 1, .keypadSpeed = 30},
+      .notConnected = kPlotterWording, .caption = caption, .suggestion = kRestart};
 }
 
-// The narrow cutters: force pair, panel, acceleration, blade offset, overcut, minimum angle.
+// The narrow cutters: force pair, panel, acceleration, blade offset, overcut.
 constexpr ModelDefaults NarrowDefaults(int16_t forceMin, int16_t forceMax, int32_t panelX,
                                        int32_t panelY, int16_t accel, int16_t bladeOffset,
                                        int16_t overcut) {
-  return {forceMin, forceMax, panelX, panelY, accel, bladeOffset, overcut, 15, 13, K, K, K, 0};
+  return {.forceMin = forceMin, .forceMax = forceMax, .panelX = panelX, .panelY = panelY,
+          .accel = accel, .bladeOffset = bladeOffset, .overcut = overcut, .minAngle = 15,
+          .cornering = 13, .rollFeedOn = 0};
 }
 
-// code, name, family, quirks; further identifications;
-// panel maxima, Y inches, 500 g identifications, force and offset ceilings; factory values;
-// not-connected wording, caption, send label, help file, suggestion.
+// A row's lines: what the model is; further identifications; its limits; its factory values;
+// its wording. A column a row leaves out is empty (no identifications, no ceiling of its own,
+// no text) or, for the factory values, kept.
 constexpr std::array<ModelRow, 10> kModelRows{{
-    {32, "Kelvaro R/V ", F::Cutter, Q::CutterFeatures | Q::FourCarriageValues |
-         Q::FactoryIsUserCalibration,
-     {46, 48, 49, 50, 54},
-     838000, 72000, 20, {48, 50, 54}, 0, 100,
-     {10, 200, 838000, kFromWidth, K, K, K, K, K, K, 30000, 0, K},
-     kCutterWording, "Kelvaro R/V Taskhelm", "Send Settings to the cutter", "Rvkh.hlp",
-     "Kelvaro R/V "},
+    {.code = 32, .name = "Kelvaro R/V ", .family = F::Cutter,
+     .quirks = Q::CutterFeatures | Q::FourCarriageValues | Q::FactoryIsUserCalibration,
+     .variantIds = {46, 48, 49, 50, 54},
+     .panelMaxX = 838000, .panelMaxY = 72000, .ySizeInches = 20, .heavyForceIds = {48, 50, 54},
+     .forceMaxHigh = 0, .bladeOffsetHigh = 100,
+     .defaults = {.forceMin = 10, .forceMax = 200, .panelX = 838000, .panelY = kFromWidth,
+                  .loopSize = 30000, .autoLoopOn = 0},
+     .notConnected = kCutterWording, .caption = "Kelvaro R/V Taskhelm",
+     .sendLabel = "Send Settings to the cutter", .helpFile = "Rvkh.hlp",
+     .suggestion = "Kelvaro R/V "},
     PenRow(33, "Plotter 870 Kr ", "Plotter 870 Kr Taskhelm", 72000, PenSensor::Marks),
     PenRow(34, "Plotter 36 Kr ", "Plotter 36 Kr Taskhelm", 72000, PenSensor::GapOnly),
-    {35, "MarveskK Plotter/Cutter ", F::RollFeed,
-     Q::RollFeedCutout | Q::FourCarriageValues | Q::SendsPlotFiles,
-     {53},
-     838000, 49300, 28, {53}, 0, 100,
-     {10, 700, 46000, 39300, K, K, K, K, K, K, K, K, 0},
-     kCutterWording, "MarveskK Plotter/Cutter Taskhelm", "Send Settings to MarveskK ",
-     "MarveskK.hlp", "MarveskK Plotter/Cutter "},
-    {36, "Quorvane 530 ", F::Cutter, Q::NarrowCutter | Q::FourCarriageValues | Q::SendsPlotFiles,
-     {47},
-     18250, 30250, 28, {}, 2000, 100, NarrowDefaults(10, 700, 18250, 30250, 10, 94, 20),
-     kCutterWording, "Quorvane 530 Taskhelm", "Send Settings to Quorvane 530", "530kh.hlp", ""},
-    {39, "Quorvane 520 ", F::Cutter, Q::NarrowCutter | Q::CorneringInWidth | Q::AlwaysFilters |
-         Q::SendsPlotFiles,
-     {},
-     17500, 23500, 20, {}, 2000, 60, NarrowDefaults(40, 700, 17500, 23500, 5, 47, 20),
-     kCutterWording, "Quorvane 520 Taskhelm", "Send Settings to Quorvane 520", "ruvmkh.hlp",
-     "Quorvane 520 "},
+    {.code = 35, .name = "MarveskK Plotter/Cutter ", .family = F::RollFeed,
+     .quirks = Q::RollFeedCutout | Q::FourCarriageValues | Q::SendsPlotFiles,
+     .variantIds = {53},
+     .panelMaxX = 838000, .panelMaxY = 49300, .ySizeInches = 28, .heavyForceIds = {53},
+     .forceMaxHigh = 0, .bladeOffsetHigh = 100,
+     .defaults = {.forceMin = 10, .forceMax = 700, .panelX = 46000, .panelY = 39300,
+                  .rollFeedOn = 0},
+     .notConnected = kCutterWording, .caption = "MarveskK Plotter/Cutter Taskhelm",
+     .sendLabel = "Send Settings to MarveskK ", .helpFile = "MarveskK.hlp",
+     .suggestion = "MarveskK Plotter/Cutter "},
+    {.code = 36, .name = "Quorvane 530 ", .family = F::Cutter,
+     .quirks = Q::NarrowCutter | Q::FourCarriageValues | Q::SendsPlotFiles,
+     .variantIds = {47},
+     .panelMaxX = 18250, .panelMaxY = 30250, .ySizeInches = 28,
+     .forceMaxHigh = 2000, .bladeOffsetHigh = 100,
+     .defaults = NarrowDefaults(10, 700, 18250, 30250, 10, 94, 20),
+     .notConnected = kCutterWording, .caption = "Quorvane 530 Taskhelm",
+     .sendLabel = "Send Settings to Quorvane 530", .helpFile = "530kh.hlp", .suggestion = ""},
+    {.code = 39, .name = "Quorvane 520 ", .family = F::Cutter,
+     .quirks = Q::NarrowCutter | Q::CorneringInWidth | Q::AlwaysFilters | Q::SendsPlotFiles,
+     .panelMaxX = 17500, .panelMaxY = 23500, .ySizeInches = 20,
+     .forceMaxHigh = 2000, .bladeOffsetHigh = 60,
+     .defaults = NarrowDefaults(40, 700, 17500, 23500, 5, 47, 20),
+     .notConnected = kCutterWording, .caption = "Quorvane 520 Taskhelm",
+     .sendLabel = "Send Settings to Quorvane 520", .helpFile = "ruvmkh.hlp",
+     .suggestion = "Quorvane 520 "},
     PenRow(40, "Plotter 870 KrV ", "Plotter 870 KrV Taskhelm", 86000, PenSensor::Marks),
     PenRow(41, "Plotter 36 KrV ", "Plotter 36 KrV Taskhelm", 86000, PenSensor::GapOnly),
-    {42, "Quorvane 555LJ", F::Cutter, Q::NarrowCutter,
-     {},
-     18250, 30250, 28, {}, 2000, 100, NarrowDefaults(10, 2000, 18250, 30250, 5, 94, 40),
-     kCutterWording, " Quorvane 555LJ Taskhelm", "Send Settings to Quorvane 555LJ", "530kh.hlp",
-     "Quorvane 555LJ"},
-    {47, "Quorvane 530Q ", F::Cutter, Q::NarrowCutter | Q::NoCutterDump | Q::FourCarriageValues,
-     {},
-     18250, 30250, 28, {}, 2000, 100, NarrowDefaults(10, 700, 18250, 30250, 10, 94, 20),
-     kCutterWording, "Quorvane 530 Taskhelm", "Send Settings to Quorvane 530", "530kh.hlp", ""},
+    {.code = 42, .name = "Quorvane 555LJ", .family = F::Cutter, .quirks = Q::NarrowCutter,
+     .panelMaxX = 18250, .panelMaxY = 30250, .ySizeInches = 28,
+     .forceMaxHigh = 2000, .bladeOffsetHigh = 100,
+     .defaults = NarrowDefaults(10, 2000, 18250, 30250, 5, 94, 40),
+     .notConnected = kCutterWording, .caption = " Quorvane 555LJ Taskhelm",
+     .sendLabel = "Send Settings to Quorvane 555LJ", .helpFile = "530kh.hlp",
+     .suggestion = "Quorvane 555LJ"},
+    {.code = 47, .name = "Quorvane 530Q ", .family = F::Cutter,
+     .quirks = Q::NarrowCutter | Q::NoCutterDump | Q::FourCarriageValues,
+     .panelMaxX = 18250, .panelMaxY = 30250, .ySizeInches = 28,
+     .forceMaxHigh = 2000, .bladeOffsetHigh = 100,
+     .defaults = NarrowDefaults(10, 700, 18250, 30250, 10, 94, 20),
+     .notConnected = kCutterWording, .caption = "Quorvane 530 Taskhelm",
+     .sendLabel = "Send Settings to Quorvane 530", .helpFile = "530kh.hlp", .suggestion = ""},
 }};
 
 // The identifications of the 32's 510 variant and of the tangential-knife variant.

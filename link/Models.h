@@ -43,12 +43,14 @@ constexpr int16_t kKeep = INT16_MIN;
 // The panel's Y size comes from the cutter's width.
 constexpr int32_t kFromWidth = -1;
 
+// A row names only the defaults it sets; the others are kept.
 struct ModelDefaults {
-  int16_t forceMin, forceMax;
-  int32_t panelX, panelY;
-  int16_t accel, bladeOffset, overcut, minAngle, cornering, keypadSpeed;
-  int32_t loopSize;
-  int16_t autoLoopOn, rollFeedOn;
+  int16_t forceMin = kKeep, forceMax = kKeep;
+  int32_t panelX = kKeep, panelY = kKeep;
+  int16_t accel = kKeep, bladeOffset = kKeep, overcut = kKeep, minAngle = kKeep, cornering = kKeep,
+          keypadSpeed = kKeep;
+  int32_t loopSize = kKeep;
+  int16_t autoLoopOn = kKeep, rollFeedOn = kKeep;
 };
 
 struct ModelRow {
@@ -56,22 +58,22 @@ struct ModelRow {
   const char* name;  // in lists and messages, with its trailing blank
   ModelFamily family;
   ModelQuirk quirks;
-  std::array<int16_t, 5> variantIds;  // further identifications that name this model
+  std::array<int16_t, 5> variantIds{};  // further identifications that name this model
   // Limits: panel maxima, calibration box Y length, the identifications that lift the force
   // limit to 500 g, the ceiling of the maximum force (0: the force limit), the blade offset's.
   int32_t panelMaxX, panelMaxY;
   int16_t ySizeInches;
-  std::array<int16_t, 3> heavyForceIds;
-  int16_t forceMaxHigh;
+  std::array<int16_t, 3> heavyForceIds{};
+  int16_t forceMaxHigh = 0;
   int16_t bladeOffsetHigh;
   ModelDefaults defaults;
   // Wording: the connection failure, the settings window's caption and send label, its help
   // file, and what "Please try " names when a device of this code answers (empty: nothing).
   const char* notConnected;
   const char* caption;
-  const char* sendLabel;
-  const char* helpFile;
-  const char* suggestion;
+  const char* sendLabel = nullptr;
+  const char* helpFile = nullptr;
+  const char* suggestion = nullptr;
 };
 
 // The row of a model code, or nullptr for codes the program has no row for.

@@ -42,11 +42,6 @@ P870Set::P870Set(App& app) : SettingsWindow(app, "P870Set", kPenPlotterRules) {
   SensorEnable.Click = [this] { SensorEnable_Click(); };
   SensorTestButton.Click = [this] { SensorTestButton_Click(); };
 
-  DsplyPltrCom.Click = [this] { DsplyPltrCom_Click(); };
-  FileSendCom[0].Click = [this] { FileSendCom_Click(0); };
-  FileSendCom[1].Click = [this] { FileSendCom_Click(1); };
-  FileSaveCom.Click = [this] { FileSaveCom_Click(); };
-  TstPortCom.Click = [this] { TstPortCom_Click(); };
   DispLang.Click = [this] { DisplayLang_Click(); };
   OptionUpdateFlash.Click = [this] { UpdateFlash_Click(); };
   OptionServoTuner.Click = [this] { ShowServoTuner(this->app); };

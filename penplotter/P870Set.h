@@ -4,8 +4,8 @@
 #include <span>
 #include <string>
 
-#include "cutter/SettingsField.h"
-#include "cutter/SettingsWindow.h"
+#include "cutter/frame/SettingsField.h"
+#include "cutter/frame/SettingsWindow.h"
 #include "penplotter/MarkModes.h"
 #include "penplotter/PenPlotterFields.h"
 
@@ -75,6 +75,10 @@ class P870Set : public SettingsWindow {
   std::string HelpFileName() const override;
   std::span<const UnitLabelRow> UnitLabels() const override;
   std::string FactoryDefaultsText() const override;
+  void DsplyPltrCom_Click() override;
+  void FileSendCom_Click(int index) override;
+  void FileSaveCom_Click() override;
+  void TstPortCom_Click() override;
 
  private:
   void Form_Load();
@@ -88,10 +92,6 @@ class P870Set : public SettingsWindow {
   void MarkButton_Click(MarkMode mode);
   void SensorEnable_Click();
   void SensorTestButton_Click();
-  void DsplyPltrCom_Click();
-  void FileSendCom_Click(int index);
-  void FileSaveCom_Click();
-  void TstPortCom_Click();
 
   // The numeric fields, built from the pen plotter's table once every control exists.
   FieldSet fields_{app, *this, StatusBar, PenPlotterFieldTable()};

@@ -45,13 +45,6 @@ void P870Set::SetCaptions() {
   if (penPlotter) Speed.SetEnabled(false);
 }
 
-void P870Set::SetWording() {
-  Wording.TempSendPrompt = app.T("Temporarily change Plotter settings?");
-  Wording.PermSendPrompt = app.T("Permanently change Plotter settings?");
-  Wording.UpdateTitle = app.T("Update Plotter");
-  Wording.NotSentText = app.T("Latest changes not sent to the Plotter.");
-  Wording.UpdateQuestion = app.T("Do you want to update Plotter?");
-  Wording.ExitQuestion = app.T("Exit without updating Plotter?");
-}
+void P870Set::SetWording() { UseWording(DeviceLine::Plotter); }
 
 }  // namespace taskhelm

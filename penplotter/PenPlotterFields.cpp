@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "cutter/FieldCouplings.h"
+#include "cutter/frame/SharedFields.h"
 #include "startup/App.h"
 
 namespace taskhelm {
@@ -25,51 +25,46 @@ constexpr UnitView kSpeedCm{1, 2.54, "#0.0", 1, ""};
 
 using S = SharedState;
 
+// The rows the pen plotter words for a pen, with caption labels of its own.
+constexpr FieldSpec ForPen(FieldSpec row, const char* label, const char* hint,
+                           std::array<const char*, 3> next) {
+  row.label = label;
+  row.hint = hint;
+  return Next(row, next);
+}
+
 const std::array<FieldSpec, 11> kPenPlotterFields{{
     PanelXRow(kTenthInch, kTenthCm, "Maximum width of a plot in the X axis."),
     PanelYRow(kTenthInch, kTenthCm, "Maximum height of a plot in the Y axis.",
               {"XScale"}, PanelYSpinUpToMax),
-    kXScaleRow,
+    Next(kXScaleRow, {"YScale"}),
     // The Y scale's label shows no hint.
-    {.box = "YScale", .label = nullptr, .spin = "ScaleYSpin", .setting = &S::ScaleY,
-     .low = kScaleRange.low, .high = kScaleRange.high, .reader = Reader::Plain, .english = kPlain,
-     .metric = kPlain,
-     .hint = "Scale plot file from 1% to 999%.", .next = {"Accel", "Speed", "UpDelay"}},
-    {.box = "Accel", .label = "AccelLab", .caption = "(g's)",
-     .spin = "AccelSpin", .setting = &S::AccelSetting,
-     .low = kAccelRange.low, .high = kAccelRange.high,
-     .reader = Reader::Regional, .english = kAccel, .metric = kAccel,
-     .hint = "How quickly the pen will reach full speed when starting a line.",
-     .next = {"Speed", "UpDelay"}},
+    Next(kYScaleRow, {"Accel", "Speed", "UpDelay"},
+         [](FieldSpec& row) {
+           row.label = nullptr;
+           row.caption = nullptr;
+         }),
+    ForPen(kAccelRow, "AccelLab", "How quickly the pen will reach full speed when starting a line.",
+           {"Speed", "UpDelay"}),
     {.box = "Speed", .label = "SpeedLab", .caption = "(in)",
      .spin = "SpeedSpin", .setting = &S::KeypadSpeed,
      .low = kSpeedLow, .high = kSpeedHigh, .reader = Reader::Plain, .english = kPlain,
      .metric = kSpeedCm, .hint = "Maximum speed to move the pen or media.", .next = {"UpDelay"},
      .afterStore = SpeedShowsHeldEntry, .rewrite = Rewrite::No,
      .units = UnitSwitch::ShowSetting},
-    {.box = "UpDelay", .label = "UpDelayLab", .caption = "Up     (ms)",
-     .spin = "UpDelaySpin", .setting = &S::PenUpDelay,
-     .low = kPenDelayRange.low, .high = kPenDelayRange.high,
-     .reader = Reader::Plain, .english = kPlain, .metric = kPlain,
-     .hint = "Delay after lifting the pen.", .next = {"DnDelay"}},
-    {.box = "DnDelay", .label = "DownDelayLab", .caption = "Down   (ms)", .spin = "DnDelaySpin",
-     .setting = &S::PenDownDelay, .low = kPenDelayRange.low, .high = kPenDelayRange.high,
-     .reader = Reader::Plain,
-     .english = kPlain, .metric = kPlain, .hint = "Delay after lowering the pen.",
-     .next = {"LoForce", "HiForce", "Gap"}},
-    kLoForceRow,
+    ForPen(kUpDelayRow, "UpDelayLab", "Delay after lifting the pen.", {"DnDelay"}),
+    ForPen(kDnDelayRow, "DownDelayLab", "Delay after lowering the pen.",
+           {"LoForce", "HiForce", "Gap"}),
+    Next(kLoForceRow, {"HiForce"}),
     // Held to 275 g before the cross-check with the minimum.
-    {.box = "HiForce", .label = "HiForceLab", .caption = "Max (grams)",
-     .spin = "HiForceSpin", .setting = &S::ForceMax,
-     .low = ForceLow, .high = kHiForceTop, .reader = Reader::Plain, .english = kPlain,
-     .metric = kPlain, .hint = "Maximum limit of the force knob.",
-     .next = {"Gap", "SendSettingTemp"}, .afterStore = ForceMaxCoupling},
+    Next(kHiForceRow, {"Gap", "SendSettingTemp"}, [](FieldSpec& row) { row.high = kHiForceTop; }),
     // The gap's second label (the unit) shows the hint too; the window wires it.
-    {.box = "Gap", .label = "FramGapLab", .caption = "Frame Gap",
-     .spin = "GapSpin", .setting = &S::FrameGap,
-     .low = -kGapLimit, .high = kGapLimit, .reader = Reader::RegionalInMetric,
-     .english = kLengthMils, .metric = kGapMm, .hint = "Gap between frames.", .next = {"LoForce"},
-     .units = UnitSwitch::ShowSetting},
+    Next(kGapRow, {"LoForce"},
+         [](FieldSpec& row) {
+           row.label = "FramGapLab";
+           row.caption = "Frame Gap";
+           row.english = kLengthMils;
+         }),
 }};
 
 }  // namespace

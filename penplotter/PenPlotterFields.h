@@ -2,7 +2,7 @@
 // The numeric fields of the pen-plotter window.
 #include <span>
 
-#include "cutter/SettingsField.h"
+#include "cutter/frame/SettingsField.h"
 
 namespace taskhelm {
 

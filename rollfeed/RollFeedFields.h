@@ -1,9 +1,9 @@
 #pragma once
 // The numeric fields of the roll-feed window and the couplings of its own (the shared ones are
-// in cutter/FieldCouplings).
+// in cutter/frame/FieldCouplings).
 #include <span>
 
-#include "cutter/SettingsField.h"
+#include "cutter/frame/SettingsField.h"
 
 namespace taskhelm {
 

@@ -33,8 +33,7 @@ const ModelRow* CutoutRow(int16_t model) {
 }  // namespace
 
 StoogMoa::StoogMoa(App& app)
-    : SettingsWindow(app, "StoogMoa", kRollFeedRules),
-      KnifeControls(static_cast<SettingsWindow&>(*this)) {
+    : KnifeWindow(app, "StoogMoa", kRollFeedRules) {
   PlaceControls();
   // Every key-down reaches the service chords, also while a field holds the focus.
   SetKeyPreview(true);
@@ -43,15 +42,12 @@ StoogMoa::StoogMoa(App& app)
   Activate = [this] { Form_Activate(); };
   KeyDown = [this](int& keyCode, int shift) { HandleServiceHotkeys(keyCode, shift); };
 
-  UpdateDisplay.Click = [this] { DsplyPltrCom_Click(); };
   RollButton.Click = [this] { RollButton_Click(); };
   RollUnButton.Click = [this] { RollUnButton_Click(); };
   CutButton.Click = [this] { CutButton_Click(); };
   CutEnable.Click = [this] { CutEnable_Click(); };
 
-  DsplyKnifeCom.Click = [this] { DsplyKnifeCom_Click(); };
   DisplayFilter.Click = [this] { ShowFiltering(this->app, FilterOpening::Direct); };
-  DisplayLang.Click = [this] { DisplayLang_Click(); };
   FlashUpdate.Click = [this] { UpdateFlash_Click(); };
 
   // Hints of the window's own controls (the frame and the fields show theirs).

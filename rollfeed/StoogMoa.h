@@ -4,17 +4,17 @@
 // unpaneled roll with a service loop, sheet), the frame gap and the tag-board cutout.
 #include <string>
 
-#include "cutter/KnifeControls.h"
-#include "cutter/SettingsField.h"
-#include "cutter/SettingsWindow.h"
+#include "cutter/frame/KnifeWindow.h"
+#include "cutter/frame/SettingsField.h"
+#include "cutter/frame/SettingsWindow.h"
 #include "rollfeed/RollFeedFields.h"
 
 namespace taskhelm {
 
 class App;
 
-// The fields it shares with the cutter window are KnifeControls'.
-class StoogMoa : public SettingsWindow, public KnifeControls {
+// The fields it shares with the cutter window are KnifeWindow's.
+class StoogMoa : public KnifeWindow {
  public:
   explicit StoogMoa(App& app);
 
@@ -81,11 +81,7 @@ class StoogMoa : public SettingsWindow, public KnifeControls {
 
   std::string helpFile_ = "marv5.hlp";
   // The numeric fields, built from the roll-feed table once every control exists.
-  FieldSet fields_{app, *this, StatusBar, RollFeedFieldTable()};
-
- public:
-  // The lowest minimum angle while the blade offset is below 30 mils.
-  int16_t& MinAngleFloor = fields_.MinAngleFloor;
+  FieldSet fields_{app, *this, StatusBar, RollFeedFieldTable(), &MinAngleFloor};
 };
 
 }  // namespace taskhelm

@@ -61,8 +61,8 @@ constexpr const char* kKeptEnglish[] = {
     "&Plotter Port Test", "&Help", "&Contents", "&About",
     // Hints of the window's controls.
     "Media fed in a continuous motion from a cut sheet. No service loop created.",
-    "Media fed from roll. Works with paneled plot files. Maximum X panel and service loop "
-    "length is 46''.",
+    ("Media fed from roll. Works with paneled plot files. Maximum X panel and service loop "
+     "length is 46''."),
     "Media fed from roll. Works with unpaneled plot files. Maximum X service loop length is 46''.",
     "To disable Tag Board Cutout, install a pen and click on 'Update Display'.",
     "To enable Tag Board Cutout, install a knife and click on 'Update Display'.",

@@ -5,7 +5,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "cutter/SettingTokens.h"
+#include "link/SettingTokens.h"
 #include "link/SettingLimits.h"
 #include "platform/Numbers.h"
 #include "startup/App.h"

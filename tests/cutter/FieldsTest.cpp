@@ -5,6 +5,7 @@
 
 #include "platform/Numbers.h"
 #include "tests/cutter/CutterHarness.h"
+#include "tests/support/CaseName.h"
 
 namespace cutter_tests {
 namespace {
@@ -98,7 +99,11 @@ INSTANTIATE_TEST_SUITE_P(
         // The tangential boxes keep their text and have only their 16 bits as bounds.
         TypedCase{32, false, "TanLength", "12.5x", 12, "12.5x"},
         TypedCase{32, false, "TanLength", "99999", 32767, "99999"}),
-    [](const auto& info) { return "Case" + std::to_string(info.index); });
+    [](const auto& info) {
+      const TypedCase& c = info.param;
+      return "Model" + std::to_string(c.model) + testing_support::CaseName(c.box) +
+             testing_support::CaseName(c.typed) + (c.metric ? "Metric" : "");
+    });
 
 TEST(CutterFields, RegionalDecimalSeparatorIsReadAndWritten) {
   CutterHarness h(Cutter(32));
@@ -324,7 +329,10 @@ INSTANTIATE_TEST_SUITE_P(
                                 "LoForce"},
                       EnterCase{"MinAng", nullptr, "SendSettingTemp"},
                       EnterCase{"CutLength", nullptr, "CutLength"}),
-    [](const auto& info) { return "Case" + std::to_string(info.index); });
+    [](const auto& info) {
+      return testing_support::CaseName(info.param.from) + "To" +
+             testing_support::CaseName(info.param.to);
+    });
 
 TEST(CutterFields, EnterValidatesOnTheWayAndPutsTheCaretAtTheEnd) {
   CutterHarness h(Cutter(32));

@@ -10,6 +10,7 @@
 #include "setup/Config.h"
 #include "tests/cutter/CutterHarness.h"
 #include "tests/support/FileText.h"
+#include "tests/support/CaseName.h"
 
 namespace cutter_tests {
 namespace {
@@ -68,7 +69,11 @@ INSTANTIATE_TEST_SUITE_P(
         // A silent ROM query leaves its line empty; a silent software query shows nothing.
         ParallelQueryCase{36, {"36\r", "", "1.2\r"}, &Dru71Set::DsplyRomCom,
                           "                  \r\nSOFTWARE: 1.2               "},
-        ParallelQueryCase{36, {"36\r", "V3\r"}, &Dru71Set::DsplyRomCom, ""}));
+        ParallelQueryCase{36, {"36\r", "V3\r"}, &Dru71Set::DsplyRomCom, ""}),
+    [](const auto& info) {
+      return testing_support::CaseName(::testing::PrintToString(info.param)) + "_" +
+             std::to_string(info.index);
+    });
 
 // Only the number 1 is an installed holder, however the reply goes on.
 TEST(CutterMenus, BladeHolderIsInstalledOnlyWhenTheNumberIsOne) {

@@ -70,7 +70,10 @@ INSTANTIATE_TEST_SUITE_P(
         ModelCase{36, 47, "Quorvane 530 Taskhelm", "Send Settings to Quorvane 530", false, false},
         ModelCase{39, 39, "Quorvane 520 Taskhelm", "Send Settings to Quorvane 520", false, false},
         ModelCase{42, 42, " Quorvane 555LJ Taskhelm", "Send Settings to Quorvane 555LJ", false,
-                  false}));
+                  false}),
+    [](const auto& info) {
+      return "Model" + std::to_string(info.param.model) + "Id" + std::to_string(info.param.id);
+    });
 
 TEST(CutterWindow, OpensInMetricWithMetricWordsAndValues) {
   CutterHarness h(Cutter(36), /*metric=*/true);

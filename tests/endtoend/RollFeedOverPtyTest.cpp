@@ -8,7 +8,7 @@
 #include <fstream>
 #include <memory>
 
-#include "cutter/SettingTokens.h"
+#include "link/SettingTokens.h"
 #include "platform/Parlink.h"
 #include "platform/PosixSerialLine.h"
 #include "rollfeed/StoogMoa.h"

@@ -8,7 +8,7 @@
 #include <sstream>
 
 #include "cutter/Dru71Set.h"
-#include "cutter/SettingTokens.h"
+#include "link/SettingTokens.h"
 #include "servo/DSPForm.h"
 #include "penplotter/P870Set.h"
 #include "setup/Config.h"
@@ -110,7 +110,8 @@ TEST_P(PenPlotterOverPty, OpensTheWindowAndItsSendsReachTheDevice) {
     EXPECT_NE(box.icon, forms::MsgIcon::Exclamation) << box.text;
 }
 
-INSTANTIATE_TEST_SUITE_P(Models, PenPlotterOverPty, ::testing::Values(33, 41));
+INSTANTIATE_TEST_SUITE_P(Models, PenPlotterOverPty, ::testing::Values(33, 41),
+    [](const auto& info) { return "Model" + std::to_string(info.param); });
 
 TEST_F(StartupOverPty, SilentDeviceOpensSetupAndCancelEnds) {
   pty.WithDevice([](sim::Device& d) { d.faults.silent = true; });

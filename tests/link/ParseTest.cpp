@@ -72,7 +72,8 @@ TEST_P(DumpLayout, NoEndMarkIsASilentFailure) {
 INSTANTIATE_TEST_SUITE_P(Families, DumpLayout,
                          ::testing::Values(DumpCase{32, 26}, DumpCase{36, 26}, DumpCase{39, 26},
                                            DumpCase{42, 26}, DumpCase{33, 18}, DumpCase{34, 18},
-                                           DumpCase{40, 18}, DumpCase{41, 18}, DumpCase{35, 24}));
+                                           DumpCase{40, 18}, DumpCase{41, 18}, DumpCase{35, 24}),
+    [](const auto& info) { return "Model" + std::to_string(info.param.model); });
 
 TEST(ParseDump, FirstValueIsTheOneCharacterBeforeItsLineFeed) {
   DeviceParameterArray p{};

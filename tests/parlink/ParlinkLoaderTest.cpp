@@ -7,6 +7,7 @@
 
 #include "platform/Parlink.h"
 #include "tests/parlink/PtyDevice.h"
+#include "tests/support/CaseName.h"
 
 namespace {
 
@@ -59,7 +60,8 @@ INSTANTIATE_TEST_SUITE_P(
                                   "/nonexistent/libparlink.so"},
                       // A library that loads but is not ours: the first export in order is missing.
                       MissingCase{"libc.so.6", ParlinkLoadError::Kind::LacksFunction,
-                                  "BytesInBuffer"}));
+                                  "BytesInBuffer"}),
+    testing_support::PrintedCaseName());
 
 TEST(ParlinkLoader, AFailedLoadIsTriedAgainOnTheNextUse) {
   platform::ParlinkLibrary lib;

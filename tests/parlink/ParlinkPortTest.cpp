@@ -17,6 +17,7 @@
 
 #include "platform/Parlink.h"
 #include "tests/parlink/PtyDevice.h"
+#include "tests/support/CaseName.h"
 
 namespace {
 
@@ -81,7 +82,8 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"7\r", 4, 2, std::string("7\r\0", 3)},    // fewer than length: a NUL follows
         ReadCase{"abc", 3, 3, "abc"},                      // exactly length: no NUL
         ReadCase{std::string(200, 'x'), 200, 127,          // one read takes at most 127 bytes
-                 std::string(127, 'x') + '\0'}));
+                 std::string(127, 'x') + '\0'}),
+    testing_support::PrintedCaseName());
 
 TEST_F(ParlinkPort, ReadLeavesWhatDidNotFitInOneReadForTheNext) {
   Open();
@@ -218,7 +220,8 @@ TEST_P(ParlinkSilentQuery, CopiesTheCommandIntoTheReplyAsFarAsItFits) {
 
 INSTANTIATE_TEST_SUITE_P(Cases, ParlinkSilentQuery,
                          ::testing::Values(SilentQueryCase{"!IC@", 8, std::string("!IC@\0", 5)},
-                                           SilentQueryCase{"!DD@", 3, "!DD"}));
+                                           SilentQueryCase{"!DD@", 3, "!DD"}),
+    testing_support::PrintedCaseName());
 
 TEST_F(ParlinkPort, SilentQueryWithTheCommandInsideTheReplyBufferCopiesItWhole) {
   Open(1, 10);

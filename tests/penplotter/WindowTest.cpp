@@ -49,7 +49,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ModelCase{40, "Plotter 870 KrV Taskhelm", "Sensor Options", true, false},
                       ModelCase{34, "Plotter 36 Kr Taskhelm", "Frame Alignment", false, true},
                       ModelCase{41, "Plotter 36 KrV Taskhelm", "Frame Alignment", false, true}),
-    [](const auto& info) { return std::to_string(info.param.model); });
+    [](const auto& info) { return "Model" + std::to_string(info.param.model); });
 
 // Which mark button the opening selects for the device's sensor values.
 TEST(Opening, SelectsTheMarkButtonOfTheDevicesValues) {

@@ -8,6 +8,7 @@
 #include "startup/ModelWindows.h"
 #include "tests/qtui/QtTestApp.h"
 #include "tests/qtui/WindowCheck.h"
+#include "tests/support/CaseName.h"
 
 namespace qtui_tests {
 namespace {
@@ -68,7 +69,8 @@ INSTANTIATE_TEST_SUITE_P(Model35, RollFeedWindow,
                          ::testing::Values(RollFeedCase{E::English, false, false, "rollfeed-35"},
                                            RollFeedCase{E::English, true, true, nullptr},
                                            RollFeedCase{E::Spanish, false, true, nullptr},
-                                           RollFeedCase{E::Spanish, true, true, nullptr}));
+                                           RollFeedCase{E::Spanish, true, true, nullptr}),
+    testing_support::PrintedCaseName());
 
 }  // namespace
 }  // namespace qtui_tests

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/rollfeed/RollFeedHarness.h"
+#include "tests/support/CaseName.h"
 
 namespace rollfeed_tests {
 namespace {
@@ -72,7 +73,8 @@ INSTANTIATE_TEST_SUITE_P(
                       TypedCase{false, "UpDelay", "99999", 250, "250"},
                       TypedCase{false, "UpDelay", "123456789012345678901234567890", 250,
                                 "250"},
-                      TypedCase{false, "UpDelay", "abc", 0, "0"}));
+                      TypedCase{false, "UpDelay", "abc", 0, "0"}),
+    testing_support::PrintedCaseName());
 
 struct SpinCase {
   bool metric;
@@ -120,7 +122,8 @@ INSTANTIATE_TEST_SUITE_P(
                       SpinCase{false, "Accel", "2.0", +1, {"2.0"}},
                       SpinCase{false, "Accel", "0.1", -1, {"0.1"}},
                       SpinCase{false, "XScale", "998", +1, {"999", "999"}},
-                      SpinCase{true, "CutLength", "50.8", +1, {"60.8"}}));
+                      SpinCase{true, "CutLength", "50.8", +1, {"60.8"}}),
+    testing_support::PrintedCaseName());
 
 TEST(RollFeedFields, ForcePairComparesWithTheOtherForceBeforeItsLimits) {
   RollFeedHarness h;

@@ -267,7 +267,7 @@ TEST(TestWindow, ADisturbanceChoiceHasTheTunerReadTheParametersAgain) {
   for (const auto& [option, command] : choices) {
     h.f.device.ClearReceived();
     h.f.device.Service().servo[0][0] = 3.25;
-    h.f.host.Run([&] { static_cast<forms::OptionButton*>(h.Tests().FindControl(option))->SetValue(true); });
+    h.f.host.Run([&, option = option] { static_cast<forms::OptionButton*>(h.Tests().FindControl(option))->SetValue(true); });
     EXPECT_EQ(h.Received(), std::string(command) + "!ZO0@!ZO1@") << option;
     EXPECT_EQ(h.Tuner().X_kP.Text(), "3.250") << option;
     h.Tuner().X_kP.SetText("");

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "cutter/SettingsWindow.h"
+#include "cutter/frame/SettingsWindow.h"
 #include "startup/ConnectDevice.h"
 #include "startup/ModelTable.h"
 #include "startup/ModelWindows.h"

@@ -82,8 +82,8 @@ void TestHost::RunTimers() {
       continue;
     }
     it->second = now_ + timer->Interval();
-    exchange.Run(*this, forms::EntryKind::Timer, forms::DuringExchange::Allowed, [timer] {
-      if (timer->Tick) timer->Tick();
+    exchange.Run(*this, forms::EntryKind::Timer, forms::DuringExchange::Allowed, [t = timer] {
+      if (t->Tick) t->Tick();
     });
   }
 }

@@ -4,6 +4,7 @@
 #include "transfer/Flash.h"
 #include "transfer/FlashPacket.h"
 #include "tests/transfer/TransferFixture.h"
+#include "tests/support/CaseName.h"
 
 namespace transfer_tests {
 namespace {
@@ -145,7 +146,8 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"early.bin", Image(64000, 64000 - 4502),
                   "File doesn't appear to be an Quorvane flash file. "},
         CheckCase{"first.bin", Image(64000, 64000 - 4501), ""},
-        CheckCase{"last.bin", Image(64000, 64000 - 10), ""}));
+        CheckCase{"last.bin", Image(64000, 64000 - 10), ""}),
+    [](const auto& info) { return testing_support::CaseName(info.param.name); });
 
 TEST_F(Installing, OnlyBinFilesAreTaken) {
   Install("image.bin.bak", Image(64000));

@@ -87,7 +87,8 @@ INSTANTIATE_TEST_SUITE_P(Sizes, SendingPieces,
                                            PieceCase{1500, {1024, 476}, {"0", "68", "100", "0"}},
                                            PieceCase{2048, {1024, 1024}, {"0", "50", "100", "0"}},
                                            PieceCase{5000, {1024, 1024, 1024, 1024, 904},
-                                                     {"0", "20", "41", "61", "82", "100", "0"}}));
+                                                     {"0", "20", "41", "61", "82", "100", "0"}}),
+    [](const auto& info) { return "Bytes" + std::to_string(info.param.bytes); });
 
 TEST_F(Sending, TheLineSetsThePace) {
   SendFile(PlotData(4800));

@@ -7,6 +7,7 @@
 #include "transfer/SettingsFile.h"
 #include "transfer/SvFile.h"
 #include "tests/transfer/TransferFixture.h"
+#include "tests/support/CaseName.h"
 
 namespace transfer_tests {
 namespace {
@@ -116,7 +117,11 @@ INSTANTIATE_TEST_SUITE_P(
                    FLAG(TagboardOn), FIELD(CutLengthSetting), FIELD(BlankLengthSetting),
                    FIELD(AutoLoopOn), FIELD(LoopSizeSetting)}},
         RoundTrip{33, 0,
-                  {FIELD(KeypadSpeed), FLAG(SensorEnabled), FIELD(FrameGap), FIELD(TuSetting)}}));
+                  {FIELD(KeypadSpeed), FLAG(SensorEnabled), FIELD(FrameGap), FIELD(TuSetting)}}),
+    [](const auto& info) {
+      return "Model" + std::to_string(info.param.model) + "Id" +
+             std::to_string(info.param.deviceId);
+    });
 
 struct LineCase {
   const char* what;
@@ -167,7 +172,8 @@ INSTANTIATE_TEST_SUITE_P(
                  [](SharedState& s) { s.SensorEnabled = -1; },
                  "!HO1 PT3 LL0,0 UR30250,72000 SS101,99 SF15,420 SD5,7 SA12 PV51 ES1 FG-250 TU17 "
                  "\r\n"},
-        LineCase{"a model without a family", 37, 37, {}, "\r\n"}));
+        LineCase{"a model without a family", 37, 37, {}, "\r\n"}),
+    [](const auto& info) { return testing_support::CaseName(info.param.what); });
 
 // Reads a line as the file-sending window does, on a fresh record.
 struct Reader {
@@ -349,7 +355,8 @@ INSTANTIATE_TEST_SUITE_P(
                    EXPECT_EQ(s.SensorEnabled, 1);
                    EXPECT_EQ(s.TuSetting, 17);
                  },
-                 0}));
+                 0}),
+    [](const auto& info) { return testing_support::CaseName(info.param.what); });
 
 TEST(SettingsFileReader, FieldsTheFileDoesNotHoldKeepTheirValues) {
   Reader r;

@@ -8,6 +8,7 @@
 #include "transfer/SettingsFile.h"
 #include "transfer/SvFile.h"
 #include "tests/transfer/TransferFixture.h"
+#include "tests/support/CaseName.h"
 
 namespace transfer_tests {
 namespace {
@@ -66,7 +67,8 @@ INSTANTIATE_TEST_SUITE_P(
                       SaveCase{"C:\\old\\dir\\mine.tkh", "mine.tkh", ""},
                       SaveCase{"sub/dir/x.tkh", "x.tkh", ""},
                       SaveCase{"", "", "NO FILE NAME"},
-                      SaveCase{"C:\\", "", "NO FILE NAME"}));
+                      SaveCase{"C:\\", "", "NO FILE NAME"}),
+    [](const auto& info) { return testing_support::CaseName(info.param.typed); });
 
 TEST(SvFile, AFolderThatCannotTakeTheFileKeepsTheWindowOpen) {
   TransferFixture f;

@@ -1,4 +1,4 @@
-#include "cutter/FieldCouplings.h"
+#include "cutter/frame/FieldCouplings.h"
 
 #include "platform/Numbers.h"
 #include "startup/App.h"
@@ -10,7 +10,7 @@ namespace {
 // Worded for the field's window, whose edition may word it apart.
 void Warn(SettingsField& f, std::string_view text) {
   App& app = f.Application();
-  const std::string& window = f.Set().form.Name();
+  const std::string& window = f.Set().Window().Name();
   app.MsgBox(app.T(text, window), forms::MsgButtons::OK, forms::MsgIcon::None,
              app.T("WARNING", window));
 }
@@ -55,8 +55,8 @@ void OffsetCoupling(SettingsField& f) {
   SharedState& s = f.Application().s;
   if (s.BladeOffset >= 30 && s.MinAngle > 15) {
     s.MinAngle = 15;
-  } else if (s.BladeOffset < 30 && s.MinAngle < f.Set().MinAngleFloor) {
-    s.MinAngle = f.Set().MinAngleFloor;
+  } else if (s.BladeOffset < 30 && s.MinAngle < f.Set().MinAngleFloor()) {
+    s.MinAngle = f.Set().MinAngleFloor();
   } else {
     return;
   }

@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-#include "cutter/SettingsField.h"
+#include "cutter/frame/SettingsField.h"
 #include "link/SettingLimits.h"
 #include "link/SharedState.h"
 
@@ -71,38 +71,5 @@ void PanelXSpinUp(SettingsField& f);
 void PanelYSpinUpToMax(SettingsField& f);
 void LoopSizeSpinDown(SettingsField& f);
 void LoopSizeSpinUp(SettingsField& f);
-
-// ---- rows the cutter and pen-plotter tables have alike --------------------------------------
-inline constexpr FieldSpec kXScaleRow{
-    .box = "XScale", .label = "ScaleXLab", .caption = "X-Axis (%)", .spin = "ScaleXSpin",
-    .setting = &SharedState::ScaleX,
-    .low = kScaleRange.low, .high = kScaleRange.high, .reader = Reader::Plain, .english = kPlain,
-    .metric = kPlain,
-    .hint = "Scale plot file from 1% to 999%.", .next = {"YScale"}};
-inline constexpr FieldSpec kLoForceRow{
-    .box = "LoForce", .label = "LoForceLab", .caption = "Min (grams)", .spin = "LoForceSpin",
-    .setting = &SharedState::ForceMin, .low = ForceLow, .high = ForceHigh, .reader = Reader::Plain,
-    .english = kPlain, .metric = kPlain, .hint = "Minimum limit of the force knob.",
-    .next = {"HiForce"}, .afterStore = ForceMinCoupling};
-
-
-// ---- the panel size rows of every table -------------------------------------------------------
-// Alike but for the decimals the sizes show, what the hint calls the work, where Enter goes from
-// Y and how far the Y spin climbs.
-constexpr FieldSpec PanelXRow(UnitView english, UnitView metric, const char* hint) {
-  return {.box = "PanelX", .label = "PanelXLab", .caption = "X-Axis (in)", .spin = "PanelXSpin",
-          .setting = &SharedState::PanelSizeX, .low = 0, .high = PanelMaxX,
-          .reader = Reader::Regional, .english = english, .metric = metric, .hint = hint,
-          .next = {"PanelY"}, .spinDown = PanelSpinDown, .spinUp = PanelXSpinUp,
-          .units = UnitSwitch::ConvertText};
-}
-constexpr FieldSpec PanelYRow(UnitView english, UnitView metric, const char* hint,
-                              std::array<const char*, 3> next, FieldHook spinUp) {
-  return {.box = "PanelY", .label = "PanelYLab", .caption = "Y-Axis (in)", .spin = "PanelYSpin",
-          .setting = &SharedState::PanelSizeY, .low = 0, .high = PanelMaxY,
-          .reader = Reader::Regional, .english = english, .metric = metric, .hint = hint,
-          .next = next, .spinDown = PanelSpinDown, .spinUp = spinUp,
-          .units = UnitSwitch::ConvertText};
-}
 
 }  // namespace taskhelm

@@ -1,6 +1,6 @@
 // The hidden service chords every settings window passes its key-down events to.
 #include "calibration/Openers.h"
-#include "cutter/SettingsWindow.h"
+#include "cutter/frame/SettingsWindow.h"
 #include "servo/Openers.h"
 #include "startup/App.h"
 

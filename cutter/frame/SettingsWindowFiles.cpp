@@ -1,6 +1,6 @@
 // The File menu of the settings windows and the firmware installation: plot files sent one after
 // another, settings files saved and opened.
-#include "cutter/SettingsWindow.h"
+#include "cutter/frame/SettingsWindow.h"
 
 #include "link/Identify.h"
 #include "startup/App.h"

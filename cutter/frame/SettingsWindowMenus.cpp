@@ -1,6 +1,6 @@
 // The menu commands the settings windows share: setup, factory defaults, the device queries, the
 // port tests, help, About and the HP-GL origin.
-#include "cutter/SettingsWindow.h"
+#include "cutter/frame/SettingsWindow.h"
 
 #include "link/Identify.h"
 #include "platform/Numbers.h"

@@ -1,4 +1,4 @@
-#include "cutter/SettingsWindow.h"
+#include "cutter/frame/SettingsWindow.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -72,6 +72,10 @@ SettingsWindow::SettingsWindow(App& app, std::string name, const SettingsWindowR
 }
 
 void SettingsWindow::Hint(std::string_view english) { StatusBar.SetText(T(english)); }
+
+void SettingsWindow::UseWording(DeviceLine line) {
+  Wording = Worded(WordingOf(line), [this](const char* english) { return T(english); });
+}
 
 std::string SettingsWindow::T(std::string_view english, std::string_view role) const {
   const std::string ownRole = role.empty() ? std::string() : Name() + ":" + std::string(role);

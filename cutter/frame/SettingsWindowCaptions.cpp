@@ -3,7 +3,7 @@
 #include <stdexcept>
 #include <string_view>
 
-#include "cutter/SettingsWindow.h"
+#include "cutter/frame/SettingsWindow.h"
 #include "startup/App.h"
 
 namespace taskhelm {

@@ -1,4 +1,4 @@
-#include "cutter/SettingsField.h"
+#include "cutter/frame/SettingsField.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -36,9 +36,9 @@ SettingRef Setting::In(SharedState& s) const {
 SettingsField::SettingsField(FieldSet& set, const FieldSpec& row)
     : set_(set),
       spec_(row),
-      box_(*FindOf<forms::TextBox>(set.form, row.box, forms::ControlKind::TextBox)),
-      label_(FindOf<forms::Label>(set.form, row.label, forms::ControlKind::Label)),
-      spin_(FindOf<forms::SpinButton>(set.form, row.spin, forms::ControlKind::SpinButton)) {
+      box_(*FindOf<forms::TextBox>(set.Window(), row.box, forms::ControlKind::TextBox)),
+      label_(FindOf<forms::Label>(set.Window(), row.label, forms::ControlKind::Label)),
+      spin_(FindOf<forms::SpinButton>(set.Window(), row.spin, forms::ControlKind::SpinButton)) {
   Wire();
 }
 
@@ -59,7 +59,7 @@ void SettingsField::Wire() {
   }
 }
 
-App& SettingsField::Application() const { return set_.app; }
+App& SettingsField::Application() const { return set_.Application(); }
 
 const UnitView& SettingsField::View() const {
   return Application().s.MetricUnits ? spec_.metric : spec_.english;
@@ -160,13 +160,13 @@ void SettingsField::Step(int direction) {
 }
 
 void SettingsField::ShowHint() {
-  taskhelm::ShowHint(Application(), set_.statusBar, spec_.hint, set_.form.Name());
+  taskhelm::ShowHint(Application(), set_.StatusBar(), spec_.hint, set_.Window().Name());
 }
 
 void SettingsField::EnterPressed() {
   for (const char* name : spec_.next) {
     if (name == nullptr) break;
-    forms::Control* c = set_.form.FindControl(name);
+    forms::Control* c = set_.Window().FindControl(name);
     if (c == nullptr || !CanTakeFocus(*c)) continue;
     if (c->Kind() == forms::ControlKind::TextBox) {
       auto* box = static_cast<forms::TextBox*>(c);
@@ -178,8 +178,8 @@ void SettingsField::EnterPressed() {
 }
 
 FieldSet::FieldSet(App& app, forms::Form& form, forms::TextBox& statusBar,
-                   std::span<const FieldSpec> specs)
-    : app(app), form(form), statusBar(statusBar) {
+                   std::span<const FieldSpec> specs, const int16_t* minAngleFloor)
+    : app_(app), form_(form), statusBar_(statusBar), minAngleFloor_(minAngleFloor) {
   for (const FieldSpec& row : specs) fields_.push_back(std::make_unique<SettingsField>(*this, row));
 }
 
@@ -190,7 +190,7 @@ SettingsField& FieldSet::operator[](std::string_view box) const {
 }
 
 void FieldSet::CommitFocused(SendCause cause) {
-  const forms::Control* active = form.ActiveControl();
+  const forms::Control* active = form_.ActiveControl();
   for (const auto& f : fields_) {
     if (&f->Box() != active) continue;
     const CommitOnSend commit = f->Spec().commit;
@@ -204,7 +204,7 @@ void FieldSet::CommitFocused(SendCause cause) {
 void FieldSet::ShowCaptions() {
   for (const auto& f : fields_)
     if (f->Caption() && f->Spec().caption)
-      f->Caption()->SetCaption(app.T(f->Spec().caption, form.Name()));
+      f->Caption()->SetCaption(app_.T(f->Spec().caption, form_.Name()));
 }
 
 void FieldSet::SwitchUnits() {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "cutter/SettingTokens.h"
+#include "link/SettingTokens.h"
 #include "link/SharedState.h"
 
 namespace {

@@ -173,14 +173,15 @@ class SettingsField {
 // The fields of one window, built from its table. The window owns it; it outlives no control.
 class FieldSet {
  public:
-  FieldSet(App& app, forms::Form& form, forms::TextBox& statusBar, std::span<const FieldSpec> specs);
+  // A window with a blade offset field names its lowest minimum angle while the offset is below
+  // 30 mils.
+  FieldSet(App& app, forms::Form& form, forms::TextBox& statusBar, std::span<const FieldSpec> specs,
+           const int16_t* minAngleFloor = nullptr);
 
-  App& app;
-  forms::Form& form;
-  forms::TextBox& statusBar;
-  // The lowest minimum angle accepted while the blade offset is below 30 mils (set by the
-  // window's activation).
-  int16_t MinAngleFloor = 45;
+  App& Application() const { return app_; }
+  forms::Form& Window() const { return form_; }
+  forms::TextBox& StatusBar() const { return statusBar_; }
+  int16_t MinAngleFloor() const { return minAngleFloor_ ? *minAngleFloor_ : kDefaultAngleFloor; }
 
   SettingsField& operator[](std::string_view box) const;
   // Validates the field whose box has the focus, when it is one this send commits.
@@ -191,6 +192,11 @@ class FieldSet {
   void ShowCaptions();
 
  private:
+  static constexpr int16_t kDefaultAngleFloor = 45;
+  App& app_;
+  forms::Form& form_;
+  forms::TextBox& statusBar_;
+  const int16_t* minAngleFloor_;
   std::vector<std::unique_ptr<SettingsField>> fields_;
 };
 

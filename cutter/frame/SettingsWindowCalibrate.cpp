@@ -1,6 +1,6 @@
 // Calibrate: the way from every settings window into the axis calibration.
 #include "calibration/Calib.h"
-#include "cutter/SettingsWindow.h"
+#include "cutter/frame/SettingsWindow.h"
 #include "link/Identify.h"
 #include "startup/App.h"
 

@@ -1,4 +1,4 @@
-#include "cutter/SettingTokens.h"
+#include "link/SettingTokens.h"
 
 #include "link/Models.h"
 #include "link/SharedState.h"

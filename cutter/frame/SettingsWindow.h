@@ -9,9 +9,9 @@
 #include <span>
 #include <string>
 
-#include "cutter/ModelWording.h"
-#include "cutter/SettingTokens.h"
-#include "cutter/SettingsField.h"
+#include "cutter/frame/ModelWording.h"
+#include "link/SettingTokens.h"
+#include "cutter/frame/SettingsField.h"
 #include "forms/Form.h"
 #include "link/SharedState.h"
 #include "setup/PortTest.h"
@@ -131,6 +131,8 @@ class SettingsWindow : public forms::Form {
 
   // The window's wording set, filled on activation.
   ModelWording Wording;
+  // Fills it from a device line's row, in this window's wording.
+  void UseWording(DeviceLine line);
 
   // The temporary send: commits the focused field, sends the command, waits, reads the settings
   // back and shows them.
@@ -163,23 +165,23 @@ class SettingsWindow : public forms::Form {
   // force a value the device does not hold.
   void ShowReadSettings();
 
-  // Shared handlers.
+  // Shared handlers; a twin whose command differs overrides the virtual ones.
   void SendSettingTemp_Click();
   void SendDefault_Click();
-  void DsplyPltrCom_Click();
+  virtual void DsplyPltrCom_Click();
   void DsplyFactCom_Click();
   void DsplyRomCom_Click();
   void DsplyMemCom_Click();
   void DsplyKnifeCom_Click();
   void ConfigCom_Click(int index);
   void TstSerialCom_Click(int index);
-  void TstPortCom_Click();
+  virtual void TstPortCom_Click();
   void HelpCom_Click();
   void AboutCom_Click();
   void DisplayLang_Click();
   void ExitCom_Click();
-  void FileSendCom_Click(int index);
-  void FileSaveCom_Click();
+  virtual void FileSendCom_Click(int index);
+  virtual void FileSaveCom_Click();
   void UpdateFlash_Click();
   void Form_Paint();
   void CalPltrCom_Click();  // SettingsWindowCalibrate.cpp
