@@ -22,7 +22,7 @@ constexpr const char* kParamPattern = "0.000";
 
 DSPForm::DSPForm(App& app) : forms::Form(app.host, "DSPForm"), app_(app) {
   Layout();
-  Load = [this] { DSPForm_Load(); };
+  Load = [this] { Form_Load(); };
   Activate = [this] { DSPForm_Activate(); };
   for (int axis = 0; axis < kAxes; ++axis) {
     for (int index = 0; index < servo::kParamCount; ++index) {
@@ -56,17 +56,7 @@ DSPForm::DSPForm(App& app) : forms::Form(app.host, "DSPForm"), app_(app) {
   ViewTestButton.Click = [this] { ViewTestButton_Click(); };
 }
 
-void DSPForm::DSPForm_Load() {
-  // A window loaded again starts afresh, as a new one.
-  ServoParams = {};
-  ReplyValues = {};
-  paramsRead_ = {};
-  paramsShown_ = {};
-  protectionRead_ = {};
-  jamRead_ = false;
-  for (forms::Control* control : Controls())
-    if (control->Kind() == forms::ControlKind::TextBox)
-      static_cast<forms::TextBox*>(control)->SetText("");
+void DSPForm::Form_Load() {
   X_Friction.SetText(Text("unused"));
   Y_Friction.SetText(Text("unused"));
   ShowCaptions();

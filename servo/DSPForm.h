@@ -87,7 +87,7 @@ class DSPForm : public forms::Form {
   void ShowCaptions();    // DSPFormLayout.cpp
   // The window's texts: the same English wording in both editions, by the window's own entries.
   std::string Text(const char* english) const;  // DSPFormLayout.cpp
-  void DSPForm_Load();
+  void Form_Load();
   void DSPForm_Activate();
   void Command1_Click();
   void ViewTestButton_Click();

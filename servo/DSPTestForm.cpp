@@ -23,7 +23,7 @@ constexpr int kDisturbanceCodes[] = {1, 2, 0, 129, 130};
 DSPTestForm::DSPTestForm(App& app) : forms::Form(app.host, "DSPTestForm"), app_(app) {
   Layout();
   ShowCaptions();
-  Load = [this] { StartAfresh(); };
+  Load = [this] { Form_Load(); };
   for (forms::TextBox* box : watchBoxes_) {
     box->KeyPress = [this](int& keyAscii) {
       if (keyAscii == forms::Key::Return) SendWatchRegisters();
@@ -49,12 +49,8 @@ DSPTestForm::DSPTestForm(App& app) : forms::Form(app.host, "DSPTestForm"), app_(
     disturbance[i]->Click = [this, code = kDisturbanceCodes[i]] { DisturbanceTest(code); };
 }
 
-// A window closed and opened again is a new one: its boxes, results and choices start over.
-void DSPTestForm::StartAfresh() {
-  TestValues = {};
-  WatchedRegisters = {};
-  LineTestAxis = 0;
-  LineTestPen = 0;
+// The boxes' first values; results stay empty until a test reports.
+void DSPTestForm::Form_Load() {
   for (forms::TextBox* box : watchBoxes_) box->SetText("&HFFFF");
   for (forms::TextBox* box : {&RegToRead1, &RegToRead2, &LRegA, &LRegB}) box->SetText("&H0000");
   for (forms::TextBox* box : {&PWAccTxt, &PWPerTxt, &XPWMTxt, &YPWMTxt, &LTVel, &LTAccel})

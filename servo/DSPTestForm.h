@@ -89,7 +89,7 @@ class DSPTestForm : public forms::Form {
  private:
   void Layout();        // DSPTestFormLayout.cpp
   void ShowCaptions();  // DSPTestFormLayout.cpp
-  void StartAfresh();
+  void Form_Load();
   void GetMinAndMax_Click();
   void ReadRegisters();
   void Command2_Click();
