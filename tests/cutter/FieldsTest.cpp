@@ -195,7 +195,8 @@ struct SpinCase {
 };
 
 void PrintTo(const SpinCase& c, std::ostream* os) {
-  *os << c.box << (c.up ? " up from " : " down from ") << c.start;
+  *os << (c.metric ? "metric " : "") << c.box << (c.up ? " up from " : " down from ") << c.start
+      << (c.shown.size() > 1 ? " clicked " + std::to_string(c.shown.size()) + " times" : "");
 }
 
 class Spin : public ::testing::TestWithParam<SpinCase> {};
@@ -243,7 +244,7 @@ INSTANTIATE_TEST_SUITE_P(
         SpinCase{false, "HiForce", "4", false, {"10"}, 10},
         SpinCase{false, "CutLength", "400", true, {"410"}, 410},
         SpinCase{true, "CutLength", "50.8", false, {"40.8"}, 1606}),
-    [](const auto& info) { return "Case" + std::to_string(info.index); });
+    testing_support::PrintedCaseName());
 
 TEST(CutterFields, TangentialSpinsMarkTheSettingsChanged) {
   CutterHarness h(Cutter(32, 50));

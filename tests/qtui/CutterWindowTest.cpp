@@ -116,7 +116,12 @@ INSTANTIATE_TEST_SUITE_P(
                    false, false, nullptr},
         WindowCase{47, 47, E::Spanish, true, true, "Quorvane 530 Taskhelm", kSpanishMenus, false,
                    false, nullptr}),
-    [](const auto& info) { return "Case" + std::to_string(info.index); });
+    [](const auto& info) {
+      const WindowCase& c = info.param;
+      return "Model" + std::to_string(c.model) + "Id" + std::to_string(c.id) +
+             (c.edition == E::Spanish ? "Es" : "En") + (c.metric ? "Metric" : "English") +
+             (c.largest ? "Largest" : "");
+    });
 
 // Tab runs through the frames column by column, each top to bottom and left to right, passes the
 // hint line by, and the control it reaches shows the focus: a button draws its focus frame.
