@@ -30,14 +30,14 @@ PenAdj::PenAdj(App& app) : forms::Form(app.host, "PenAdj"), app_(app) {
   Activate = [this] {
     if (ReadPenParameters()) ShowPenParameters();
   };
-  WireProfileBox(PF, SpinButton1, kPF);
-  WireProfileBox(PD, SpinButton2, kPD);
-  WireProfileBox(CF, SpinButton3, kCF);
-  WireProfileBox(CD, SpinButton4, kCD);
-  WireProfileBox(LF, SpinButton5, kLF);
-  WireProfileBox(LD, SpinButton6, kLD);
-  WireProfileBox(INF, SpinButton10, kINF);
-  WireProfileBox(ID, SpinButton8, kID);
+  WireProfileBox(PF, PFLabel, SpinButton1, kPF);
+  WireProfileBox(PD, PDLabel, SpinButton2, kPD);
+  WireProfileBox(CF, CFLabel, SpinButton3, kCF);
+  WireProfileBox(CD, CDLabel, SpinButton4, kCD);
+  WireProfileBox(LF, LFLabel, SpinButton5, kLF);
+  WireProfileBox(LD, LDLabel, SpinButton6, kLD);
+  WireProfileBox(INF, INFLabel, SpinButton10, kINF);
+  WireProfileBox(ID, IDLabel, SpinButton8, kID);
   PFgrams.LostFocus = [this] { PFgrams_LostFocus(); };
   PenD.LostFocus = [this] { SendPenDac(); };
   PenD.KeyUp = [this](int& keyCode, int) {
@@ -69,9 +69,13 @@ void PenAdj::Form_Load() {
 }
 
 // Typed values stay in the window until a test sends them.
-void PenAdj::WireProfileBox(forms::TextBox& box, forms::SpinButton& spin, ProfileValue value) {
-  box.LostFocus = [this, &box, value] {
-    Profile[value] = platform::ToSingle(platform::LeadingNumber(box.Text()));
+void PenAdj::WireProfileBox(forms::TextBox& box, const forms::Label& label,
+                            forms::SpinButton& spin, ProfileValue value) {
+  box.LostFocus = [this, &box, &label, value] {
+    if (const auto typed = TypedValue(box, label))
+      Profile[value] = *typed;
+    else
+      box.SetText(Whole(Profile[value]));
   };
   spin.SpinDown = [this, &box, value] {
     Profile[value] = std::max(0.0f, Profile[value] - 1);
@@ -81,6 +85,13 @@ void PenAdj::WireProfileBox(forms::TextBox& box, forms::SpinButton& spin, Profil
     Profile[value] += 1;
     box.SetText(Whole(Profile[value]));
   };
+}
+
+std::optional<float> PenAdj::TypedValue(const forms::TextBox& box, const forms::Label& label) {
+  const double typed = platform::LeadingNumber(box.Text());
+  if (platform::FitsWire(typed, platform::WireKind::Single)) return static_cast<float>(typed);
+  app_.ErrorBox(app_.T("Not a number the device can take, not sent: ") + label.Caption(), {});
+  return std::nullopt;
 }
 
 void PenAdj::Send(const std::string& command) {
@@ -113,7 +124,9 @@ bool PenAdj::ReadPenParameters() {
 void PenAdj::ShowPenParameters() {
   forms::TextBox* boxes[] = {&PF, &PD, &CF, &CD, &LF, &LD, &INF, &ID};
   for (size_t i = 0; i < kProfileValues; ++i) boxes[i]->SetText(Whole(Profile[i]));
-  if (gramsRead_) PFgrams.SetText(Whole(PulseGrams));
+  if (!gramsRead_) return;
+  PFgrams.SetText(Whole(PulseGrams));
+  gramsShown_ = true;
 }
 
 void PenAdj::SendPenParameters() {
@@ -140,9 +153,11 @@ void PenAdj::Command1_Click() {
 
 void PenAdj::PFgrams_LostFocus() {
   // The command carries the profile's pulse delay, coast force and coast delay beside the grams:
-  // it goes only once the device has reported them all.
-  if (profileRead_ && gramsRead_) {
-    PulseGrams = platform::ToSingle(platform::LeadingNumber(PFgrams.Text()));
+  // it goes only once the device has reported them all, and the box shows the device's grams.
+  const auto typed =
+      profileRead_ && gramsShown_ ? TypedValue(PFgrams, PFgramsLabel) : std::nullopt;
+  if (typed) {
+    PulseGrams = *typed;
     // Plain numbers with "." whatever the locale: half the coast delay may have a fraction.
     auto plain = [](double v) { return platform::FormatNumber(v, ""); };
     Send("!CC" + plain(PulseGrams) + "," + plain(Profile[kPD]) + "," + plain(Profile[kCF]) + "," +
@@ -152,7 +167,9 @@ void PenAdj::PFgrams_LostFocus() {
 }
 
 void PenAdj::SendPenDac() {
-  PenDac = platform::ToSingle(platform::LeadingNumber(PenD.Text()));
+  const auto typed = TypedValue(PenD, PenDLabel);
+  if (!typed) return;
+  PenDac = *typed;
   Send("!PF" + Whole(PenDac) + "@");
 }
 

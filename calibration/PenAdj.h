@@ -4,6 +4,7 @@
 // direct pen output (pen DAC). Every value lives in the device; the window reads them whenever
 // it becomes active.
 #include <array>
+#include <optional>
 
 #include "forms/Form.h"
 #include "link/ReplyList.h"
@@ -71,7 +72,11 @@ class PenAdj : public forms::Form {
   void PFgrams_LostFocus();
   void SendPenDac();
   void SpinPenDac(int step);
-  void WireProfileBox(forms::TextBox& box, forms::SpinButton& spin, ProfileValue value);
+  void WireProfileBox(forms::TextBox& box, const forms::Label& label, forms::SpinButton& spin,
+                      ProfileValue value);
+  // The number typed in a box when the device can take it; nothing, after a message naming the
+  // box by its label, when it cannot.
+  std::optional<float> TypedValue(const forms::TextBox& box, const forms::Label& label);
   void Send(const std::string& command);
   // The leading number of PenD, rounded and held to the DAC's range.
   int PenDacInRange() const;
@@ -83,6 +88,8 @@ class PenAdj : public forms::Form {
   ReplyFill profileFill_;
   bool profileRead_ = false;
   bool gramsRead_ = false;
+  // The pulse-force box shows what the device reported: a read of the grams alone shows nothing.
+  bool gramsShown_ = false;
 };
 
 }  // namespace taskhelm

@@ -2,8 +2,6 @@
 // and "!RA" x "," y "@" sets the fine adjustment.
 #include "calibration/SensorCal.h"
 
-#include <charconv>
-#include <cmath>
 #include <optional>
 
 #include "link/ReplyList.h"
@@ -24,20 +22,16 @@ constexpr int kCalibrateSteps = 151;  // the self-calibration takes about 15 s
 constexpr int kAdjustSteps = 11;
 constexpr const char* kUnreadable = "Err";
 
-// The typed adjustment as whole mils, or nothing when the text is not a number: the text goes
-// into a command, so nothing else may pass.
+// The typed adjustment as whole mils, or nothing when the text is not a number the device's
+// 16-bit adjustment takes: the text goes into a command, so nothing else may pass.
 std::optional<int> WholeMils(const std::string& typed, char decimalSeparator) {
   std::string text = platform::ToPointDecimal(typed, decimalSeparator);
+  // Blanks around the number are the box's, not the number's.
   const size_t first = text.find_first_not_of(' ');
   if (first == std::string::npos) return std::nullopt;
   text = text.substr(first, text.find_last_not_of(' ') - first + 1);
-  const char* begin = text.data() + (text[0] == '+' ? 1 : 0);
-  const char* end = text.data() + text.size();
-  double value = 0;
-  auto [stop, error] = std::from_chars(begin, end, value, std::chars_format::fixed);
-  if (error != std::errc() || stop != end || !std::isfinite(value) || std::fabs(value) > 32767)
-    return std::nullopt;
-  return static_cast<int>(platform::RoundHalfEven(value));
+  if (!platform::IsWireText(text, platform::WireKind::Register16)) return std::nullopt;
+  return static_cast<int>(platform::RoundHalfEven(platform::LeadingNumber(text)));
 }
 
 }  // namespace

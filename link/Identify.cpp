@@ -1,6 +1,8 @@
 // Identification and the settings dump.
 #include "link/Identify.h"
 
+#include <iterator>
+
 #include "link/LinkContext.h"
 #include "link/Models.h"
 #include "link/ReplyList.h"
@@ -56,14 +58,14 @@ DumpParse ParseDump(int16_t model, std::string_view reply, DeviceParameterArray&
                                     : rest.substr(0, lf);
     // Line noise (NUL bytes, junk) would otherwise read as 0 and pass for a setting.
     if (!platform::IsDecimalNumber(value)) return DumpParse::NotANumber;
-    p[static_cast<size_t>(i)] = static_cast<float>(Leading(value));
+    p[static_cast<size_t>(i)] = platform::ToSingle(Leading(value));
     rest.remove_prefix(lf + 1);
   }
   size_t end = rest.find('_');
   if (end == std::string_view::npos) return DumpParse::NoEnd;
   // A model without a layout takes the number before "_" from whatever precedes it.
   if (last > 0 && !platform::IsDecimalNumber(rest.substr(0, end))) return DumpParse::NotANumber;
-  p[static_cast<size_t>(last)] = static_cast<float>(Leading(rest.substr(0, end)));
+  p[static_cast<size_t>(last)] = platform::ToSingle(Leading(rest.substr(0, end)));
   return DumpParse::Ok;
 }
 
@@ -106,17 +108,9 @@ bool ReadDeviceSettings(LinkContext& app) {
 bool ReadTdValues(LinkContext& app) {
   std::string reply;
   if (!app.port.Query(kReadTangentialCommand, reply, 13, 5000, 6)) return false;
-  double parts[3] = {0, 0, 0};
-  size_t start = 0;
-  for (double& part : parts) {
-    if (start > reply.size()) break;
-    size_t comma = reply.find(',', start);
-    part = Leading(std::string_view(reply).substr(start, comma == std::string::npos
-                                                             ? std::string::npos
-                                                             : comma - start));
-    if (comma == std::string::npos) break;
-    start = comma + 1;
-  }
+  // A reply without its three numbers is none: a value it lacks would go back to the knife as 0.
+  float parts[3] = {0, 0, 0};
+  if (!ParseReplyList(reply, parts).Carries(std::size(parts))) return false;
   app.s.TangentialEnable = platform::ToInteger(parts[0]);
   app.s.TangentialForce = platform::ToInteger(parts[1]);
   app.s.TangentialLength = platform::ToInteger(parts[2]);

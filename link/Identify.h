@@ -16,13 +16,15 @@ class LinkContext;
 int16_t IdentifyDevice(LinkContext& app);
 bool ReadDeviceSettings(LinkContext& app);
 // Parses a dump reply into the parameter array for the model: values beyond the model's count
-// keep what they held.
+// keep what they held; a number beyond single precision is kept as the largest single.
 enum class DumpParse { Ok, TooFewValues, NotANumber, NoEnd };
 DumpParse ParseDump(int16_t model, std::string_view reply, DeviceParameterArray& params);
 // The raw identification number of a reply, rounded to a 16-bit integer.
 int16_t ParseIdentification(std::string_view reply);
 bool VerifyModel(LinkContext& app, int16_t expected);
 std::string ModelSuggestion(int16_t model);
+// The knife's enable, force and length; false, the values kept, when the reply does not carry
+// the three numbers.
 bool ReadTdValues(LinkContext& app);
 void ApplyCommonSettings(LinkContext& app);
 void ApplyCutterSettings(LinkContext& app);

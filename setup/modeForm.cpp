@@ -1,6 +1,9 @@
 // The cutter-mode window's behaviour: "!MS@" reads the mode, "!MS0@" / "!MS1@" set it.
 #include "setup/modeForm.h"
 
+#include <optional>
+
+#include "link/ReplyList.h"
 #include "platform/Numbers.h"
 #include "setup/StatusHints.h"
 #include "startup/App.h"
@@ -41,13 +44,17 @@ void modeForm::Form_Load() {
 // must not be loaded (and the device asked) a second time by the show that follows the load.
 void modeForm::Form_Activate() {
   std::string reply;
-  if (!app_.port.Query("!MS@", reply, 13, kModeTimeoutMs, kModeReplyLength)) {
+  // A reply without its number is none: read as 0 it would pass for the sign-cutting mode.
+  std::optional<float> mode;
+  if (app_.port.Query("!MS@", reply, 13, kModeTimeoutMs, kModeReplyLength))
+    mode = ReplyNumber(reply);
+  if (!mode) {
     app_.MsgBox(app_.T("No Response"), forms::MsgButtons::OK, forms::MsgIcon::None,
                 app_.T("ERROR"));
     Unload();
     return;
   }
-  CurrentMode = platform::ToInteger(platform::LeadingNumber(reply));
+  CurrentMode = platform::ToInteger(*mode);
   // Cleared first, so that the selection runs its click even when it was selected last time.
   Signcutter.SetValue(false);
   Marvesk.SetValue(false);

@@ -91,6 +91,8 @@ static const Entry kCalibrationTexts[] = {
     {"", "Test!", "Probar!"},
     {"", "Cycle", "Ciclo"},
     {"PenAdj", "Set", "Establecer"},
+    {"", "Not a number the device can take, not sent: ",
+     "No es un número que el equipo pueda tomar, no se envió: "},
 
     // Cornering.
     {"", "Cornering", "Ángulos"},

@@ -83,6 +83,56 @@ TEST(PenAdjRead, AGarbledReplySendsNothingThatDependsOnIt) {
   }
 }
 
+// A pulse force the device gave while its profile did not answer is not in the box yet: leaving
+// the still empty box sends no carriage command.
+TEST(PenAdjGrams, NothingGoesFromTheBoxBeforeItShowsTheDevicesGrams) {
+  const testing_support::ReplyFault& noise = testing_support::ReplyFaults().front();
+  CalibrationHarness h({.model = 33});
+  testing_support::GarbleReply(h.f.device, "OC", "!OC@", noise);
+  h.Show<PenAdj>([&](PenAdj& w) {
+    h.f.device.faults.replacedReplies.erase("OC");
+    testing_support::GarbleReply(h.f.device, "OP", "!OP@", noise);
+    w.Command1.Press();  // the read that ends the test gets the grams alone
+    EXPECT_EQ(w.PFgrams.Text(), "");
+    h.f.device.ClearReceived();
+    CalibrationHarness::Type(w.PFgrams, w.PFgrams.Text(), w.PenD);
+    EXPECT_EQ(h.Received(), "!OP@!OC@");
+  });
+}
+
+// A typed number beyond single precision is no number the device can take: the message names the
+// box, the value is not kept, and nothing that carries it goes out.
+TEST(PenAdjFields, ANumberBeyondSinglePrecisionIsRefused) {
+  const std::string huge = "1" + std::string(40, '0');
+  struct Case {
+    forms::TextBox PenAdj::*box;
+    std::string typed;
+    const char* named;
+    const char* sent;  // leaving the box, then Test!
+  };
+  const Case cases[] = {
+      {&PenAdj::PF, huge, "Pulse Force", "!PC180,8,60,10,40,12,20,6@!DP@!UP@!OP@!OC@"},
+      {&PenAdj::ID, "-" + huge, "Initial Delay (ms)", "!PC180,8,60,10,40,12,20,6@!DP@!UP@!OP@!OC@"},
+      {&PenAdj::PFgrams, huge, "Pulse Force (grams)",
+       "!OP@!OC@!PC180,8,60,10,40,12,20,6@!DP@!UP@!OP@!OC@"},
+      {&PenAdj::PenD, std::string(400, '9'), "Pen DAC", "!PC180,8,60,10,40,12,20,6@!DP@!UP@!OP@!OC@"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.named);
+    CalibrationHarness h({.model = 33});
+    h.Show<PenAdj>([&](PenAdj& w) {
+      h.f.device.ClearReceived();
+      CalibrationHarness::Type(w.*c.box, c.typed, w.Command1);
+      w.Command1.Press();
+      EXPECT_EQ(w.PenDac, 0);
+    });
+    EXPECT_EQ(h.Received(), c.sent);
+    ASSERT_EQ(h.f.host.boxes.size(), 1u);
+    EXPECT_EQ(h.f.host.boxes[0].text,
+              std::string("Not a number the device can take, not sent: ") + c.named);
+  }
+}
+
 TEST(PenAdjTest, SendsTheProfileLowersWaitsAndRaises) {
   CalibrationHarness h({.model = 33});
   h.f.device.Receive("!PC120,8,60,10,40,6,20,4@");

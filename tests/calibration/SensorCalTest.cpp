@@ -84,6 +84,9 @@ TEST(SensorCalSend, SendsWholeMilsAndRefusesWhatIsNoNumber) {
       {"Err", "Err", '.', ""},
       {"", "1", '.', ""},
       {"1e3", "1", '.', ""},
+      {"32767", "-32768", '.', "!RA32767,-32768@!RA@"},
+      {"32768", "1", '.', ""},
+      {"99999999999999999999999999999999999999999", "1", '.', ""},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(std::string(row.x) + " " + row.y);

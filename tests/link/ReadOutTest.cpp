@@ -2,8 +2,12 @@
 // the model check.
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <string>
+
 #include "link/Identify.h"
 #include "tests/support/AppFixture.h"
+#include "tests/support/ReplyFaults.h"
 
 namespace taskhelm {
 namespace {
@@ -119,6 +123,38 @@ TEST(ReadOut, TangentialVariantAlsoReadsItsKnife) {
   EXPECT_EQ(f.s.TangentialEnable, 1);
   EXPECT_EQ(f.s.TangentialForce, 130);
   EXPECT_EQ(f.s.TangentialLength, 45);
+}
+
+// A knife reply without its three numbers is no reply: the read-out fails as when the device is
+// silent, and the knife keeps its values rather than getting zeros to send back.
+TEST(ReadOut, AKnifeReplyWithoutItsThreeNumbersIsNone) {
+  for (const testing_support::ReplyFault& fault : testing_support::ReplyFaults()) {
+    SCOPED_TRACE(fault.name);
+    AppFixture f(32, 50);
+    f.s.DeviceId = 50;
+    f.s.TangentialEnable = 1;
+    f.s.TangentialForce = 130;
+    f.s.TangentialLength = 45;
+    testing_support::GarbleReply(f.device, "TD", "!TD@", fault);
+    EXPECT_FALSE(ReadDeviceSettings(f.app));
+    EXPECT_EQ(f.device.Received(), "!DD@!TD@");
+    EXPECT_EQ(f.s.TangentialEnable, 1);
+    EXPECT_EQ(f.s.TangentialForce, 130);
+    EXPECT_EQ(f.s.TangentialLength, 45);
+  }
+}
+
+// A dump number beyond single precision is kept as the largest single, never as an infinity.
+TEST(ReadOut, ADumpNumberBeyondSinglePrecisionIsTheLargestSingle) {
+  AppFixture f;
+  std::string dump = testing_support::ReplyOf(f.device, "!DD@");
+  size_t at = 0;
+  for (int i = 0; i < 13; ++i) at = dump.find('\n', at) + 1;
+  dump.replace(at, dump.find('\n', at) - at, "1" + std::string(40, '0'));
+  f.device.faults.replacedReplies["DD"] = dump;
+  ASSERT_TRUE(ReadDeviceSettings(f.app));
+  EXPECT_EQ(f.s.XScaleCal, std::numeric_limits<float>::max());
+  EXPECT_EQ(f.s.DumpParams[13], std::numeric_limits<float>::max());
 }
 
 TEST(ReadOut, PenPlotter33ReadsItsMarkSkip) {

@@ -3,6 +3,7 @@
 
 #include "setup/modeForm.h"
 #include "tests/setup/SetupTestSupport.h"
+#include "tests/support/ReplyFaults.h"
 
 namespace {
 
@@ -50,6 +51,28 @@ TEST(ModeFormLoad, ReplySelectsTheMode) {
     } else {
       EXPECT_TRUE(f.host.boxes.empty());
     }
+    EXPECT_FALSE(f.app.LoadedWindow<modeForm>());
+  }
+}
+
+// A reply without its number is no reply: the window says so and closes, rather than showing
+// the sign-cutting mode of a cutter in the other one.
+TEST(ModeFormLoad, AGarbledReplyIsNoResponse) {
+  for (const testing_support::ReplyFault& fault : testing_support::ReplyFaults()) {
+    SCOPED_TRACE(fault.name);
+    AppFixture f;
+    f.device.Service().cutterMode = 1;
+    testing_support::GarbleReply(f.device, "MS", "!MS@", fault);
+    bool operated = false;
+    ShowModal<modeForm>(f, [&](modeForm& w) {
+      operated = true;
+      w.msCancel.Press();
+    });
+    EXPECT_FALSE(operated);
+    // A megabyte takes the line longer than the time-out: the port layer reports that first.
+    ASSERT_FALSE(f.host.boxes.empty());
+    EXPECT_EQ(f.host.boxes.back().text, "No Response");
+    EXPECT_EQ(f.device.Received(), "!MS@");
     EXPECT_FALSE(f.app.LoadedWindow<modeForm>());
   }
 }
