@@ -61,13 +61,14 @@ bool Chord(const QKeyEvent& event) {
 }
 
 // AltGr reported as Ctrl and Alt together gives a character of the layout's third level, never
-// the key's own letter or digit, which is what Ctrl+Alt with that key gives.
+// the key's own character (its letter, digit or punctuation), which is what Ctrl+Alt with that
+// key gives.
 bool AltGrChar(const QKeyEvent& event, int code) {
   Qt::KeyboardModifiers both = Qt::ControlModifier | Qt::AltModifier;
   if ((event.modifiers() & both) != both) return false;
-  bool letterOrDigit = (code >= 'a' && code <= 'z') || (code >= 'A' && code <= 'Z') ||
-                       (code >= '0' && code <= '9');
-  return !letterOrDigit;
+  // Qt names a printable key by its character, letters in upper case.
+  char32_t upper = QChar::toUpper(static_cast<char32_t>(code));
+  return static_cast<int>(upper) != event.key() && code != event.key();
 }
 
 }  // namespace

@@ -78,6 +78,11 @@ TEST(KeyCodes, KeyPressCharactersArePrintablesEnterBackspaceAndEscape) {
       {Qt::Key_5, Qt::AltModifier, "5", -1},
       {Qt::Key_K, Qt::ShiftModifier | Qt::AltModifier, "K", -1},
       {Qt::Key_K, Qt::ShiftModifier | Qt::ControlModifier, "K", -1},
+      // Ctrl+Alt with a punctuation key gives the key's own character: no AltGr level.
+      {Qt::Key_Minus, Qt::ControlModifier | Qt::AltModifier, "-", -1},
+      {Qt::Key_Period, Qt::ControlModifier | Qt::AltModifier, ".", -1},
+      {Qt::Key_Less, Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier, "<", -1},
+      {Qt::Key_Ntilde, Qt::ControlModifier | Qt::AltModifier, QString(QChar(0xf1)), -1},
       // AltGr characters, whether the platform reports AltGr or Ctrl+Alt.
       {Qt::Key_At, Qt::NoModifier, "@", '@'},
       {Qt::Key_2, Qt::ControlModifier | Qt::AltModifier, "@", '@'},
