@@ -97,21 +97,31 @@ int ShiftState(Qt::KeyboardModifiers modifiers) {
 }
 
 int KeyChar(const QKeyEvent& event) {
+  // With Ctrl or Alt held these keys are chords too: Alt+Enter is no Enter.
+  int control = -1;
   switch (event.key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter: return forms::Key::Return;
-    case Qt::Key_Backspace: return forms::Key::Back;
-    case Qt::Key_Escape: return forms::Key::Escape;
+    case Qt::Key_Enter: control = forms::Key::Return; break;
+    case Qt::Key_Backspace: control = forms::Key::Back; break;
+    case Qt::Key_Escape: control = forms::Key::Escape; break;
     default: break;
   }
+  if (control >= 0) return Chord(event) ? -1 : control;
   int code = TextChar(event);
   if (code < 0 || (Chord(event) && !AltGrChar(event, code))) return -1;
   return code;
 }
 
 bool ChordChar(const QKeyEvent& event) {
+  if (!Chord(event)) return false;
+  switch (event.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape: return true;  // a default button of Qt's own would take it
+    default: break;
+  }
   int code = TextChar(event);
-  return code >= 0 && Chord(event) && !AltGrChar(event, code);
+  return code >= 0 && !AltGrChar(event, code);
 }
 
 int QtKeyForChar(int code) {

@@ -18,7 +18,8 @@ int ShiftState(Qt::KeyboardModifiers modifiers);
 // gives with AltGr types, also where the platform reports AltGr as Ctrl+Alt; the key's own
 // character under Ctrl+Alt (a letter, digit or punctuation mark) is a chord.
 int KeyChar(const QKeyEvent& event);
-// A Ctrl or Alt chord that carries a printable character, which must not reach a text box.
+// A Ctrl or Alt chord that carries a printable character, Enter or Escape, which must not reach
+// a text box or press a button.
 bool ChordChar(const QKeyEvent& event);
 // The Qt key that types a character code (for re-sending a substituted character).
 int QtKeyForChar(int code);
