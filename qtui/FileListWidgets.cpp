@@ -20,8 +20,9 @@ struct Line {
   QIcon icon;
 };
 
-// Shows the lines in the list (rebuilt only when they changed) with `row` current, -1 for none.
-void ShowLines(QListWidget* list, const std::vector<Line>& lines, int row) {
+// Shows the lines in the list (rebuilt only when they changed) with `row` chosen, -1 for none
+// (the cursor then rests on `rest`).
+void ShowLines(QListWidget* list, const std::vector<Line>& lines, int row, int rest = -1) {
   bool same = list->count() == static_cast<int>(lines.size());
   for (int i = 0; same && i < list->count(); ++i)
     same = list->item(i)->text() == lines[static_cast<size_t>(i)].text;
@@ -29,10 +30,7 @@ void ShowLines(QListWidget* list, const std::vector<Line>& lines, int row) {
     list->clear();
     for (const Line& line : lines) list->addItem(new QListWidgetItem(line.icon, line.text));
   }
-  if (list->currentRow() != row || ChosenRow(*list) != row) {
-    list->setCurrentRow(row);
-    if (row < 0) list->clearSelection();
-  }
+  ShowChoice(*list, row, rest);
 }
 
 QListWidget* NewList(QWidget* parent) {
@@ -98,7 +96,8 @@ class DirListView : public ControlView {
                        style->standardIcon(i <= dirs.CurrentIndex() ? QStyle::SP_DirOpenIcon
                                                                     : QStyle::SP_DirClosedIcon)});
     }
-    ShowLines(list_, lines, dirs.ListIndex());
+    // Nothing chosen, the cursor rests on the open folder: Down goes to its first sub-folder.
+    ShowLines(list_, lines, dirs.ListIndex(), dirs.CurrentIndex());
   }
 
   QSize NaturalSize(int columnWidth) const override { return {columnWidth, 150}; }

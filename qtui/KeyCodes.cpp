@@ -61,13 +61,14 @@ bool Chord(const QKeyEvent& event) {
 }
 
 // AltGr reported as Ctrl and Alt together gives a character of the layout's third level, never
-// the key's own letter or digit, which is what Ctrl+Alt with that key gives.
+// the key's own character (its letter, digit or punctuation), which is what Ctrl+Alt with that
+// key gives.
 bool AltGrChar(const QKeyEvent& event, int code) {
   Qt::KeyboardModifiers both = Qt::ControlModifier | Qt::AltModifier;
   if ((event.modifiers() & both) != both) return false;
-  bool letterOrDigit = (code >= 'a' && code <= 'z') || (code >= 'A' && code <= 'Z') ||
-                       (code >= '0' && code <= '9');
-  return !letterOrDigit;
+  // Qt names a printable key by its character, letters in upper case.
+  char32_t upper = QChar::toUpper(static_cast<char32_t>(code));
+  return static_cast<int>(upper) != event.key() && code != event.key();
 }
 
 }  // namespace
@@ -96,21 +97,31 @@ int ShiftState(Qt::KeyboardModifiers modifiers) {
 }
 
 int KeyChar(const QKeyEvent& event) {
+  // With Ctrl or Alt held these keys are chords too: Alt+Enter is no Enter.
+  int control = -1;
   switch (event.key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter: return forms::Key::Return;
-    case Qt::Key_Backspace: return forms::Key::Back;
-    case Qt::Key_Escape: return forms::Key::Escape;
+    case Qt::Key_Enter: control = forms::Key::Return; break;
+    case Qt::Key_Backspace: control = forms::Key::Back; break;
+    case Qt::Key_Escape: control = forms::Key::Escape; break;
     default: break;
   }
+  if (control >= 0) return Chord(event) ? -1 : control;
   int code = TextChar(event);
   if (code < 0 || (Chord(event) && !AltGrChar(event, code))) return -1;
   return code;
 }
 
 bool ChordChar(const QKeyEvent& event) {
+  if (!Chord(event)) return false;
+  switch (event.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape: return true;  // a default button of Qt's own would take it
+    default: break;
+  }
   int code = TextChar(event);
-  return code >= 0 && Chord(event) && !AltGrChar(event, code);
+  return code >= 0 && !AltGrChar(event, code);
 }
 
 int QtKeyForChar(int code) {

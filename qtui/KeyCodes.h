@@ -15,9 +15,11 @@ int VirtualKey(const QKeyEvent& event);
 int ShiftState(Qt::KeyboardModifiers modifiers);
 // The character code of KeyPress: printable characters, Enter 13, Backspace 8, Escape 27;
 // -1 for keys that give none (arrows, function keys, Ctrl or Alt chords). A character the layout
-// gives with AltGr types, also where the platform reports AltGr as Ctrl+Alt.
+// gives with AltGr types, also where the platform reports AltGr as Ctrl+Alt; the key's own
+// character under Ctrl+Alt (a letter, digit or punctuation mark) is a chord.
 int KeyChar(const QKeyEvent& event);
-// A Ctrl or Alt chord that carries a printable character, which must not reach a text box.
+// A Ctrl or Alt chord that carries a printable character, Enter or Escape, which must not reach
+// a text box or press a button.
 bool ChordChar(const QKeyEvent& event);
 // The Qt key that types a character code (for re-sending a substituted character).
 int QtKeyForChar(int code);

@@ -37,10 +37,7 @@ class ListBoxView : public ControlView {
       list_->clear();
       for (const std::string& item : items) list_->addItem(ToQt(item));
     }
-    if (list_->currentRow() != box.ListIndex() || ChosenRow(*list_) != box.ListIndex()) {
-      list_->setCurrentRow(box.ListIndex());
-      if (box.ListIndex() < 0) list_->clearSelection();
-    }
+    ShowChoice(*list_, box.ListIndex());
   }
 
   QSize NaturalSize(int columnWidth) const override { return {columnWidth, 96}; }

@@ -54,13 +54,17 @@ TEST_F(InputRules, AnAltChordTypesNothingIntoTheCuttersBoxes) {
   EXPECT_EQ(overcut->text(), overcutText);
   EXPECT_EQ(cutter.Overcut.Text(), overcutText.toStdString());
 
-  // Alt+5 and Shift+Ctrl+Alt+K at the end of the X scale type no digit or letter.
+  // Alt+5, Shift+Ctrl+Alt+K and Ctrl+Alt+. at the end of the X scale, Ctrl+Alt+- at its start,
+  // type no digit, letter or sign.
   QLineEdit* xScale = Box(program.host, cutter, cutter.XScale);
   const QString xScaleText = xScale->text();
   xScale->setFocus(Qt::MouseFocusReason);
   QTest::keyClick(xScale, Qt::Key_End);
   QTest::keyClick(xScale, '5', Qt::AltModifier);
   QTest::keyClick(xScale, 'K', Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+  QTest::keyClick(xScale, '.', Qt::ControlModifier | Qt::AltModifier);
+  QTest::keyClick(xScale, Qt::Key_Home);
+  QTest::keyClick(xScale, '-', Qt::ControlModifier | Qt::AltModifier);
   EXPECT_EQ(xScale->text(), xScaleText);
   EXPECT_EQ(TemporaryBytes(program, cutter, cutter.SendSettingTemp), before);
 }

@@ -68,6 +68,11 @@ TEST(KeyCodes, KeyPressCharactersArePrintablesEnterBackspaceAndEscape) {
       {Qt::Key_Return, Qt::NoModifier, "\r", 13},
       {Qt::Key_Backspace, Qt::NoModifier, "\b", 8},
       {Qt::Key_Escape, Qt::NoModifier, "\x1b", 27},
+      // A chord gives no character, Enter, Backspace and Escape included.
+      {Qt::Key_Return, Qt::AltModifier, "\r", -1},
+      {Qt::Key_Enter, Qt::ControlModifier | Qt::KeypadModifier, "\r", -1},
+      {Qt::Key_Backspace, Qt::AltModifier, "\b", -1},
+      {Qt::Key_Escape, Qt::ShiftModifier | Qt::AltModifier, "\x1b", -1},
       {Qt::Key_Ntilde, Qt::NoModifier, QString(QChar(0xf1)), 0xf1},
       {Qt::Key_Left, Qt::NoModifier, "", -1},
       {Qt::Key_F1, Qt::NoModifier, "", -1},
@@ -78,6 +83,11 @@ TEST(KeyCodes, KeyPressCharactersArePrintablesEnterBackspaceAndEscape) {
       {Qt::Key_5, Qt::AltModifier, "5", -1},
       {Qt::Key_K, Qt::ShiftModifier | Qt::AltModifier, "K", -1},
       {Qt::Key_K, Qt::ShiftModifier | Qt::ControlModifier, "K", -1},
+      // Ctrl+Alt with a punctuation key gives the key's own character: no AltGr level.
+      {Qt::Key_Minus, Qt::ControlModifier | Qt::AltModifier, "-", -1},
+      {Qt::Key_Period, Qt::ControlModifier | Qt::AltModifier, ".", -1},
+      {Qt::Key_Less, Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier, "<", -1},
+      {Qt::Key_Ntilde, Qt::ControlModifier | Qt::AltModifier, QString(QChar(0xf1)), -1},
       // AltGr characters, whether the platform reports AltGr or Ctrl+Alt.
       {Qt::Key_At, Qt::NoModifier, "@", '@'},
       {Qt::Key_2, Qt::ControlModifier | Qt::AltModifier, "@", '@'},
@@ -174,6 +184,17 @@ TEST_F(Keys, EnterPressesTheDefaultButtonAndEscapeTheCancelButton) {
   speed->setFocus();
   QTest::keyClick(speed, Qt::Key_Return);
   QTest::keyClick(speed, Qt::Key_Escape);
+  EXPECT_EQ(form.count["Send.Click"], 1);
+  EXPECT_EQ(cancels, 1);
+
+  // With Ctrl or Alt held they press nothing, also on the default button itself.
+  QWidget* send = window.WidgetOf(form.Send);
+  for (QWidget* target : {static_cast<QWidget*>(speed), send}) {
+    target->setFocus();
+    QTest::keyClick(target, Qt::Key_Return, Qt::AltModifier);
+    QTest::keyClick(target, Qt::Key_Return, Qt::ControlModifier);
+    QTest::keyClick(target, Qt::Key_Escape, Qt::AltModifier);
+  }
   EXPECT_EQ(form.count["Send.Click"], 1);
   EXPECT_EQ(cancels, 1);
 }

@@ -93,6 +93,11 @@ TEST_F(SetupWindow, ArrowKeysChooseAndEnterConnects) {
   QTest::keyClick(list, Qt::Key_Up);
   EXPECT_EQ(config.SelectedModel, 32);
 
+  // Alt+Enter is a chord, not the list's Enter: nothing connects.
+  QTest::keyClick(list, Qt::Key_Return, Qt::AltModifier);
+  EXPECT_TRUE(config.Visible());
+  EXPECT_EQ(device.Received(), "");
+
   QTest::keyClick(list, Qt::Key_Return);  // OK: the cutter on COM1 answers and is read
   EXPECT_NE(device.Received().find("!IC@"), std::string::npos);
   EXPECT_NE(device.Received().find("!DD@"), std::string::npos);
@@ -117,10 +122,10 @@ TEST_F(SetupWindow, AListTheOperatorDidNotTouchKeepsTheConfiguredModel) {
   EXPECT_TRUE(list->selectedItems().isEmpty());
   EXPECT_EQ(config.SelectedModel, 47);
 
-  // An arrow key chooses.
+  // An arrow key chooses: Down from nothing chosen, the first row.
   QTest::keyClick(list, Qt::Key_Down);
-  EXPECT_GE(config.PlotterList.ListIndex(), 0);
-  EXPECT_NE(config.SelectedModel, 47);
+  EXPECT_EQ(config.PlotterList.ListIndex(), 0);
+  EXPECT_EQ(config.SelectedModel, 42);
 }
 
 TEST_F(SetupWindow, OKWithoutTouchingTheListKeepsTheConfiguredModel) {
