@@ -2,6 +2,10 @@
 // desktop font: nothing cut off, nothing lying over another control or past its frame.
 #include <QMessageBox>
 
+#include <stdlib.h>
+
+#include <filesystem>
+
 #include "tests/qtui/QtTestApp.h"
 #include "tests/qtui/WindowCheck.h"
 #include "transfer/Flash.h"
@@ -30,7 +34,28 @@ TransferRow Row(const char* name) {
   return {name, [](taskhelm::App& app) -> forms::Form& { return app.Window<W>(); }};
 }
 
+// The file windows open on the working folder and the save window shows its path, so the check
+// runs in a folder of known length rather than wherever the checkout happens to be.
+class ShortWorkingFolder {
+ public:
+  ShortWorkingFolder() : before_(std::filesystem::current_path()) {
+    char name[] = "/tmp/thXXXXXX";
+    if (mkdtemp(name)) {
+      folder_ = name;
+      std::filesystem::current_path(folder_);
+    }
+  }
+  ~ShortWorkingFolder() {
+    std::filesystem::current_path(before_);
+    if (!folder_.empty()) std::filesystem::remove_all(folder_);
+  }
+
+ private:
+  std::filesystem::path before_, folder_;
+};
+
 TEST_F(TransferWindows, ShowNothingCutOff) {
+  const ShortWorkingFolder folder;
   ForEachDesktopFont([&] {
     const TransferRow rows[] = {Row<taskhelm::SendCutFiles>("SendCutFiles"),
                                 Row<taskhelm::Plot>("Plot"), Row<taskhelm::OpenBin>("OpenBin"),
