@@ -95,6 +95,11 @@ void FormWindow::Act(const std::function<void()>& action, forms::DuringExchange 
 
 void FormWindow::Relay(const std::function<void()>& action) { host_.Enter(action); }
 
+bool FormWindow::FocusEntry(const std::function<void()>& move) {
+  return host_.exchange.Run(host_, forms::EntryKind::FocusMove, forms::DuringExchange::Refused,
+                            move);
+}
+
 // Views -------------------------------------------------------------------------------------
 
 void FormWindow::BuildViews() {
@@ -274,8 +279,7 @@ void FormWindow::ActivateLater(bool byOperator) {
     if (byOperator)
       host_.Enter([this] {
         activationAwaitsPress_ = !pressSinceActivation_;
-        host_.exchange.Run(host_, forms::EntryKind::FocusMove, forms::DuringExchange::Refused,
-                           [this] { form_.ActivatedByOperator(); });
+        FocusEntry([this] { form_.ActivatedByOperator(); });
         activationAwaitsPress_ = false;
       });
     if (form_.Loaded() && form_.Visible()) Relay([this] { form_.Repaint(); });

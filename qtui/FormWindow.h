@@ -37,7 +37,8 @@ class FormWindow : public QMainWindow {
   // with an exchange, the exchange gate refuses it with a beep unless it is marked Allowed.
   void Act(const std::function<void()>& action,
            forms::DuringExchange mark = forms::DuringExchange::Refused);
-  // Runs model code that starts no exchange (focus, pointer moves, paint) through the guard only.
+  // Runs model code that starts no exchange (the first focus, pointer moves, paint) through the
+  // guard only.
   void Relay(const std::function<void()>& action);
   // Routes a widget's focus, mouse and key events to a control (nullptr: the form itself).
   void Bind(QWidget* widget, forms::Control* control);
@@ -71,6 +72,9 @@ class FormWindow : public QMainWindow {
   bool DefaultButtonKey(forms::Control* control, int keyCode, int shift);
   void FocusArrived(forms::Control* control, Qt::FocusReason reason);
   void MoveFocusTo(forms::Control* control);
+  // Runs a focus move or an activation the operator made, through the exchange gate as an entry
+  // of the press that made it; false when the gate refused it.
+  bool FocusEntry(const std::function<void()>& move);
   void RunPendingFocus();
   void Pressed(const QMouseEvent& event);
   void MouseMoved(QWidget* widget, const QMouseEvent& event);

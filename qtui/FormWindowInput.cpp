@@ -87,10 +87,8 @@ bool FormWindow::KeyPressed(QWidget* widget, forms::Control* control, const QKey
   if (code == forms::Key::Tab && !chord) {
     RunPendingFocus();
     bool backwards = (shift & forms::ShiftKey) != 0;
-    host_.Enter([this, backwards] {
-      host_.exchange.Run(host_, forms::EntryKind::FocusMove, forms::DuringExchange::Refused,
-                         [this, backwards] { form_.TabFocus(backwards); });
-    });
+    host_.Enter(
+        [this, backwards] { FocusEntry([this, backwards] { form_.TabFocus(backwards); }); });
     return true;
   }
   if (code != 0) {
@@ -170,9 +168,7 @@ void FormWindow::MoveFocusTo(forms::Control* control) {
   host_.Enter([this, control] {
     if (!form_.Loaded() || !control->CanFocus() || control == form_.ActiveControl()) return;
     bool admitted = host_.exchange.Admits(forms::DuringExchange::Refused);
-    if (!host_.exchange.Run(host_, forms::EntryKind::FocusMove, forms::DuringExchange::Refused,
-                            [this, control] { form_.MoveFocus(control); }) ||
-        !admitted)
+    if (!FocusEntry([this, control] { form_.MoveFocus(control); }) || !admitted)
       host_.MarkDirty(*this);  // Qt's focus goes back to the model's until the move runs
   });
 }
