@@ -35,7 +35,7 @@ class CalibrationWindows : public ::testing::Test {
 struct WindowRow {
   const char* name;
   std::deque<std::string> replies;  // what the parallel port answers as the window loads
-  std::function<forms::Form&(taskhelm::App&)> window;
+  WindowGetter window;
   std::function<void(forms::Form&)> widest;
 };
 
@@ -75,14 +75,9 @@ TEST_F(CalibrationWindows, ShowNothingCutOff) {
         QtProgram program(32, 50, edition);
         program.s.XScaleCal = program.s.YScaleCal = 1.002506f;
         program.parlink.replies = row.replies;
-        forms::Form* form = nullptr;
-        program.host.Enter([&] {
-          program.app.port.OpenPort();
-          form = &row.window(program.app);
-          form->Show(forms::ShowMode::Modeless);
-          row.widest(*form);
-        });
+        forms::Form* form = ShowOverOpenPort(program, row.window);
         ASSERT_NE(form, nullptr);
+        program.host.Enter([&] { row.widest(*form); });
         ExpectNothingCutOff(program.host, *form);
         const std::string name = std::string(row.name) + (edition == E::Spanish ? "-es" : "");
         if (const auto path = ScreenshotPath(name)) {

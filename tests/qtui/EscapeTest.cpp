@@ -40,15 +40,11 @@ class Escape : public ::testing::Test {
 
 struct EscapeRow {
   const char* name;
-  std::function<forms::Form&(taskhelm::App&)> window;
+  WindowGetter window;
   bool closes;
   std::deque<std::string> replies = {};  // what the parallel port answers as the window shows
 };
 
-template <class W>
-std::function<forms::Form&(taskhelm::App&)> WindowOf() {
-  return [](taskhelm::App& app) -> forms::Form& { return app.Window<W>(); };
-}
 
 TEST_F(Escape, PressesTheButtonThatClosesEachDialogWindow) {
   const EscapeRow rows[] = {
@@ -76,12 +72,7 @@ TEST_F(Escape, PressesTheButtonThatClosesEachDialogWindow) {
     QtProgram program(32, 50, texts::Edition::English);
     program.host.runMessageBox = [](QMessageBox&) { return QMessageBox::Ok; };
     program.parlink.replies = row.replies;
-    forms::Form* form = nullptr;
-    program.host.Enter([&] {
-      program.app.port.OpenPort();
-      form = &row.window(program.app);
-      form->Show(forms::ShowMode::Modeless);
-    });
+    forms::Form* form = ShowOverOpenPort(program, row.window);
     ASSERT_NE(form, nullptr);
     qtui::FormWindow* window = program.host.WindowOf(*form);
     ASSERT_TRUE(window && window->isVisible());

@@ -72,12 +72,8 @@ TEST_F(InputRules, AnAltChordTypesNothingIntoTheCuttersBoxes) {
 TEST_F(InputRules, AltKSwitchesSetCalibrationAndLeavesItsBoxEmpty) {
   QtProgram program(32, 50, E::English);
   program.host.runMessageBox = [](QMessageBox&) { return QMessageBox::Ok; };
-  taskhelm::Calib* calib = nullptr;
-  program.host.Enter([&] {
-    program.app.port.OpenPort();
-    calib = &program.app.Window<taskhelm::Calib>();
-    calib->Show(forms::ShowMode::Modeless);
-  });
+  auto* calib = static_cast<taskhelm::Calib*>(
+      ShowOverOpenPort(program, WindowOf<taskhelm::Calib>()));
   ASSERT_NE(calib, nullptr);
   QLineEdit* x = Box(program.host, *calib, calib->XMeas);
   x->setFocus(Qt::MouseFocusReason);

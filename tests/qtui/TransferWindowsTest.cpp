@@ -26,13 +26,8 @@ class TransferWindows : public ::testing::Test {
 
 struct TransferRow {
   const char* name;
-  std::function<forms::Form&(taskhelm::App&)> window;
+  WindowGetter window;
 };
-
-template <class W>
-TransferRow Row(const char* name) {
-  return {name, [](taskhelm::App& app) -> forms::Form& { return app.Window<W>(); }};
-}
 
 // The file windows open on the working folder and the save window shows its path, so the check
 // runs in a folder of known length rather than wherever the checkout happens to be.
@@ -57,9 +52,11 @@ class ShortWorkingFolder {
 TEST_F(TransferWindows, ShowNothingCutOff) {
   const ShortWorkingFolder folder;
   ForEachDesktopFont([&] {
-    const TransferRow rows[] = {Row<taskhelm::SendCutFiles>("SendCutFiles"),
-                                Row<taskhelm::Plot>("Plot"), Row<taskhelm::OpenBin>("OpenBin"),
-                                Row<taskhelm::SvFile>("SvFile"), Row<taskhelm::Flash>("Flash")};
+    const TransferRow rows[] = {{"SendCutFiles", WindowOf<taskhelm::SendCutFiles>()},
+                                {"Plot", WindowOf<taskhelm::Plot>()},
+                                {"OpenBin", WindowOf<taskhelm::OpenBin>()},
+                                {"SvFile", WindowOf<taskhelm::SvFile>()},
+                                {"Flash", WindowOf<taskhelm::Flash>()}};
     for (E edition : {E::English, E::Spanish}) {
       for (const TransferRow& row : rows) {
         SCOPED_TRACE(std::string(row.name) + (edition == E::Spanish ? " Spanish" : " English"));

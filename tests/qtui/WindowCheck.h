@@ -75,6 +75,25 @@ struct QtProgram {
   taskhelm::SharedState& s;
 };
 
+// A table row's window: the one instance of W.
+using WindowGetter = std::function<forms::Form&(taskhelm::App&)>;
+template <class W>
+WindowGetter WindowOf() {
+  return [](taskhelm::App& app) -> forms::Form& { return app.Window<W>(); };
+}
+
+// Shows the window modeless as its opener does, over the port the opener holds open; nullptr
+// when the showing did not come back.
+inline forms::Form* ShowOverOpenPort(QtProgram& program, const WindowGetter& window) {
+  forms::Form* form = nullptr;
+  program.host.Enter([&] {
+    program.app.port.OpenPort();
+    form = &window(program.app);
+    form->Show(forms::ShowMode::Modeless);
+  });
+  return form;
+}
+
 // The most a window may leave empty below its lowest control, in layout pixels.
 constexpr int kEmptyBandLimit = 16;
 
