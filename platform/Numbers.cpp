@@ -19,10 +19,15 @@ int HexValue(char c) {
   return -1;
 }
 
+// Up to four digits are a signed 16-bit value ("&HFFFF" is -1); more are the unsigned value they
+// spell, so that a caller clamps or refuses a number beyond 16 bits rather than taking its first
+// four digits.
 double HexNumber(std::string_view digits) {
-  unsigned value = 0;
-  for (size_t i = 0; i < digits.size() && i < 4 && HexValue(digits[i]) >= 0; ++i)
-    value = value * 16 + static_cast<unsigned>(HexValue(digits[i]));
+  double value = 0;
+  size_t count = 0;
+  for (; count < digits.size() && HexValue(digits[count]) >= 0; ++count)
+    value = value * 16 + HexValue(digits[count]);
+  if (count > 4) return std::isfinite(value) ? value : std::numeric_limits<double>::max();
   return static_cast<int16_t>(static_cast<uint16_t>(value));
 }
 
@@ -160,6 +165,13 @@ double LeadingNumber(std::string_view text) {
     value = nonZeroWhole ? std::numeric_limits<double>::max() : 0.0;
   if (value == 0) return 0;
   return negative ? -value : value;
+}
+
+double PlainReading(std::string_view text) {
+  std::string kept;
+  for (char c : text)
+    if (c != ' ' && c != '\t' && c != '\n') kept += c;
+  return LeadingNumber(kept);
 }
 
 int64_t RoundHalfEven(double value) {

@@ -10,9 +10,13 @@
 namespace platform {
 
 // The leading number of a text: sign, digits and one "." are read until a character cannot
-// continue the number; "&H" introduces up to four hex digits read as a signed 16-bit value;
-// leading blanks (also tabs and line feeds) are skipped; text without a leading number gives 0.
+// continue the number; "&H" introduces hex digits, up to four read as a signed 16-bit value and
+// more as the unsigned value they spell; leading blanks (also tabs and line feeds) are skipped;
+// text without a leading number gives 0.
 double LeadingNumber(std::string_view text);
+// The settings fields' reading of a box: blanks, tabs and line feeds do not count wherever they
+// stand ("1 00" is 100, "- 3" is -3), then the leading number.
+double PlainReading(std::string_view text);
 
 // Stores a real into an integer setting: nearest integer, halves to the even neighbour.
 int64_t RoundHalfEven(double value);

@@ -22,10 +22,13 @@ std::string PortLabel(int portNumber, const std::string& path) {
 
 // The line as the device expects it: 9600 baud, 8 data bits, no parity, 1 stop bit, RTS/CTS,
 // raw bytes both ways. CLOCAL so that a missing carrier neither blocks nor hangs up the line.
+// No software flow control either way, whatever the port's last user or a file send left: raw
+// mode keeps IXOFF, and the driver would then send XOFF and XON bytes to the device.
 bool SetLineSettings(int fd) {
   termios tio{};
   if (tcgetattr(fd, &tio) != 0) return false;
   cfmakeraw(&tio);
+  tio.c_iflag &= ~(IXON | IXOFF | IXANY);
   tio.c_cflag &= ~(CSIZE | PARENB | CSTOPB);
   tio.c_cflag |= CS8 | CREAD | CLOCAL | CRTSCTS;
   tio.c_cc[VMIN] = 1;

@@ -18,7 +18,7 @@ constexpr double kGapStopMils = 24400 / 25.4;
 
 // The spins read the box regionally in both unit systems.
 double GapReading(const SettingsField& f) {
-  return platform::LeadingNumber(ToPointDecimal(f.Application(), f.Box().Text()));
+  return platform::PlainReading(ToPointDecimal(f.Application(), f.Box().Text()));
 }
 
 void GapStep(SettingsField& f, int direction) {

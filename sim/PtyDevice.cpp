@@ -119,6 +119,10 @@ void PtyDevice::Stop() {
   thread_.join();
 }
 
+bool PtyDevice::LineSettings(termios& settings) const {
+  return master_ >= 0 && tcgetattr(master_, &settings) == 0;
+}
+
 void PtyDevice::WithDevice(const std::function<void(Device&)>& fn) {
   std::lock_guard<std::mutex> lock(mutex_);
   fn(device_);

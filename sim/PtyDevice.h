@@ -5,6 +5,8 @@
 // slave as often as it likes; while no slave is open the device waits without spinning.
 // Serve runs on the caller's thread (devicesim) or, through Start/Stop, on a thread of its own
 // (end-to-end tests).
+#include <termios.h>
+
 #include <atomic>
 #include <functional>
 #include <mutex>
@@ -32,6 +34,8 @@ class PtyDevice {
   bool Open();
   const std::string& SlavePath() const { return slavePath_; }
   const std::string& Error() const { return error_; }
+  // The line's settings as the program set them on the slave side, read through the master.
+  bool LineSettings(termios& settings) const;
 
   // Serves the device until a stop is requested.
   void Serve();

@@ -9,8 +9,26 @@
 namespace taskhelm {
 
 namespace {
+
 constexpr int16_t kMaxFileNumber = 511;
+constexpr int kMaxLinkHops = 40;  // as the system resolves a path; a longer chain is a loop
+
+// The file a write replaces: the path, or the file its link names. A link is written through even
+// when its file is not there yet, so the write creates that file and the link keeps working.
+std::string WriteTarget(const std::string& path) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  fs::path p = path;
+  for (int hops = 0; hops < kMaxLinkHops && fs::is_symlink(fs::symlink_status(p, ec)); ++hops) {
+    const fs::path to = fs::read_symlink(p, ec);
+    if (ec) break;
+    p = to.is_absolute() ? to : p.parent_path() / to;
+  }
+  const fs::path resolved = fs::weakly_canonical(p, ec);
+  return ec ? p.string() : resolved.string();
 }
+
+}  // namespace
 
 DataFiles::~DataFiles() {
   for (auto& [number, file] : files_) {
@@ -28,9 +46,7 @@ int16_t DataFiles::OpenDataFile(const std::string& path, int16_t mode) {
   file.path = path;
   if (mode == 1) {
     // A link is written through to the file it names, so the link survives the rename.
-    std::error_code ec;
-    std::filesystem::path resolved = std::filesystem::weakly_canonical(path, ec);
-    file.target = ec ? path : resolved.string();
+    file.target = WriteTarget(path);
     struct stat old {};
     bool exists = ::stat(file.target.c_str(), &old) == 0;
     // The rename would replace whatever the name stands for: only a regular file may be replaced.

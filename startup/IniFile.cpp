@@ -124,12 +124,15 @@ bool ReadIniFile(App& app) {
       WriteIniFile(app, model, com, 0);
     }
   } catch (const ReadError& error) {
-    app.MsgBox(app.T("Error reading INI file - Creating default file") + "\r" + app.T("Error # ") +
-                   (error.number < 0 ? "" : " ") + std::to_string(error.number) + "  " +
-                   app.T(error.description),
-               forms::MsgButtons::OK, forms::MsgIcon::Exclamation);
     s.LptNumber = 0;
-    WriteIniFile(app, 32, 1, 0);
+    // The box says what became of the file: a folder, FIFO or device under its name stays there.
+    const bool created = WriteIniFile(app, 32, 1, 0);
+    const std::string what =
+        created ? app.T("Error reading INI file - Creating default file")
+                : app.T("Error reading INI file - Using default settings, the file is left as it is");
+    app.MsgBox(what + "\r" + app.T("Error # ") + (error.number < 0 ? "" : " ") +
+                   std::to_string(error.number) + "  " + app.T(error.description),
+               forms::MsgButtons::OK, forms::MsgIcon::Exclamation);
     s.ModelCode = 32;
     s.PlotterPresent = true;
     s.PortName = "COM1";

@@ -7,6 +7,8 @@ static const Entry kStartupTexts[] = {
     {"", "OK", "Aceptar"},
     {"", "Error reading INI file - Creating default file",
      "Error al leer el archivo INI - Creando archivo por omisión"},
+    {"", "Error reading INI file - Using default settings, the file is left as it is",
+     "Error al leer el archivo INI - Se usan los valores por omisión, el archivo queda como está"},
     {"", "Error # ", "Error # "},
     {"", "Input past end of file", "Lectura más allá del final del archivo"},
     {"", "Type mismatch", "Tipo de dato incorrecto"},

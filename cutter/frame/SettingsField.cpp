@@ -69,8 +69,8 @@ double SettingsField::Reading() const {
   const App& app = Application();
   if (spec_.reader == Reader::Regional ||
       (spec_.reader == Reader::RegionalInMetric && app.s.MetricUnits))
-    return platform::LeadingNumber(ToPointDecimal(app, box_.Text()));
-  return platform::LeadingNumber(box_.Text());
+    return platform::PlainReading(ToPointDecimal(app, box_.Text()));
+  return platform::PlainReading(box_.Text());
 }
 
 double SettingsField::ToDevice(double shown) const { return shown * View().mul / View().div; }

@@ -29,6 +29,7 @@ int64_t Stored(const SharedState& s, const char* box) {
   if (b == "LoForce") return s.ForceMin;
   if (b == "HiForce") return s.ForceMax;
   if (b == "Offset") return s.BladeOffset;
+  if (b == "Overcut") return s.OvercutSetting;
   if (b == "MinAng") return s.MinAngle;
   if (b == "PanelX") return s.PanelSizeX;
   if (b == "PanelY") return s.PanelSizeY;
@@ -77,6 +78,14 @@ INSTANTIATE_TEST_SUITE_P(
         TypedCase{36, false, "XScale", "abc", 1, "1"},
         TypedCase{36, false, "XScale", "12.5", 12, "12"},
         TypedCase{36, false, "XScale", "99999999999999999999", 999, "999"},
+        // Blanks inside a number do not count, in the plain and in the regional reader.
+        TypedCase{36, false, "XScale", "1 00", 100, "100"},
+        TypedCase{36, false, "Overcut", "2 0", 20, "20"},
+        TypedCase{32, false, "PanelX", "1 2.5", 12500, "12.50"},
+        TypedCase{32, true, "PanelX", "10 0.0", 39370, "100.00"},
+        TypedCase{36, false, "Accel", " 1. 5", 15, "1.5"},
+        // Five hexadecimal digits are beyond 16 bits, not the value of the first four.
+        TypedCase{32, false, "TanLength", "&H12345", 32767, "&H12345"},
         // Acceleration in g, stored in tenths.
         TypedCase{36, false, "Accel", "0.55", 6, "0.6"},
         TypedCase{36, false, "Accel", "3", 20, "2.0"},

@@ -52,6 +52,21 @@ TEST(CutterSend, Code32PermanentCarriesPanelSizeCorneringAndBlankBeforeUD) {
   EXPECT_TRUE(cmd.ends_with(" AS13 UD@")) << cmd;
 }
 
+// What the operator typed with blanks inside reaches the device as the number, not its first
+// digits.
+TEST(CutterSend, BlanksTypedInsideANumberGoOutAsTheWholeNumber) {
+  CutterHarness h(Cutter(32));
+  auto& w = h.Window();
+  h.Type(w.XScale, "1 00");
+  h.Type(w.Overcut, "2 0");
+  h.Type(w.PanelX, "1 2.5");
+  w.SendDefault.Press();
+  const std::string cmd = h.SettingsCommandReceived();
+  EXPECT_NE(cmd.find(" SS100,"), std::string::npos) << cmd;
+  EXPECT_NE(cmd.find(" KV20 "), std::string::npos) << cmd;
+  EXPECT_NE(cmd.find(" UR12500,"), std::string::npos) << cmd;
+}
+
 TEST(CutterSend, LoopSizeOnlyWithTheLoopOnAndTangentialOnlyForId50) {
   struct Case {
     int id;

@@ -1,7 +1,10 @@
 // Plot files and firmware over a real pty into the simulated device, through the program's real
 // serial line.
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <stdlib.h>
+#include <termios.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
@@ -100,6 +103,52 @@ TEST_F(TransferOverPty, APlotFileArrivesByteForByte) {
     clock.SleepMs(10);
   }
   EXPECT_EQ(received, data);
+}
+
+// Read back from the pty: while the program holds the port the line has RTS/CTS and no software
+// flow control either way, though the port's previous user left XOFF on; a file send adds
+// XON/XOFF, and its reopen after Abort takes both away again.
+TEST_F(TransferOverPty, TheLineHasNoSoftwareFlowControlWhileTheProgramHoldsIt) {
+  const auto flags = [&] {
+    termios tio{};
+    EXPECT_TRUE(pty.LineSettings(tio));
+    std::string shown = tio.c_cflag & CRTSCTS ? "crtscts" : "-crtscts";
+    shown += tio.c_iflag & IXON ? " ixon" : " -ixon";
+    shown += tio.c_iflag & IXOFF ? " ixoff" : " -ixoff";
+    return shown;
+  };
+  {
+    const int previous = open(pty.SlavePath().c_str(), O_RDWR | O_NOCTTY);
+    ASSERT_GE(previous, 0);
+    termios tio{};
+    ASSERT_EQ(tcgetattr(previous, &tio), 0);
+    tio.c_iflag |= IXOFF;
+    ASSERT_EQ(tcsetattr(previous, TCSANOW, &tio), 0);
+    close(previous);
+  }
+  ASSERT_TRUE(flags().ends_with(" ixoff"));
+  ASSERT_TRUE(app->port.OpenSerialPort("COM1"));
+  EXPECT_EQ(flags(), "crtscts -ixon -ixoff");
+
+  const std::string path = WriteFile("job.plt", std::string(20000, 'x'));
+  app->s.FileMenuIndex = 0;
+  SendCutFiles& window = app->Window<SendCutFiles>();
+  std::string duringTheSend;
+  host.onPump = [&] {
+    if (!app->s.SendingFile || !duringTheSend.empty()) return;
+    duringTheSend = flags();
+    window.btnAbort.Press();
+  };
+  host.modalOperators["SendCutFiles"] = [&](forms::Form& form) {
+    for (int ms = 0; form.Visible() && ms < 10000; ms += 10) host.Advance(10);
+  };
+  window.SetFileName(path);
+  window.Show(forms::ShowMode::Modal);
+  host.onPump = nullptr;
+  EXPECT_EQ(duringTheSend, "crtscts ixon ixoff");
+  EXPECT_FALSE(window.Visible());
+  EXPECT_EQ(flags(), "crtscts -ixon -ixoff");
+  EXPECT_TRUE(app->port.SerialOpen());
 }
 
 TEST_F(TransferOverPty, AnInstalledImageLeavesTheDeviceHoldingItFromTheLoadAddressOn) {

@@ -11,6 +11,7 @@ namespace {
 
 using platform::FormatNumber;
 using platform::LeadingNumber;
+using platform::PlainReading;
 using platform::RoundHalfEven;
 using platform::ToPointDecimal;
 
@@ -22,7 +23,7 @@ struct LeadingCase {
 TEST(LeadingNumber, ReadsTheNumberAtTheStart) {
   const std::vector<LeadingCase> cases = {
       {"25\r", 25},       {"  -3.5x", -3.5},  {"&H7FFF", 32767}, {"&HFFFF", -1},
-      {"&H8000", -32768}, {"&h1f", 31},       {"&H1G", 1},       {"&H12345", 0x1234},
+      {"&H8000", -32768}, {"&h1f", 31},       {"&H1G", 1},       {"&H12345", 0x12345},
       {"&H", 0},          {"&HZ", 0},         {"abc", 0},        {"1.2.3", 1.2},
       {"", 0},            {"+4", 4},          {"-", 0},          {".", 0},
       {".5", 0.5},        {"-.25", -0.25},    {"7.", 7},         {"\n12", 12},
@@ -30,6 +31,32 @@ TEST(LeadingNumber, ReadsTheNumberAtTheStart) {
       {"0012.50", 12.5},  {"  ", 0},
   };
   for (const auto& c : cases) EXPECT_DOUBLE_EQ(LeadingNumber(c.text), c.expected) << '"' << c.text << '"';
+}
+
+// Up to four hexadecimal digits are a 16-bit register as written; more are the number they
+// spell, beyond 16 bits, never the value of the first four.
+TEST(LeadingNumber, HexadecimalBeyondFourDigitsIsTheWholeNumber) {
+  const std::vector<LeadingCase> cases = {
+      {"&H10", 16},          {"&H0000", 0},          {"&HFFFF", -1},      {"&H7FFF", 32767},
+      {"&H10000", 65536},    {"&H1FFFF", 131071},    {"&H12345", 74565},  {"&HFFFFF", 1048575},
+      {"&H0FFFF", 65535},    {"&H12345x", 74565},    {"&HFFFFFFFF", 4294967295.0},
+      {"-&H10000", 0},
+  };
+  for (const auto& c : cases) EXPECT_DOUBLE_EQ(LeadingNumber(c.text), c.expected) << '"' << c.text << '"';
+  EXPECT_EQ(LeadingNumber("&H" + std::string(400, 'F')), std::numeric_limits<double>::max());
+}
+
+// The settings fields' reader: blanks, tabs and line feeds are skipped wherever they stand; a
+// carriage return or any other character still ends the number.
+TEST(PlainReading, SkipsBlanksTabsAndLineFeedsWhereverTheyStand) {
+  const std::vector<LeadingCase> cases = {
+      {"1 00", 100},      {"2 0", 20},       {"1 2.5", 12.5},    {"- 3", -3},
+      {" 1\t2\n3 ", 123}, {"12 . 5", 12.5},  {"+ 4", 4},         {"1 2 x 3", 12},
+      {"1.2 .3", 1.2},    {"1\r2", 1},       {"\r12", 0},        {"", 0},
+      {"   ", 0},         {"abc 1", 0},      {"&H 1F", 31},      {"&H1 0000", 65536},
+      {"300", 300},       {"249.5", 249.5},  {"1e3", 1},
+  };
+  for (const auto& c : cases) EXPECT_DOUBLE_EQ(PlainReading(c.text), c.expected) << '"' << c.text << '"';
 }
 
 TEST(LeadingNumber, OutOfRangeTextGivesAFiniteValue) {

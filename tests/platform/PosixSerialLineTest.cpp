@@ -95,6 +95,42 @@ TEST_F(PosixSerialLineTest, OpensRawAt9600EightNOneWithHandshake) {
   EXPECT_TRUE(line_.Open(kPort)) << line_.LastError();
 }
 
+// Software flow control that the port's previous user set, or that a file send switched on,
+// never survives an open: the driver would send XOFF and XON bytes to the device.
+TEST_F(PosixSerialLineTest, EveryOpenLeavesSoftwareFlowControlOffBothWays) {
+  const auto softwareFlow = [this] {
+    termios tio{};
+    EXPECT_EQ(tcgetattr(master_, &tio), 0);
+    return tio.c_iflag & (IXON | IXOFF | IXANY);
+  };
+  const auto hardwareFlow = [this] {
+    termios tio{};
+    EXPECT_EQ(tcgetattr(master_, &tio), 0);
+    return (tio.c_cflag & CRTSCTS) != 0;
+  };
+  // The previous user leaves the line with XOFF sent on input congestion.
+  {
+    const int previous = open(ptsname(master_), O_RDWR | O_NOCTTY);
+    ASSERT_GE(previous, 0);
+    termios tio{};
+    ASSERT_EQ(tcgetattr(previous, &tio), 0);
+    tio.c_iflag |= IXOFF | IXANY;
+    ASSERT_EQ(tcsetattr(previous, TCSANOW, &tio), 0);
+    close(previous);
+  }
+  ASSERT_NE(softwareFlow(), 0u);
+  ASSERT_TRUE(line_.Open(kPort)) << line_.LastError();
+  EXPECT_EQ(softwareFlow(), 0u);
+  EXPECT_TRUE(hardwareFlow());
+
+  // A file send adds XON/XOFF; the next open is the plain line again.
+  line_.SetHandshaking(platform::Handshaking::RtsCtsXonXoff);
+  EXPECT_EQ(softwareFlow(), static_cast<tcflag_t>(IXON | IXOFF));
+  ASSERT_TRUE(line_.Open(kPort)) << line_.LastError();
+  EXPECT_EQ(softwareFlow(), 0u);
+  EXPECT_TRUE(hardwareFlow());
+}
+
 TEST_F(PosixSerialLineTest, WrittenBytesArriveExactlyAndTheBufferDrains) {
   ASSERT_TRUE(line_.Open(kPort));
   std::string bytes = "!IC@\r\n";

@@ -69,6 +69,24 @@ TEST_F(InputRules, AnAltChordTypesNothingIntoTheCuttersBoxes) {
   EXPECT_EQ(TemporaryBytes(program, cutter, cutter.SendSettingTemp), before);
 }
 
+// Keys typed into the widget reach the device as the number the operator meant: blanks inside a
+// settings field's number do not count.
+TEST_F(InputRules, BlanksTypedIntoTheXScaleDoNotEndItsNumber) {
+  QtProgram program(32, 32, E::English);
+  program.host.runMessageBox = [](QMessageBox&) { return QMessageBox::Ok; };
+  auto& cutter = ShowModelWindowAfterConnecting<taskhelm::Dru71Set>(program);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(program.host.WindowOf(cutter)));
+  QLineEdit* xScale = Box(program.host, cutter, cutter.XScale);
+  xScale->setFocus(Qt::MouseFocusReason);
+  xScale->selectAll();
+  QTest::keyClicks(xScale, "1 00");
+  QTest::keyClick(xScale, Qt::Key_Tab);
+  EXPECT_EQ(cutter.XScale.Text(), "100");
+  program.parlink.replies = {"32\r"};  // the model check before the send
+  const std::string sent = TemporaryBytes(program, cutter, cutter.SendSettingTemp);
+  EXPECT_NE(sent.find(" SS100,"), std::string::npos) << sent;
+}
+
 TEST_F(InputRules, AltKSwitchesSetCalibrationAndLeavesItsBoxEmpty) {
   QtProgram program(32, 50, E::English);
   program.host.runMessageBox = [](QMessageBox&) { return QMessageBox::Ok; };
@@ -204,6 +222,23 @@ TEST_F(InputRules, AClickThatBroughtTheTunerForwardRunsAfterItsReRead) {
   const std::string& written = servo.program.parlink.written;
   EXPECT_EQ(written.find("!ZO0@!ZO1@!ZF0@!ZF1@!ZJ@!VT0@!VT1@"), 0u) << written;
   EXPECT_NE(written.find("@!ZS0,"), std::string::npos) << written;
+}
+
+// Five hexadecimal digits typed into Raw PWM are beyond 16 bits: the drive gets the largest
+// value, never the first four digits' 4096.
+TEST_F(InputRules, FiveHexadecimalDigitsInRawPwmAreHeldToSixteenBits) {
+  ServoProgram servo;
+  auto& tests = servo.program.app.Window<taskhelm::DSPTestForm>();
+  servo.program.host.Enter([&] { tests.Show(forms::ShowMode::Modeless); });
+  qtui::FormWindow& window = *servo.program.host.WindowOf(tests);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  auto* x = qobject_cast<QLineEdit*>(window.WidgetOf(tests.XPWMTxt));
+  x->setFocus(Qt::MouseFocusReason);
+  x->selectAll();
+  QTest::keyClicks(x, "&H10000");
+  servo.program.parlink.written.clear();
+  QTest::mouseClick(window.WidgetOf(tests.Command6), Qt::LeftButton);
+  EXPECT_EQ(servo.program.parlink.written, "!ZP32767,0@");
 }
 
 // The raw-PWM stop goes out while another window's exchange holds the device.

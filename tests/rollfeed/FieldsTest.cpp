@@ -65,6 +65,8 @@ INSTANTIATE_TEST_SUITE_P(
                       TypedCase{true, "Gap", "30", 1000, "25.4"},
                       TypedCase{false, "Gap", "-1200", -1000, "-1000"},
                       TypedCase{false, "Gap", "12.6", 13, "13"},
+                      TypedCase{false, "Gap", "- 1 2", -12, "-12"},
+                      TypedCase{true, "Gap", "2 5.0", 984, "25.0"},
                       TypedCase{false, "Accel", "0.04", 1, "0.1"},
                       TypedCase{false, "Accel", "3", 20, "2.0"},
                       TypedCase{false, "Accel", "1.25", 12, "1.2"},

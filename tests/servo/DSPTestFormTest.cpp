@@ -28,7 +28,7 @@ TEST(TestWindow, EachTestSendsItsCommandByteExact) {
          w.RegD.SetText("&H12345");
          h.PressEnter(w.RegA);
        },
-       "!ZR-1,16,300,4660@"},
+       "!ZR-1,16,300,32767@"},
       {"watch, beyond 16 bits",
        [](auto& h, auto& w) {
          w.RegA.SetText("99999");
@@ -102,6 +102,13 @@ TEST(TestWindow, EachTestSendsItsCommandByteExact) {
          h.f.host.Run([&] { w.Command6.Press(); });
        },
        "!ZP100,-2@"},
+      {"raw PWM, five hexadecimal digits",
+       [](auto& h, auto& w) {
+         w.XPWMTxt.SetText("&H10000");
+         w.YPWMTxt.SetText("&H1FFFF");
+         h.f.host.Run([&] { w.Command6.Press(); });
+       },
+       "!ZP32767,32767@"},
       {"stop", [](auto& h, auto& w) { h.f.host.Run([&] { w.Command3.Press(); }); }, "!ZP0,0"},
       {"line test, Y and pen up",
        [](auto& h, auto& w) {
@@ -210,6 +217,8 @@ TEST(TestWindow, ANumberTheDriveCannotTakeStartsNoTest) {
       {&DSPTestForm::PWPerTxt, "-" + huge, &DSPTestForm::Command2, "Accel Test Max Vel", ""},
       {&DSPTestForm::PWPerTxt, "1234567", &DSPTestForm::Command2, "", "!TA0,0,1234567,0@"},
       {&DSPTestForm::LRegA, "70000", &DSPTestForm::Command7, "Line Test A", ""},
+      {&DSPTestForm::LRegA, "&H10000", &DSPTestForm::Command7, "Line Test A", ""},
+      {&DSPTestForm::LRegB, "&HFFFF", &DSPTestForm::Command7, "", "!ZL0,0,0,0,0,,-1@"},
       {&DSPTestForm::LRegB, "-32769", &DSPTestForm::Command7, "Line Test B", ""},
       {&DSPTestForm::LRegB, "-32768", &DSPTestForm::Command7, "", "!ZL0,0,0,0,0,,-32768@"},
   };

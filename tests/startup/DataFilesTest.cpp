@@ -106,6 +106,44 @@ TEST_F(FileHelpers, AWriteKeepsPermissionsAndLinks) {
   EXPECT_EQ(Content(target), "new");
 }
 
+// A link whose file is missing is written through as well: the write creates the file it names,
+// also along a chain of links and through a relative link. A loop of links is never replaced.
+TEST_F(FileHelpers, AWriteThroughALinkToAMissingFileCreatesThatFile) {
+  namespace fs = std::filesystem;
+  fs::create_directory(folder + "/conf");
+  fs::create_symlink(folder + "/absolute.tkh", folder + "/to-absolute.tkh");
+  fs::create_symlink("conf/relative.tkh", folder + "/to-relative.tkh");
+  fs::create_symlink("to-relative-2.tkh", folder + "/chain.tkh");
+  fs::create_symlink("conf/chained.tkh", folder + "/to-relative-2.tkh");
+  const std::pair<const char*, const char*> cases[] = {
+      {"to-absolute.tkh", "absolute.tkh"},
+      {"to-relative.tkh", "conf/relative.tkh"},
+      {"chain.tkh", "conf/chained.tkh"},
+  };
+  DataFiles files;
+  for (const auto& [link, target] : cases) {
+    SCOPED_TRACE(link);
+    int16_t number = files.OpenDataFile(folder + "/" + link, 1);
+    ASSERT_NE(number, 0);
+    std::fputs("new", files.Stream(number));
+    EXPECT_TRUE(files.Close(number));
+    EXPECT_TRUE(fs::is_symlink(folder + "/" + link));
+    EXPECT_EQ(Content(folder + "/" + target), "new");
+    EXPECT_EQ(Content(folder + "/" + link), "new");
+  }
+
+  fs::create_symlink("loop-b.tkh", folder + "/loop-a.tkh");
+  fs::create_symlink("loop-a.tkh", folder + "/loop-b.tkh");
+  const int16_t number = files.OpenDataFile(folder + "/loop-a.tkh", 1);
+  if (number != 0) EXPECT_FALSE(files.Close(number));
+  EXPECT_EQ(fs::read_symlink(folder + "/loop-a.tkh"), "loop-b.tkh");
+  EXPECT_EQ(fs::read_symlink(folder + "/loop-b.tkh"), "loop-a.tkh");
+  // Nothing but what the test made and the three files written.
+  EXPECT_EQ(std::distance(fs::recursive_directory_iterator(folder),
+                          fs::recursive_directory_iterator()),
+            10);
+}
+
 // A name that stands for anything but a regular file is never replaced by a write: not through a
 // link, not when it is swapped in while the file is being written.
 TEST_F(FileHelpers, AWriteLeavesDevicesFifosAndFoldersAlone) {

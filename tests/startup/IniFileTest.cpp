@@ -9,6 +9,7 @@
 
 #include "startup/Main.h"
 #include "tests/support/AppFixture.h"
+#include "tests/support/FileText.h"
 
 namespace taskhelm {
 namespace {
@@ -125,13 +126,41 @@ TEST(IniFile, ANameThatIsNoRegularFileSaysSoAndStaysUntouched) {
     c.put(f.app.IniPath());
     EXPECT_FALSE(ReadIniFile(f.app));
     ASSERT_EQ(f.host.boxes.size(), 1u);
+    // No default file can be created in its place: the box says what happens instead.
     EXPECT_EQ(f.host.boxes[0].text,
-              "Error reading INI file - Creating default file\rError #  75  Not a regular file");
+              "Error reading INI file - Using default settings, the file is left as it is\r"
+              "Error #  75  Not a regular file");
     EXPECT_EQ(f.host.boxes[0].icon, forms::MsgIcon::Exclamation);
     EXPECT_EQ(f.s.ModelCode, 32);
     EXPECT_EQ(f.s.PortName, "COM1");
     EXPECT_TRUE(c.untouched(f.app.IniPath()));
   }
+}
+
+// A start-up file that is a link to a file not there (yet) is written through: the first start
+// creates the file the link names, and from then on the program keeps its choices there.
+TEST(IniFile, ALinkToAMissingFileIsWrittenThroughAndKept) {
+  namespace fs = std::filesystem;
+  AppFixture f;
+  f.s.ReportErrors = false;
+  f.device.faults.silent = true;
+  const fs::path folder = fs::path(f.app.IniPath()).parent_path();
+  fs::remove(f.app.IniPath());
+  fs::create_directory(folder / "kept");
+  fs::create_symlink("kept/Tkh.ini", f.app.IniPath());
+
+  EXPECT_FALSE(ReadIniFile(f.app));  // a first start
+  EXPECT_TRUE(f.host.boxes.empty());
+  EXPECT_TRUE(fs::is_symlink(f.app.IniPath()));
+  EXPECT_EQ(testing_support::FileText((folder / "kept/Tkh.ini").string()), "32 1 0\r\n");
+
+  EXPECT_TRUE(WriteIniFile(f.app, 33, 2, 0));  // Setup's OK
+  EXPECT_EQ(testing_support::FileText((folder / "kept/Tkh.ini").string()), "33 2 0\r\n");
+  f.s = SharedState{};
+  ReadIniFile(f.app);
+  EXPECT_EQ(f.s.ModelCode, 33);
+  EXPECT_EQ(f.s.PortName, "COM2");
+  EXPECT_TRUE(fs::is_symlink(f.app.IniPath()));
 }
 
 TEST(IniFile, AnUnwritableFolderIsSkippedSilently) {

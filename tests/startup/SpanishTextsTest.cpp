@@ -1,6 +1,8 @@
 // The Spanish edition shows Spanish wording for every text of start-up and the port layer.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "link/Identify.h"
 #include "setup/Config.h"
 #include "startup/Main.h"
@@ -35,6 +37,19 @@ TEST(SpanishTexts, StartUpAndItsFailures) {
   f.host.Run([&] { Main(f.app); });
   ASSERT_FALSE(f.host.boxes.empty());
   EXPECT_EQ(f.host.boxes[0].text.rfind("Error al leer el archivo INI", 0), 0u);
+  ExpectAllSpanish(f);
+}
+
+TEST(SpanishTexts, AStartUpFileThatCannotBeReplaced) {
+  AppFixture f(Spanish());
+  f.s.ReportErrors = false;
+  std::filesystem::remove(f.app.IniPath());
+  std::filesystem::create_directory(f.app.IniPath());
+  EXPECT_FALSE(ReadIniFile(f.app));
+  ASSERT_EQ(f.host.boxes.size(), 1u);
+  EXPECT_EQ(f.host.boxes[0].text,
+            "Error al leer el archivo INI - Se usan los valores por omisión, el archivo queda "
+            "como está\rError #  75  No es un archivo normal");
   ExpectAllSpanish(f);
 }
 
