@@ -29,6 +29,8 @@ void ControlView::Act(const std::function<void()>& action) {
 
 bool ControlView::Mirroring() const { return window_.Host().Mirroring(); }
 
+void ControlView::ShowModelLater() { window_.Host().MarkDirty(window_); }
+
 int ControlView::Scaled(int layoutPixels) const { return window_.ToWindowPixels(layoutPixels); }
 
 }  // namespace qtui

@@ -44,6 +44,9 @@ class ControlView {
   // happens while the host mirrors.
   void Act(const std::function<void()>& action);
   bool Mirroring() const;
+  // The widget changed itself in a way the model does not take: it shows the model again once
+  // Qt has finished the operator's action.
+  void ShowModelLater();
   // A length of the control's layout in the window's pixels.
   int Scaled(int layoutPixels) const;
 

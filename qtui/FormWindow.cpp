@@ -201,11 +201,11 @@ void FormWindow::Refresh() {
 void FormWindow::ApplyFocus() {
   forms::Control* active = form_.ActiveControl();
   QWidget* widget = active ? WidgetOf(*active) : nullptr;
-  if (!widget || !widget->isEnabled() || !widget->isVisibleTo(this) || focusWidget() == widget)
-    return;
-  widget->setFocus(Qt::OtherFocusReason);
+  if (!widget || !widget->isEnabled() || !widget->isVisibleTo(this)) return;
+  if (focusWidget() != widget) widget->setFocus(Qt::OtherFocusReason);
   // Qt draws the focus frame only after a move by the keyboard; the model's moves (Tab, Enter,
-  // the program's own) show it too.
+  // the program's own) show it too, also where Qt's focus was there before the model's (the
+  // first control of a window just shown).
   if (!testAttribute(Qt::WA_KeyboardFocusChange)) {
     setAttribute(Qt::WA_KeyboardFocusChange);
     widget->update();

@@ -111,7 +111,8 @@ bool FormWindow::KeyPressed(QWidget* widget, forms::Control* control, const QKey
 }
 
 // Enter presses the focused command button, else the form's default button (not in a multi-line
-// box, where it starts a new line); Escape presses the cancel button.
+// box, where it starts a new line); Escape presses the cancel button, which only closes its
+// window, so never while an exchange is under way (a Cancel allowed then stops that work).
 bool FormWindow::DefaultButtonKey(forms::Control* control, int keyCode, int shift) {
   if ((shift & (forms::CtrlKey | forms::AltKey)) != 0) return false;
   auto find = [this](bool (forms::CommandButton::*role)() const) -> forms::CommandButton* {
@@ -134,7 +135,9 @@ bool FormWindow::DefaultButtonKey(forms::Control* control, int keyCode, int shif
     button = find(&forms::CommandButton::Cancel);
   }
   if (!button || !button->Visible() || !button->Enabled()) return false;
-  Act([button] { button->Press(); }, button->duringExchange);
+  bool escape = keyCode == forms::Key::Escape;
+  Act([button] { button->Press(); },
+      escape ? forms::DuringExchange::Refused : button->duringExchange);
   return true;
 }
 

@@ -41,8 +41,11 @@ class TextBoxView : public ControlView {
     if (WidgetText() != text) SetWidgetText(text);
     if (line_) line_->setReadOnly(box.Locked());
     if (multi_) multi_->setReadOnly(box.Locked());
-    auto [start, length] = WidgetSelection();
-    if (start != box.SelStart() || length != box.SelLength()) ApplySelection();
+    // Only the box with the focus shows its selection; the others keep it for when the focus
+    // comes back, as desktop text boxes do.
+    int shownLength = box.HasFocus() ? box.SelLength() : 0;
+    if (WidgetSelection() != std::pair{box.SelStart(), shownLength})
+      ApplySelection(box.SelStart(), shownLength);
   }
 
   QSize NaturalSize(int columnWidth) const override {
@@ -76,12 +79,11 @@ class TextBoxView : public ControlView {
     return {from, ModelOffset(text, end, lines) - from};
   }
 
-  void ApplySelection() {
-    auto& box = ModelAs<forms::TextBox>();
+  void ApplySelection(int from, int length) {
     bool lines = multi_ != nullptr;
     QString text = WidgetText();
-    int start = QtPosition(text, box.SelStart(), lines);
-    int end = QtPosition(text, box.SelStart() + box.SelLength(), lines);
+    int start = QtPosition(text, from, lines);
+    int end = QtPosition(text, from + length, lines);
     if (line_) {
       if (end > start)
         line_->setSelection(start, end - start);
@@ -99,11 +101,13 @@ class TextBoxView : public ControlView {
     auto& box = ModelAs<forms::TextBox>();
     std::string text = multi_ ? FromQtLines(WidgetText()) : FromQt(WidgetText());
     Act([this, &box, text] {
+      // A key typed over a selection of the same text changes no text, but the selection is gone.
+      bool same = box.Text() == text;
       box.SetText(text);
       // Setting the text leaves the model's caret at the end; where the operator typed is where
       // it is, unless the Change handler rewrote the text or placed the caret itself.
       int end = static_cast<int>(box.Text().size());
-      if (box.Text() == text && box.SelStart() == end && box.SelLength() == 0) {
+      if (same || (box.Text() == text && box.SelStart() == end && box.SelLength() == 0)) {
         auto [start, length] = WidgetSelection();
         box.SetSelection(start, length, forms::Notify::Silent);
       }
@@ -111,7 +115,8 @@ class TextBoxView : public ControlView {
   }
 
   void CursorMoved() {
-    if (Mirroring()) return;
+    // A box losing the focus drops its selection from view, not from the model.
+    if (Mirroring() || !Widget()->hasFocus()) return;
     auto& box = ModelAs<forms::TextBox>();
     // Only the caret of the text the model holds; typing reaches the model through Typed.
     std::string text = multi_ ? FromQtLines(WidgetText()) : FromQt(WidgetText());

@@ -32,7 +32,7 @@ constexpr Placement kConfigLayout[] = {
 
 void Config::Layout() {
   ApplyLayout(*this, 432, 276, kConfigLayout);
-  ConfigCancel.SetCancel(true);
+  // No Escape button: Cancel ends the program or connects again, never only closes the window.
   forms::MakeHintLine(StatusBar);
 }
 

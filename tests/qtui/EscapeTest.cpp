@@ -1,8 +1,11 @@
 // Escape in a dialog window presses the button that closes it without sending (through the same
 // Click a mouse press runs); a window without such a button ignores Escape. A message box's Escape
 // answers as its Cancel or No, or closes an OK-only box.
+#include <QFile>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <deque>
 #include <functional>
@@ -14,6 +17,7 @@
 #include "calibration/FilterForm.h"
 #include "calibration/PenAdj.h"
 #include "calibration/SensorCal.h"
+#include "cutter/Dru71Set.h"
 #include "qtui/FormWindow.h"
 #include "qtui/MessageBoxes.h"
 #include "servo/DSPTestForm.h"
@@ -22,7 +26,10 @@
 #include "setup/DefLangForm.h"
 #include "setup/Serial.h"
 #include "setup/modeForm.h"
+#include "sim/FirmwareReceiver.h"
+#include "startup/ModelTable.h"
 #include "tests/qtui/QtTestApp.h"
+#include "tests/qtui/SerialProgram.h"
 #include "tests/qtui/WindowCheck.h"
 #include "transfer/Flash.h"
 #include "transfer/OpenBin.h"
@@ -84,16 +91,91 @@ TEST_F(Escape, PressesTheButtonThatClosesEachDialogWindow) {
   }
 }
 
-// The Setup window at start-up: its Cancel ends the program, and so does Escape.
-TEST_F(Escape, AtStartUpTheSetupWindowsEscapeEndsTheProgramAsItsCancelDoes) {
-  QtProgram program(32, 50, texts::Edition::English);
-  program.s.SetupMenuIndex = 0;
-  auto& config = program.app.Window<taskhelm::Config>();
-  program.host.Enter([&] { config.Show(forms::ShowMode::Modeless); });
-  qtui::FormWindow* window = program.host.WindowOf(config);
-  ASSERT_TRUE(window && window->isVisible());
-  QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, Qt::Key_Escape);
-  EXPECT_TRUE(program.host.Ending());
+// Setup's Cancel ends the program (at start-up and from Plotter Setup) or connects again (from
+// Port Setup). Escape does neither: the window stays, the program runs on, nothing is sent.
+TEST_F(Escape, LeavesTheSetupWindowOpenInEveryMode) {
+  struct SetupRow {
+    const char* name;
+    int menuEntry;  // the settings window's Setup entry it is opened from; -1: at start-up
+  };
+  for (const SetupRow& row : {SetupRow{"start-up", -1}, {"Plotter Setup", 0}, {"Port Setup", 1}}) {
+    SCOPED_TRACE(row.name);
+    QtProgram program(32, 32, texts::Edition::English);
+    program.host.runMessageBox = [](QMessageBox&) { return QMessageBox::Ok; };
+    auto& config = program.app.Window<taskhelm::Config>();
+    bool pressed = false, ended = false, shown = false;
+    std::string sent;
+    auto pressEscape = [&] {
+      qtui::FormWindow* window = program.host.WindowOf(config);
+      ASSERT_TRUE(window && window->isVisible());
+      program.parlink.written.clear();
+      QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, Qt::Key_Escape);
+      QCoreApplication::processEvents();
+      pressed = true;
+      ended = program.host.Ending();
+      shown = config.Visible() && window->isVisible();
+      sent = program.parlink.written;
+      program.host.Enter([&] { config.Hide(); });
+    };
+    if (row.menuEntry < 0) {
+      program.s.SetupMenuIndex = 0;
+      program.host.Enter([&] { config.Show(forms::ShowMode::Modeless); });
+      pressEscape();
+    } else {
+      auto& cutter = ShowModelWindowAfterConnecting<taskhelm::Dru71Set>(program);
+      QTimer::singleShot(0, pressEscape);  // in the modal Setup window
+      program.host.WindowOf(cutter)->ActionOf(cutter.ConfigCom[row.menuEntry])->trigger();
+    }
+    EXPECT_TRUE(pressed);
+    EXPECT_FALSE(ended);
+    EXPECT_TRUE(shown);
+    EXPECT_EQ(sent, "");
+  }
+}
+
+class EscapeOverSerial : public SerialProgramTest {};
+
+// The firmware window's Cancel stops an installation under way; Escape does not.
+TEST_F(EscapeOverSerial, LeavesAFirmwareInstallationRunningToItsEnd) {
+  taskhelm::InitModelTable(app);
+  app.s.ModelCode = 32;
+  app.s.PortName = "COM1";
+  app.s.LptPortName = "LPT0";
+  app.s.PlotterPresent = true;
+  sim::FirmwareReceiver firmware(device);
+  // Bytes AA among the data, and the build stamp the file check looks for.
+  QByteArray image(64000, '\0');
+  for (int i = 0; i < image.size(); ++i) image[i] = static_cast<char>(i % 5 == 0 ? 0xAA : i * 7);
+  image.replace(image.size() - 100, 9, "Compiled:");
+  QTemporaryDir folder;
+  QFile file(folder.filePath("new.bin"));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(image);
+  file.close();
+  host.runMessageBox = [](QMessageBox&) { return QMessageBox::Ok; };
+  host.runFileDialog = [&](QFileDialog& dialog) {
+    dialog.selectFile(file.fileName());
+    return true;
+  };
+  auto& flash = app.Window<taskhelm::Flash>();
+  host.Enter([&] { flash.Show(forms::ShowMode::Modeless); });
+  qtui::FormWindow* window = host.WindowOf(flash);
+  ASSERT_TRUE(window && QTest::qWaitForWindowActive(window));
+
+  bool pressed = false;
+  QTimer escape;  // its ticks come while the installation pumps the window events
+  QObject::connect(&escape, &QTimer::timeout, [&] {
+    if (pressed || firmware.Packets().size() < 8) return;
+    pressed = true;
+    QTest::keyClick(window->focusWidget() ? window->focusWidget() : window, Qt::Key_Escape);
+  });
+  escape.start(0);
+  QTest::mouseClick(window->WidgetOf(flash.Command1), Qt::LeftButton);
+  EXPECT_TRUE(pressed);
+  EXPECT_EQ(firmware.Packets().size(), 49u);
+  EXPECT_TRUE(firmware.Finished());
+  EXPECT_TRUE(flash.Visible());
+  EXPECT_EQ(flash.StatusBar.Text(), "Installation Complete ");
 }
 
 TEST_F(Escape, AMessageBoxAnswersAsItsCancelOrNoAndAnOkBoxCloses) {

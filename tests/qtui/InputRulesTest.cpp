@@ -14,6 +14,7 @@
 #include "servo/DSPForm.h"
 #include "servo/DSPTestForm.h"
 #include "tests/qtui/QtTestApp.h"
+#include "tests/qtui/SerialProgram.h"
 #include "tests/qtui/WindowCheck.h"
 
 namespace qtui_tests {
@@ -119,6 +120,89 @@ TEST_F(InputRules, AltMTypesNothingIntoTheRollFeedAndPenPlotterFields) {
     QTest::keyClick(panel, 'm', Qt::AltModifier);
     EXPECT_EQ(panel->text(), text);
     EXPECT_EQ(window->PanelX.Text(), text.toStdString());
+  }
+}
+
+// A settings window's program on a serial line to the simulated device, whose pauses take no
+// real time (the roll-feed window waits 4 s after its send).
+struct SerialSettingsProgram {
+  explicit SerialSettingsProgram(int model) : device(model), s(app.s) {
+    taskhelm::InitModelTable(app);
+    s.ModelCode = static_cast<int16_t>(model);
+    s.DeviceId = static_cast<int16_t>(model);
+    s.PlotterPresent = true;
+    s.PortName = "COM1";
+    s.LptPortName = "LPT0";
+    taskhelm::ApplyModelProfile(app);
+    taskhelm::SetModelDefaults(app);
+    host.runMessageBox = [](QMessageBox&) { return QMessageBox::Ok; };
+  }
+
+  qtui::QtHost host;
+  VirtualClock clock;
+  sim::Device device;
+  sim::SimSerialLine line{device, clock, {{1}, 0}};
+  testing_support::FakeParlink parlink;
+  taskhelm::App app{taskhelm::Platform{host, clock, line, parlink, platform::Regional{},
+                                       "/nonexistent", E::English}};
+  taskhelm::SharedState& s;
+};
+
+taskhelm::SettingsWindow& ShowSettingsWindow(SerialSettingsProgram& program, int model) {
+  switch (model) {
+    case 35: return ShowModelWindowAfterConnecting<taskhelm::StoogMoa>(program);
+    case 33: return ShowModelWindowAfterConnecting<taskhelm::P870Set>(program);
+    default: return ShowModelWindowAfterConnecting<taskhelm::Dru71Set>(program);
+  }
+}
+
+// Keys one by one, the event loop running between them, as a person types.
+void TypeKeys(QWidget* widget, const char* keys) {
+  for (const char* key = keys; *key; ++key) {
+    QTest::keyClick(widget, *key);
+    QCoreApplication::processEvents();
+  }
+}
+
+// A double click on the box's text selects it, as it does on the desktop.
+void DoubleClickText(QLineEdit* box) {
+  const QPoint onText(box->fontMetrics().horizontalAdvance(box->text()) / 2 + 4,
+                      box->height() / 2);
+  QTest::mouseDClick(box, Qt::LeftButton, {}, onText);
+  QCoreApplication::processEvents();
+}
+
+// A key typed over a selection replaces it, also where it equals the selected text; and only the
+// box with the focus shows a selection.
+TEST_F(InputRules, KeysTypedOverASelectedValueReplaceItInEverySettingsWindow) {
+  for (int model : {32, 35, 33}) {
+    SCOPED_TRACE(model);
+    SerialSettingsProgram program(model);
+    program.s.PenUpDelay = 5;
+    taskhelm::SettingsWindow& window = ShowSettingsWindow(program, model);
+    qtui::FormWindow& shown = *program.host.WindowOf(window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&shown));
+    QLineEdit* upDelay = Box(program.host, window, window.UpDelay);
+    ASSERT_EQ(upDelay->text(), "5");
+    DoubleClickText(upDelay);
+    ASSERT_EQ(upDelay->selectedText(), "5");
+    TypeKeys(upDelay, "50");
+    EXPECT_EQ(upDelay->text(), "50");
+
+    // The focus goes on by Tab, twice; the box left behind shows no selection.
+    DoubleClickText(upDelay);
+    ASSERT_EQ(upDelay->selectedText(), "50");
+    for (int tab = 0; tab < 2; ++tab) {
+      QTest::keyClick(shown.focusWidget(), Qt::Key_Tab);
+      QCoreApplication::processEvents();
+    }
+    ASSERT_NE(window.ActiveControl(), &window.UpDelay);
+    EXPECT_FALSE(upDelay->hasSelectedText());
+
+    program.device.ClearReceived();
+    QTest::mouseClick(shown.WidgetOf(window.SendSettingTemp), Qt::LeftButton);
+    EXPECT_NE(program.device.Received().find("SD50,"), std::string::npos)
+        << program.device.Received();
   }
 }
 

@@ -65,16 +65,23 @@ TEST_P(PenPlotterWindow, ShowsTheModelsCaptionMenusAndFramesWithNothingCutOff) {
   });
 }
 
-// Opened in metric units, the window gives the focus to the Metric button: the hint line is the
-// metric one and Space keeps the units.
+// Opened in metric units, the window gives the focus to the Metric button and its focus frame
+// shows: the hint line is the metric one and Space keeps the units.
 TEST_F(PenPlotterWindow, OpenedInMetricFocusesTheMetricButton) {
   QtProgram program(33, 33, E::English, Units::Metric);
   auto& form = ShowModelWindowAfterConnecting<taskhelm::P870Set>(program);
   qtui::FormWindow* window = program.host.WindowOf(form);
   ASSERT_NE(window, nullptr);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
   for (int pass = 0; pass < 3; ++pass) QCoreApplication::processEvents();
   QWidget* metric = window->WidgetOf(form.MetricButton);
   EXPECT_EQ(window->focusWidget(), metric);
+  const QImage focused = metric->grab().toImage();
+  program.host.Enter([&] { form.PanelX.SetFocus(); });
+  window->Refresh();
+  EXPECT_NE(metric->grab().toImage(), focused) << "no focus frame on the Metric button";
+  program.host.Enter([&] { form.MetricButton.SetFocus(); });
+  window->Refresh();
   QTest::keyClick(window->focusWidget(), Qt::Key_Space);
   EXPECT_TRUE(form.MetricButton.Value());
   EXPECT_TRUE(program.s.MetricUnits);

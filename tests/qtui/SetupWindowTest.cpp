@@ -6,6 +6,8 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include <functional>
+
 #include "qtui/FormWindow.h"
 #include "setup/About.h"
 #include "setup/Config.h"
@@ -126,6 +128,61 @@ TEST_F(SetupWindow, AListTheOperatorDidNotTouchKeepsTheConfiguredModel) {
   QTest::keyClick(list, Qt::Key_Down);
   EXPECT_EQ(config.PlotterList.ListIndex(), 0);
   EXPECT_EQ(config.SelectedModel, 42);
+}
+
+// Tabs on until the control has the focus, as the operator reaches it.
+void TabTo(qtui::FormWindow& window, const forms::Control& control) {
+  for (int tab = 0; tab < 20 && window.Model().ActiveControl() != &control; ++tab) {
+    QTest::keyClick(window.focusWidget() ? window.focusWidget() : &window, Qt::Key_Tab);
+    QCoreApplication::processEvents();
+  }
+  ASSERT_EQ(window.Model().ActiveControl(), &control);
+}
+
+// The model list always shows the model OK will use, and shows the focus also with nothing
+// chosen.
+TEST_F(SetupWindow, TheModelListShowsWhatOKUsesAndItsFocus) {
+  struct ListCase {
+    const char* name;
+    int model;
+    int shownRow;  // -1: none
+    std::function<void(QListWidget&)> act;
+  };
+  const ListCase cases[] = {
+      {"a click below the last entry", 32, 4,
+       [](QListWidget& list) {
+         const QPoint below = list.visualItemRect(list.item(list.count() - 1)).bottomLeft() +
+                              QPoint(4, 4);
+         ASSERT_TRUE(list.viewport()->rect().contains(below));
+         QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, below);
+       }},
+      {"Ctrl+Space on the chosen entry", 32, 4,
+       [](QListWidget& list) {  // as the window system sends it: the character NUL
+         QTest::sendKeyEvent(QTest::Click, &list, Qt::Key_Space, QString(QChar(0)),
+                             Qt::ControlModifier);
+       }},
+      {"nothing chosen", 47, -1, [](QListWidget&) {}},
+  };
+  for (const ListCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    app.s.ModelCode = static_cast<int16_t>(c.model);
+    host.runMessageBox = [](QMessageBox&) { return QMessageBox::Ok; };
+    qtui::FormWindow& window = Shown<taskhelm::Config>();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    taskhelm::Config& config = app.Window<taskhelm::Config>();
+    auto* list = qobject_cast<QListWidget*>(window.WidgetOf(config.PlotterList));
+    TabTo(window, config.ConfigOK);
+    const QImage unfocused = list->grab().toImage();
+    TabTo(window, config.PlotterList);
+    c.act(*list);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(list->selectedItems().isEmpty() ? -1 : list->row(list->selectedItems().front()),
+              c.shownRow);
+    EXPECT_EQ(config.PlotterList.ListIndex(), c.shownRow);
+    EXPECT_EQ(config.SelectedModel, c.model);
+    EXPECT_NE(list->grab().toImage(), unfocused) << "the list does not show the focus";
+    host.Enter([&] { config.Unload(); });
+  }
 }
 
 TEST_F(SetupWindow, OKWithoutTouchingTheListKeepsTheConfiguredModel) {

@@ -210,11 +210,11 @@ inline void ForEachDesktopFont(const std::function<void()>& check) {
 }
 
 // Start-up's last step: the model's window shown over the settings its connection just read.
-template <class W>
-W& ShowModelWindowAfterConnecting(QtProgram& program) {
+template <class W, class Program>
+W& ShowModelWindowAfterConnecting(Program& program) {
   program.s.DeviceSettingsRead = true;
   program.host.Enter([&] { taskhelm::ShowModelWindow(program.app); });
-  W& form = program.app.Window<W>();
+  W& form = program.app.template Window<W>();
   if (qtui::FormWindow* window = program.host.WindowOf(form)) window->Refresh();
   return form;
 }
