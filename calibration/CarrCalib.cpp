@@ -246,6 +246,16 @@ void CarrCalib::CarCalPlot_Click() {
     return;
   }
   CopyCarriageValues();
+  // The restore carries force and duration as 16-bit numbers: a value beyond them would come
+  // back as another one, so the ladder does not replace it.
+  if (!platform::FitsWire(CarriageValues[0], platform::WireKind::Register16) ||
+      !platform::FitsWire(CarriageValues[1], platform::WireKind::Register16)) {
+    app_.SetPointer(Pointer::Default);
+    app_.ErrorBox(app_.T("The plotter reports carriage values that could not be restored after "
+                         "the plot. No calibration plot."),
+                  "Carriage Calibration Plot");
+    return;
+  }
   SavedForce = platform::ToInteger(CarriageValues[0]);
   SavedDuration = platform::ToInteger(CarriageValues[1]);
   std::string restore = "!CC" + std::to_string(SavedForce) + "," + std::to_string(SavedDuration);

@@ -20,9 +20,6 @@ constexpr const char* kWindowHint = "Removes tiny imperfections.";
 FilterForm::FilterForm(App& app) : forms::Form(app.host, "FilterForm"), app_(app) {
   Layout();
   Load = [this] { Form_Load(); };
-  // The cutter loads the window to read the device before showing it: a change counts from
-  // what that read found.
-  Activate = [this] { ShownSetting = app_.s.FilterSetting; };
   MouseMove = [this] { ShowHint(app_, StatusBar, kWindowHint); };
   FilterEnable.Click = [this] { FilterEnable_Click(); };
   FilterOK.Click = [this] { FilterOK_Click(); };
@@ -42,8 +39,7 @@ void FilterForm::Form_Load() {
   FilterEnable.SetCaption(app_.T("Filtering"));
   FilterOK.SetCaption(app_.T("OK"));
   FilterCancel.SetCaption(app_.T("Cancel"));
-  // The box shows the setting the window would send.
-  FilterEnable.SetValue(app_.s.FilterSetting != 0 ? 1 : 0);
+  ShownSetting = app_.s.FilterSetting;
   ShowHint(app_, StatusBar, kWindowHint);
   // This cutter filters always.
   if (HasQuirk(app_.s.ModelCode, ModelQuirk::AlwaysFilters)) {
@@ -71,6 +67,10 @@ bool FilterForm::UpdateFilter() {
     return false;
   }
   app_.s.FilterSetting = platform::ToInteger(*setting);
+  // The read that opens the window is the setting it found: the read-back after OK compares
+  // with it, also for a device value other than 0 and 1.
+  if (!Visible()) ShownSetting = app_.s.FilterSetting;
+  // Ticking the opening's fresh box runs its click, so FilterSetting is then what the box shows.
   FilterEnable.SetValue(app_.s.FilterSetting != 0 ? 1 : 0);
   return true;
 }

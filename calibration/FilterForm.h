@@ -18,7 +18,9 @@ class FilterForm : public forms::Form {
   forms::CommandButton FilterCancel{this, "FilterCancel"};
   forms::TextBox StatusBar{this, "StatusBar"};
 
-  int16_t ShownSetting = 0;  // FilterSetting when the window was shown: OK compares against it
+  // The setting the window opened with (FilterSetting at load, or the device's as read before
+  // the show): OK compares against it.
+  int16_t ShownSetting = 0;
 
   // Reads the device's filtering into FilterSetting and the check box; false when it did not
   // answer.

@@ -9,7 +9,10 @@ namespace taskhelm {
 
 void ShowFiltering(App& app, FilterOpening opening) {
   FilterForm& window = app.Window<FilterForm>();
-  if (opening == FilterOpening::ReadStateFirst && !window.UpdateFilter()) {
+  if (opening == FilterOpening::Direct) {
+    // Shown without a read, the box shows the setting OK sends.
+    window.FilterEnable.SetValue(app.s.FilterSetting != 0 ? 1 : 0);
+  } else if (!window.UpdateFilter()) {
     // Loaded only for the read: the next opening loads afresh, for the model of then.
     window.Unload();
     return;

@@ -104,9 +104,10 @@ bool PenAdj::ReadPenParameters() {
   bool answered = app_.port.Query("!OP@", reply, 13, kCommandTimeoutMs, kReplyLength);
   if (answered) {
     // Values a short reply lacks keep what the last reply gave them; a value no reply ever gave
-    // makes the reply no answer.
+    // makes the reply no answer, and the operator hears so as of a time-out.
     profileFill_.Parse(reply, CommaValues);
     answered = profileFill_.Answered(kProfileValues);
+    if (!answered) app_.port.ReportNoReply();
   }
   if (answered) {
     std::copy_n(CommaValues.begin(), kProfileValues, Profile.begin());
@@ -116,6 +117,8 @@ bool PenAdj::ReadPenParameters() {
     if (const auto grams = ReplyNumber(reply)) {
       PulseGrams = *grams;
       gramsRead_ = true;
+    } else {
+      app_.port.ReportNoReply();
     }
   }
   return answered;

@@ -22,6 +22,11 @@ const std::string& PortLayer::PortInUse() const {
   return ParallelSelected() ? app_.s.LptPortName : app_.s.PortName;
 }
 
+void PortLayer::ReportNoReply() {
+  if (app_.s.ReportErrors)
+    app_.ErrorBox(app_.T(app_.s.NotConnectedText) + PortInUse() + ".", app_.T("ERROR"));
+}
+
 bool PortLayer::OpenPort() {
   const auto use = UseDevice();
   bool open;

@@ -24,6 +24,9 @@ class PortLayer {
   bool Query(const std::string& cmd, std::string& reply, int termChar, int32_t serialTimeoutMs,
              int32_t lptReplyLen);
   void ClosePort();
+  // What a query left unanswered tells the operator. A reply that carried nothing readable is
+  // no answer either, and its reader tells the same.
+  void ReportNoReply();
   // ms = 0 yields to the event pump at most every 0.6 s; otherwise waits ms without pumping.
   void Delay(double ms);
 

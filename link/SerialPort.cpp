@@ -106,13 +106,11 @@ bool PortLayer::SerialQuery(const std::string& cmd, std::string& reply, int term
 
 bool PortLayer::ReadSerialReply(std::string& reply, int32_t timeoutMs) {
   const auto use = UseDevice();
-  SharedState& s = app_.s;
   platform::SerialLine& line = app_.line;
   int64_t start = app_.clock.NowMs();
   for (;;) {
     if (app_.clock.NowMs() - start >= timeoutMs) {
-      if (s.ReportErrors)
-        app_.ErrorBox(app_.T(s.NotConnectedText) + s.PortName + ".", app_.T("ERROR"));
+      ReportNoReply();
       return false;
     }
     app_.host.WaitEvents(kPollMs);  // the receive event may run

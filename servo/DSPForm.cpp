@@ -87,7 +87,9 @@ bool DSPForm::QueryValues(const std::string& command, servo::Exchange exchange, 
   if (!app_.port.Query(command, reply, servo::kReplyTerminator, exchange.timeoutMs,
                        exchange.lptReplyLength))
     return false;
-  return ParseReply(reply).Carries(count);
+  if (ParseReply(reply).Carries(count)) return true;
+  app_.port.ReportNoReply();  // a reply without the group's numbers is no answer
+  return false;
 }
 
 void DSPForm::ShowReplyValues(std::span<forms::TextBox* const> boxes) {
@@ -127,11 +129,14 @@ bool DSPForm::ReadServoParams(int axis) {
 }
 
 void DSPForm::DisplayServoParams() {
+  // An axis the device never reported has no values to show: its table holds only zeros.
   for (int axis = 0; axis < kAxes; ++axis)
     for (int p = 0; p < servo::kParamCount; ++p)
       if (p != kFrictionIndex)
         paramBoxes_[axis][p]->SetText(
-            platform::FormatNumber(ServoParams[axis][p], kParamPattern, app_.regional.sDecimal));
+            paramsRead_[axis] ? platform::FormatNumber(ServoParams[axis][p], kParamPattern,
+                                                       app_.regional.sDecimal)
+                              : "");
   X_Friction.SetEnabled(false);
   Y_Friction.SetEnabled(false);
   paramsShown_ = paramsRead_;

@@ -80,8 +80,14 @@ void DSPTestForm::GetMinAndMax_Click() {
   if (!app_.port.Query(servo::kMinMaxCommand, reply, servo::kReplyTerminator,
                        servo::kRegisterRead.timeoutMs, servo::kRegisterRead.lptReplyLength))
     return;
-  // A reply short of the eight values, or garbled, is none.
-  if (!ParseReplyList(reply, TestValues).Carries(minMaxLabels_.size())) return;
+  // A reply short of the eight values, or garbled, is none, and leaves nothing in the slots that
+  // a register read shows.
+  decltype(TestValues) values = TestValues;
+  if (!ParseReplyList(reply, values).Carries(minMaxLabels_.size())) {
+    app_.port.ReportNoReply();
+    return;
+  }
+  TestValues = values;
   for (size_t i = 0; i < minMaxLabels_.size(); ++i)
     minMaxLabels_[i]->SetCaption(servo::PlainNumber(app_, TestValues[i]));
 }
@@ -151,7 +157,10 @@ void DSPTestForm::Command7_Click() {
     return;
   // The tuner parses the line test's reply, into its own reply table.
   DSPForm& tuner = app_.Window<DSPForm>();
-  if (!tuner.ParseReply(reply).Carries(lineResults_.size())) return;
+  if (!tuner.ParseReply(reply).Carries(lineResults_.size())) {
+    app_.port.ReportNoReply();
+    return;
+  }
   for (size_t i = 0; i < lineResults_.size(); ++i)
     lineResults_[i]->SetCaption(servo::PlainNumber(app_, tuner.ReplyValues[i]));
 }

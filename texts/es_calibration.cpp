@@ -23,6 +23,10 @@ static const Entry kCalibrationTexts[] = {
     {"", "Calibration Plot", "Archivo de Calibración"},
     {"Calib", "Done", "Finalizado"},
     {"", "Carriage Calibration", "Calibración de Corte"},
+    {"", "The plotter reports carriage values that could not be restored after the plot. No "
+         "calibration plot.",
+     "El ploter reporta valores de corte que no se podrían restablecer después del trazo. No se "
+     "realiza el trazo de calibración."},
     {"", "Calibration Setting", "Parámetros de Calibración"},
     {"", "Sensor Calibration", "E Calibración del Sensor"},
     {"", "Mode Switch", "Cambio de modo"},

@@ -311,6 +311,14 @@ TEST(CarrCalibPlot, RefusedOrStoppedWithoutTheDevice) {
        "Setup Com Port and Check Plotter Present."},
   };
   std::vector<Row> all(std::begin(rows), std::end(rows));
+  // Values the restore cannot carry (16-bit force and duration): the device would not get back
+  // what it held, so no plot.
+  for (const char* reply : {"40000,29", "-32769,29", "85,70000"})
+    all.push_back({reply,
+                   [reply](CalibrationHarness& h) { h.f.device.faults.replacedReplies["OC"] = reply; },
+                   {}, "!OC@",
+                   "The plotter reports carriage values that could not be restored after the "
+                   "plot. No calibration plot."});
   // A garbled reply holds no values to restore either.
   for (const testing_support::ReplyFault& fault : testing_support::ReplyFaults())
     all.push_back({fault.name,

@@ -167,6 +167,49 @@ TEST(FilteringOk, SendsReadsBackAndReportsOnlyARealChange) {
   }
 }
 
+// A filtering state other than 0 and 1 ticks the box, and OK sends what the box shows: an
+// untouched OK keeps the filtering on at every opening, and reports no change.
+TEST(FilteringOk, AnUntouchedOkSendsWhatTheBoxShowsAtEveryOpening) {
+  const std::string digits41 = "1" + std::string(40, '0');
+  for (const std::string& reply : {std::string("2"), std::string("-1"), std::string("-2"), digits41,
+                                   "-" + digits41}) {
+    CalibrationHarness h({.model = 36});
+    h.f.device.faults.replacedReplies["OS"] = reply;
+    for (int opening = 1; opening <= 2; ++opening) {
+      SCOPED_TRACE(reply + ", opening " + std::to_string(opening));
+      int ticked = -1;
+      h.f.host.modalOperators["FilterForm"] = [&](forms::Form& form) {
+        auto& w = static_cast<FilterForm&>(form);
+        ticked = w.FilterEnable.Value();
+        h.f.device.ClearReceived();
+        w.FilterOK.Press();
+      };
+      h.f.host.Run([&] { taskhelm::ShowFiltering(h.f.app, taskhelm::FilterOpening::ReadStateFirst); });
+      EXPECT_EQ(ticked, 1);
+      EXPECT_EQ(h.Received(), "!SM1@!OS@");
+      EXPECT_EQ(BoxTitles(h.f.host), "");
+    }
+  }
+}
+
+// Shown without a read (the roll-feed window), the box shows the setting OK sends.
+TEST(FilteringOk, ShownDirectlyTheBoxShowsTheSetting) {
+  for (int16_t setting : {0, 1}) {
+    SCOPED_TRACE(setting);
+    CalibrationHarness h({.model = 35});
+    h.f.s.FilterSetting = setting;
+    int ticked = -1;
+    h.f.host.modalOperators["FilterForm"] = [&](forms::Form& form) {
+      auto& w = static_cast<FilterForm&>(form);
+      ticked = w.FilterEnable.Value();
+      w.FilterOK.Press();
+    };
+    h.f.host.Run([&] { taskhelm::ShowFiltering(h.f.app, taskhelm::FilterOpening::Direct); });
+    EXPECT_EQ(ticked, setting);
+    EXPECT_EQ(h.Received().substr(0, 5), setting ? "!SM1@" : "!SM0@");
+  }
+}
+
 TEST(FilteringStatus, HintsOfTheBoxFollowItsState) {
   CalibrationHarness h;
   h.Show<FilterForm>([&](FilterForm& w) {

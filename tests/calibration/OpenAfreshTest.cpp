@@ -129,7 +129,8 @@ TEST(OpenAfresh, EveryWindowOpensAsANewOneAfterAModelChange) {
          EXPECT_EQ(w.StatusBar.Text(), "Default.  Especially useful with fonts.");
          h.f.host.Press(w.FilterCancel);
        },
-       {},
+       // Its filtering is off: the read leaves the box as the load made it.
+       [](CalibrationHarness& h) { h.f.device.Receive("!SM0@"); },
        [](forms::Form& form, CalibrationHarness& h) {
          auto& w = static_cast<taskhelm::FilterForm&>(form);
          EXPECT_TRUE(w.FilterEnable.Enabled());

@@ -50,11 +50,21 @@ TEST(PenAdjRead, ShortAndMissingReplies) {
   });
 }
 
-// A profile or pulse-force reply without its numbers is no reply, and nothing that depends on the
-// values goes out: Test! neither sends the profile nor lowers the pen, the pulse force in grams
-// sends no carriage command.
-TEST(PenAdjRead, AGarbledReplySendsNothingThatDependsOnIt) {
+// What the operator is told of one read that went unanswered.
+std::string UnansweredBox(const char* command) {
+  CalibrationHarness h({.model = 33});
+  h.f.device.faults.silentCommands.insert(command);
+  h.Show<PenAdj>([](PenAdj&) {});
+  EXPECT_EQ(h.f.host.boxes.size(), 1u);
+  return h.f.host.boxes.empty() ? "" : h.f.host.boxes[0].title + ": " + h.f.host.boxes[0].text;
+}
+
+// A profile or pulse-force reply without its numbers is no reply: each read tells the operator
+// what an unanswered one does, and nothing that depends on the values goes out: Test! neither
+// sends the profile nor lowers the pen, the pulse force in grams sends no carriage command.
+TEST(PenAdjRead, AGarbledReplyIsToldAndSendsNothingThatDependsOnIt) {
   for (const char* command : {"OP", "OC"}) {
+    const std::string unanswered = UnansweredBox(command);
     for (const testing_support::ReplyFault& fault : testing_support::ReplyFaults()) {
       SCOPED_TRACE(std::string(command) + ", " + fault.name);
       // The pulse force is the reply's first value alone: a reply short of the rest still has it.
@@ -75,10 +85,13 @@ TEST(PenAdjRead, AGarbledReplySendsNothingThatDependsOnIt) {
           EXPECT_EQ(h.Received(), "!PC180,8,60,10,40,12,20,6@!DP@!UP@!OP@!OC@");
         } else {
           EXPECT_EQ(h.Received(), "!OP@!OC@");
-          EXPECT_EQ(h.f.host.beeps, 1);
+          EXPECT_EQ(h.f.host.beeps, 2) << "the refusal, then the read's box";
         }
       });
-      EXPECT_TRUE(h.f.host.boxes.empty());
+      // The opening's read, the one after the grams, the one that ends Test!.
+      ASSERT_EQ(h.f.host.boxes.size(), 3u);
+      for (const testing_support::ShownBox& box : h.f.host.boxes)
+        EXPECT_EQ(box.title + ": " + box.text, unanswered);
     }
   }
 }

@@ -40,6 +40,12 @@ TEST(SpanishEdition, EveryWindowAndMessage) {
     h.f.s.PlotterPresent = false;
     w.CarCalPlot.Press();
     h.f.s.PlotterPresent = true;
+    h.f.device.faults.replacedReplies["OC"] = "40000,29";
+    w.CarCalPlot.Press();
+    EXPECT_EQ(h.f.host.LastBox()->text,
+              "El ploter reporta valores de corte que no se podrían restablecer después del "
+              "trazo. No se realiza el trazo de calibración.");
+    h.f.device.faults.replacedReplies.clear();
   });
   h.Show<SensorCal>([&](SensorCal& w) {
     EXPECT_EQ(w.Command2.Caption(), "E Finalizar");

@@ -2,6 +2,7 @@
 // the states that show their longest texts: nothing cut off, nothing lying over another control.
 // Saves a picture of each, English and Spanish, for a person to look at. Closed and opened again,
 // each is a new window for the model of now.
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
@@ -228,6 +229,39 @@ TEST_F(ReopenedWindows, OpenAsNewWindowsForTheModelOfNow) {
     Visit(row.open, row.first);
     Connect(row.secondModel);
     Visit(row.open, row.second);
+  }
+}
+
+// A filtering state of 2 ticks the box; OK untouched keeps the filtering on, at every opening.
+TEST_F(ReopenedWindows, FilteringOkSendsWhatTheBoxShows) {
+  Connect(36);
+  device.faults.replacedReplies["OS"] = "2";
+  for (int opening = 1; opening <= 2; ++opening) {
+    SCOPED_TRACE(opening);
+    Visit([](taskhelm::App& app) { ShowFiltering(app, taskhelm::FilterOpening::ReadStateFirst); },
+          [this](qtui::FormWindow& window, forms::Form& form) {
+            auto& w = static_cast<taskhelm::FilterForm&>(form);
+            EXPECT_TRUE(qobject_cast<QCheckBox*>(W(window, w.FilterEnable))->isChecked());
+            device.ClearReceived();
+            Click(window, w.FilterOK);
+          });
+    EXPECT_EQ(device.Received(), "!SM1@!OS@");
+    EXPECT_EQ(boxes, std::vector<std::string>{});
+  }
+}
+
+// A profile reply without its numbers tells the operator what an unanswered one does (the port's
+// box naming the port).
+TEST_F(ReopenedWindows, PenAdjustmentSaysWhenTheProfileWasUnreadable) {
+  Connect(36);
+  app.s.ReportErrors = true;  // as after the start-up
+  const std::string unanswered = app.s.NotConnectedText + "COM1.";
+  for (const char* reply : {"abc", "", "1,2,3"}) {
+    SCOPED_TRACE(reply);
+    boxes.clear();
+    device.faults.replacedReplies["OP"] = reply;
+    Visit(taskhelm::ShowPenAdjustment, [](qtui::FormWindow& window, forms::Form&) { window.close(); });
+    EXPECT_EQ(boxes, std::vector<std::string>{unanswered});
   }
 }
 

@@ -76,7 +76,7 @@ TEST(Tuner, ASilentDeviceLeavesEveryGroupUnreadAndUnsent) {
   EXPECT_EQ(h.f.host.boxes.size(), 6u);
 
   DSPForm& t = h.Tuner();
-  EXPECT_EQ(t.X_kD.Text(), "0.000");
+  EXPECT_EQ(t.X_kD.Text(), "") << "no value was read";
   EXPECT_EQ(t.x_k_ilim.Text(), "");
   EXPECT_EQ(t.y_IJamThr.Text(), "");
   for (forms::TextBox* box : {&t.x_verr, &t.x_vjam, &t.y_vi, &t.y_vap}) EXPECT_EQ(box->Text(), "no resp.");
@@ -147,10 +147,19 @@ TEST(Tuner, AGroupWhoseReadFailedIsNeverSent) {
   }
 }
 
-// A reply that arrives with its CR but without the numbers of its group is no answer either:
-// nothing of it reaches the boxes or the table, and the group is never sent.
+// A reply that arrives with its CR but without the numbers of its group is no answer either: the
+// operator is told what an unanswered query tells, nothing of it reaches the boxes or the table,
+// and the group is never sent.
 TEST(Tuner, AGarbledReplyIsNoAnswerAndItsGroupIsNeverSent) {
   for (const UnreadGroup& c : UnreadGroups()) {
+    std::string unanswered;
+    {
+      ServoHarness h;
+      h.f.device.faults.silentCommands.insert(c.command);
+      h.f.host.Run([&] { taskhelm::ShowServoTuner(h.f.app); });
+      ASSERT_EQ(h.f.host.boxes.size(), 1u);
+      unanswered = h.f.host.boxes[0].title + ": " + h.f.host.boxes[0].text;
+    }
     for (const testing_support::ReplyFault& fault : testing_support::ReplyFaults()) {
       SCOPED_TRACE(std::string(c.command) + ", " + fault.name);
       ServoHarness h;
@@ -158,10 +167,13 @@ TEST(Tuner, AGarbledReplyIsNoAnswerAndItsGroupIsNeverSent) {
       testing_support::GarbleReply(h.f.device, c.command, command, fault);
       h.f.host.Run([&] { taskhelm::ShowServoTuner(h.f.app); });
       EXPECT_EQ(h.Received(), c.asked);
-      EXPECT_TRUE(h.f.host.boxes.empty());
+      ASSERT_EQ(h.f.host.boxes.size(), 1u);
+      EXPECT_EQ(h.f.host.boxes[0].title + ": " + h.f.host.boxes[0].text, unanswered);
       DSPForm& t = h.Tuner();
       if (c.command == std::string("ZO0")) {
         EXPECT_EQ(t.ServoParams[0], (std::array<float, 12>{}));
+        EXPECT_EQ(t.X_kP.Text(), "") << "no value was read";
+        EXPECT_EQ(t.Y_kP.Text(), "1.400");
         h.TypeLeave(t.X_kD, "2", t.X_kGVF);
         EXPECT_EQ(h.Received(), "") << "twelve zeros must not reach a live drive";
       }
@@ -366,7 +378,7 @@ TEST(Tuner, ClosingAndOpeningAgainStartsAfreshAndReadsTheDevice) {
   h.f.host.Run([&] { taskhelm::ShowServoTuner(h.f.app); });
   EXPECT_EQ(h.Received(), kActivationQueries);
   DSPForm& again = h.Tuner();
-  EXPECT_EQ(again.X_kP.Text(), "0.000") << "a new tuner knows nothing of the old one's reads";
+  EXPECT_EQ(again.X_kP.Text(), "") << "a new tuner knows nothing of the old one's reads";
   h.f.device.ClearReceived();
   h.TypeLeave(again.X_kP, "1", again.X_kI);
   EXPECT_EQ(h.Received(), "");

@@ -241,10 +241,23 @@ TEST(TestWindow, ANumberTheDriveCannotTakeStartsNoTest) {
   }
 }
 
-// A min/max or line-test reply without all its numbers is no reply: the labels keep what they
-// showed.
+// A min/max or line-test reply without all its numbers is no reply: the operator is told what an
+// unanswered query tells, the labels keep what they showed, and nothing of the reply stays in
+// the slots that a later read of one register shows.
 TEST(TestWindow, AGarbledResultReplyChangesNothing) {
-  for (const testing_support::ReplyFault& fault : testing_support::ReplyFaults()) {
+  std::string unanswered;
+  {
+    ServoHarness h;
+    h.OpenTuner();
+    h.OpenTests();
+    h.f.device.faults.silentCommands.insert("ZD0");
+    h.f.host.Run([&] { h.Tests().GetMinAndMax.Press(); });
+    ASSERT_EQ(h.f.host.boxes.size(), 1u);
+    unanswered = h.f.host.boxes[0].title + ": " + h.f.host.boxes[0].text;
+  }
+  std::vector<testing_support::ReplyFault> faults = testing_support::ReplyFaults();
+  faults.push_back({"three values", [](const std::string&) { return std::string("-12,15,-3"); }});
+  for (const testing_support::ReplyFault& fault : faults) {
     SCOPED_TRACE(fault.name);
     ServoHarness h;
     h.OpenTuner();
@@ -253,8 +266,9 @@ TEST(TestWindow, AGarbledResultReplyChangesNothing) {
     w.LTVel.SetText("10");
     h.f.host.Run([&] { w.GetMinAndMax.Press(); });
     h.f.host.Run([&] { w.Command7.Press(); });
+    h.PressEnter(w.RegToRead1);
     const std::string minimum = w.RegAMin.Caption(), maximum = w.RegDMax.Caption(),
-                      negative = w.NegAvgB.Caption();
+                      negative = w.NegAvgB.Caption(), second = w.Reg2Result.Caption();
     testing_support::GarbleReply(h.f.device, "ZD0", "!ZD0@", fault);
     testing_support::GarbleReply(h.f.device, "ZL", "!ZL0,10,0,0,0,,0@", fault);
     h.f.host.Run([&] { w.GetMinAndMax.Press(); });
@@ -262,7 +276,13 @@ TEST(TestWindow, AGarbledResultReplyChangesNothing) {
     EXPECT_EQ(w.RegAMin.Caption(), minimum);
     EXPECT_EQ(w.RegDMax.Caption(), maximum);
     EXPECT_EQ(w.NegAvgB.Caption(), negative);
-    EXPECT_TRUE(h.f.host.boxes.empty());
+    EXPECT_EQ(h.f.host.boxes.size(), 2u);
+    for (const testing_support::ShownBox& box : h.f.host.boxes)
+      EXPECT_EQ(box.title + ": " + box.text, unanswered);
+    h.f.device.faults.replacedReplies["ZD0,0"] = "7";  // one register's value
+    h.PressEnter(w.RegToRead1);
+    EXPECT_EQ(w.Reg1Result.Caption(), "7");
+    EXPECT_EQ(w.Reg2Result.Caption(), second);
   }
 }
 

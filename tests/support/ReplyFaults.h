@@ -19,6 +19,7 @@ struct ReplyFault {
 inline const std::vector<ReplyFault>& ReplyFaults() {
   static const std::vector<ReplyFault> faults = {
       {"noise", [](const std::string&) { return std::string(sim::kGarbage); }},
+      {"nothing", [](const std::string&) { return std::string(); }},
       {"noise in place of every value",
        [](const std::string& reply) {
          std::string noisy(sim::kGarbage);
