@@ -135,7 +135,9 @@ TEST_F(FileHelpers, AWriteThroughALinkToAMissingFileCreatesThatFile) {
   fs::create_symlink("loop-b.tkh", folder + "/loop-a.tkh");
   fs::create_symlink("loop-a.tkh", folder + "/loop-b.tkh");
   const int16_t number = files.OpenDataFile(folder + "/loop-a.tkh", 1);
-  if (number != 0) EXPECT_FALSE(files.Close(number));
+  if (number != 0) {
+    EXPECT_FALSE(files.Close(number));
+  }
   EXPECT_EQ(fs::read_symlink(folder + "/loop-a.tkh"), "loop-b.tkh");
   EXPECT_EQ(fs::read_symlink(folder + "/loop-b.tkh"), "loop-a.tkh");
   // Nothing but what the test made and the three files written.
