@@ -34,7 +34,9 @@ const std::vector<ButtonSet>& ButtonSets() {
        {{QMessageBox::Yes, MsgAnswer::Yes},
         {QMessageBox::No, MsgAnswer::No},
         {QMessageBox::Cancel, MsgAnswer::Cancel}},
-       MsgAnswer::Cancel},
+       // The program's one three-way box (Set Calibration's warning) goes on at Cancel as at
+       // Yes; Escape and the close box must not send, so they say No.
+       MsgAnswer::No},
       {MsgButtons::RetryCancel,
        {{QMessageBox::Retry, MsgAnswer::Retry}, {QMessageBox::Cancel, MsgAnswer::Cancel}},
        MsgAnswer::Cancel},

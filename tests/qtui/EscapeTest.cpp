@@ -1,6 +1,7 @@
 // Escape in a dialog window presses the button that closes it without sending (through the same
 // Click a mouse press runs); a window without such a button ignores Escape. A message box's Escape
-// answers as its Cancel or No, or closes an OK-only box.
+// answers as its Cancel or No (No in the three-way box, whose Cancel goes on), or closes an
+// OK-only box.
 #include <QFile>
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -186,7 +187,8 @@ TEST_F(Escape, AMessageBoxAnswersAsItsCancelOrNoAndAnOkBoxCloses) {
       {forms::MsgButtons::OK, forms::MsgAnswer::OK},
       {forms::MsgButtons::OKCancel, forms::MsgAnswer::Cancel},
       {forms::MsgButtons::YesNo, forms::MsgAnswer::No},
-      {forms::MsgButtons::YesNoCancel, forms::MsgAnswer::Cancel},
+      // Set Calibration's warning sends at Cancel; Escape stops it.
+      {forms::MsgButtons::YesNoCancel, forms::MsgAnswer::No},
       {forms::MsgButtons::RetryCancel, forms::MsgAnswer::Cancel},
   };
   qtui::QtHost host;
