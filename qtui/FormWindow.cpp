@@ -13,6 +13,7 @@
 #include "qtui/LogoPicture.h"
 #include "qtui/QtHost.h"
 #include "qtui/Text.h"
+#include "qtui/TitleBar.h"
 
 namespace qtui {
 namespace {
@@ -158,7 +159,8 @@ QSize FormWindow::Place(const forms::Control* container, int areaWidth, int top)
       if (stacked) rect.setHeight(std::max(inner.height(), view->ChildTop()) + kMargin);
     }
     if (stacked && control.Visible()) y = rect.bottom() + 1 + kSpacing;
-    if (widget->geometry() != rect) widget->setGeometry(rect);
+    QRect shown = container ? rect : rect.translated(indent_, 0);
+    if (widget->geometry() != shown) widget->setGeometry(shown);
     if (widget->isHidden() == control.Visible()) widget->setVisible(control.Visible());
     if (widget->testAttribute(Qt::WA_ForceDisabled) == control.Enabled())
       widget->setEnabled(control.Enabled());
@@ -189,6 +191,7 @@ void FormWindow::Refresh() {
   // Controls reaching past the form's size still show, with a margin.
   auto fit = [](int asked, int used) { return used > asked ? used + kMargin : asked; };
   QSize size(fit(area.width(), extent.width()), fit(area.height(), extent.height()));
+  WidenToTitle(size, area.width());
   if (content_->minimumSize() != size || content_->maximumSize() != size) {
     content_->setFixedSize(size);
     // The window takes the new size now, not at the next pump: a picture taken next shows it.
@@ -196,6 +199,16 @@ void FormWindow::Refresh() {
   }
   if (menus_) menus_->Refresh();
   ApplyFocus();
+}
+
+void FormWindow::WidenToTitle(QSize& size, int areaWidth) {
+  int needed = form_.Borderless() ? 0 : TitleBarWidth(*this, windowTitle());
+  int indent = std::max(0, needed - size.width()) / 2;
+  if (indent != indent_) {
+    indent_ = indent;
+    Place(nullptr, areaWidth, kMargin);
+  }
+  size.setWidth(std::max(size.width(), needed));
 }
 
 void FormWindow::ApplyFocus() {

@@ -63,6 +63,8 @@ class FormWindow : public QMainWindow {
   const forms::Control* ContainerOf(const forms::Control& control) const;
   QSize Place(const forms::Control* container, int areaWidth, int top);
   QRect Scaled(const forms::Rect& g) const;
+  // A window narrower than its title bar needs grows to it, its layout centred (by indent_).
+  void WidenToTitle(QSize& size, int areaWidth);
   void PlaceOnScreen();
   void ApplyFocus();
   void TakeInitialFocus();
@@ -91,6 +93,7 @@ class FormWindow : public QMainWindow {
   std::unordered_map<const forms::Control*, ControlView*> viewOf_;
   std::unordered_map<QObject*, forms::Control*> bound_;
   double scale_;
+  int indent_ = 0;
   bool placed_ = false;
   bool activationPending_ = false;
   bool operatorActivation_ = false;  // one of the pending activations came from the operator

@@ -6,15 +6,13 @@
 #include <vector>
 
 #include "qtui/Text.h"
+#include "qtui/TitleBar.h"
 
 namespace qtui {
 namespace {
 
 using forms::MsgAnswer;
 using forms::MsgButtons;
-
-// The title bar's icon, buttons and margins, in lines of its font.
-constexpr int kTitleBarLines = 8;
 
 struct ButtonSet {
   MsgButtons buttons;
@@ -66,15 +64,11 @@ QMessageBox::Icon QtIcon(forms::MsgIcon icon) {
   return QMessageBox::NoIcon;
 }
 
-// The title bar holds the title in a bold face beside the window's icon and buttons; a box narrower
-// than that shows its title cut short.
+// A box narrower than its title bar needs shows its title cut short.
 void KeepTitleWhole(QMessageBox& box) {
   auto* grid = qobject_cast<QGridLayout*>(box.layout());
   if (!grid) return;
-  QFont bold = box.font();
-  bold.setBold(true);
-  QFontMetrics metrics(bold);
-  int needed = metrics.horizontalAdvance(box.windowTitle()) + kTitleBarLines * metrics.height();
+  int needed = TitleBarWidth(box, box.windowTitle());
   grid->addItem(new QSpacerItem(needed, 0, QSizePolicy::Fixed, QSizePolicy::Minimum),
                 grid->rowCount(), 0, 1, grid->columnCount());
 }

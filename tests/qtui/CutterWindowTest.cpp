@@ -187,6 +187,24 @@ TEST_F(CutterMenuWindows, ShowNothingCutOff) {
   });
 }
 
+// The About window names each model in its title, in both editions: the title shows whole.
+TEST_F(CutterMenuWindows, AboutShowsItsWholeTitleForEveryModel) {
+  ForEachDesktopFont([&] {
+    for (E edition : {E::English, E::Spanish}) {
+      SCOPED_TRACE(edition == E::Spanish ? "Spanish" : "English");
+      QtProgram program(32, 32, edition);
+      for (int16_t model : {0, 32, 33, 34, 35, 36, 39, 40, 41, 42}) {
+        SCOPED_TRACE("model " + std::to_string(model));
+        program.s.ModelCode = model;
+        program.host.Enter([&] { program.app.Window<taskhelm::About>().Unload(); });
+        auto& about = program.app.Window<taskhelm::About>();
+        program.host.Enter([&] { about.Show(forms::ShowMode::Modeless); });
+        ExpectNothingCutOff(program.host, about);
+      }
+    }
+  });
+}
+
 // The servo tuner and its test window with the widest values the device reports, in both
 // editions; the tests save their pictures.
 TEST_F(CutterMenuWindows, ServoWindowsShowNothingCutOff) {

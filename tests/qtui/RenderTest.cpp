@@ -17,6 +17,7 @@
 #include "qtui/FormWindow.h"
 #include "tests/qtui/QtTestApp.h"
 #include "tests/qtui/SampleWindow.h"
+#include "tests/qtui/TitleWidth.h"
 
 namespace qtui_tests {
 namespace {
@@ -125,6 +126,18 @@ TEST_F(Render, ModelChangesShowInTheWidgets) {
   EXPECT_EQ(form.count["ModeB.Click"], 1);
   EXPECT_EQ(form.count["Speed.Change"], 1);
   EXPECT_EQ(form.count["Models.Click"], 1);
+}
+
+// A window narrower than its title bar needs grows to it, and its controls stay centred.
+TEST_F(Render, AWindowNarrowerThanItsTitleGrowsToItsTitleWithItsLayoutCentred) {
+  PlainDialog plain(host);
+  plain.SetCaption("Acerca de Kelvaro R/V - Quorvane Taskhelm");
+  plain.Show();
+  qtui::FormWindow& dialog = *host.WindowOf(plain);
+  EXPECT_GE(dialog.width(), WholeTitleWidth(dialog));
+  QRect prompt = dialog.WidgetOf(plain.Prompt)->geometry();
+  EXPECT_EQ(prompt.width(), 240 - 16);
+  EXPECT_NEAR(prompt.left(), dialog.centralWidget()->width() - 1 - prompt.right(), 1);
 }
 
 TEST_F(Render, ControlsWithoutPositionsStackIntoAUsableWindow) {

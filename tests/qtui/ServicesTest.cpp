@@ -10,6 +10,7 @@
 #include "qtui/FileDialogs.h"
 #include "tests/qtui/QtTestApp.h"
 #include "tests/qtui/SampleWindow.h"
+#include "tests/qtui/TitleWidth.h"
 
 namespace qtui_tests {
 namespace {
@@ -92,10 +93,7 @@ TEST_F(Services, AMessageBoxIsAtLeastAsWideAsItsTitle) {
       host.runMessageBox = [&](QMessageBox& box) {
         box.show();
         shownWidth = box.width();
-        QFont bold = box.font();
-        bold.setBold(true);
-        EXPECT_GE(shownWidth, QFontMetrics(bold).horizontalAdvance(box.windowTitle()) +
-                                  6 * QFontMetrics(bold).height());
+        EXPECT_GE(shownWidth, WholeTitleWidth(box));
         return QMessageBox::Ok;
       };
       host.MsgBox("48", MsgButtons::OK, MsgIcon::None, title);

@@ -29,6 +29,7 @@
 #include "startup/App.h"
 #include "startup/ModelTable.h"
 #include "startup/ModelWindows.h"
+#include "tests/qtui/TitleWidth.h"
 #include "tests/support/FakeParlink.h"
 
 namespace qtui_tests {
@@ -108,11 +109,14 @@ inline int NeededWidth(QWidget& widget) {
   return 0;
 }
 
-// Every shown caption and value fits its control, no control lies over another of its container,
-// and every hint the controls write fits the box it is written to.
+// The window's title, every shown caption and value fit, no control lies over another of its
+// container, and every hint the controls write fits the box it is written to.
 inline void ExpectNothingCutOff(qtui::QtHost& host, forms::Form& form) {
   qtui::FormWindow& window = *host.WindowOf(form);
   window.Refresh();
+  if (!form.Borderless()) {
+    EXPECT_GE(window.width(), WholeTitleWidth(window)) << form.Name() << " cuts off its title";
+  }
   std::vector<std::pair<const forms::Control*, QWidget*>> visible;
   for (forms::Control* control : form.Controls()) {
     QWidget* widget = window.WidgetOf(*control);
