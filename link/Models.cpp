@@ -135,10 +135,6 @@ bool HeldModel::Has(ModelQuirk quirk) const {
 
 ModelFamily FamilyOf(int16_t code) { return HeldModel(code).Family(); }
 
-bool HasQuirk(int16_t code, ModelQuirk quirk) { return HeldModel(code).Has(quirk); }
-
-bool HasMarkSensor(int16_t code) { return HasQuirk(code, ModelQuirk::MarkSensor); }
-
 std::vector<int16_t> AcceptedIdentifications() {
   // The codes an identification names as themselves, and 46, which stands for the 510 variant.
   std::vector<int16_t> ids;

@@ -97,8 +97,6 @@ class HeldModel {
 };
 
 ModelFamily FamilyOf(int16_t code);
-bool HasQuirk(int16_t code, ModelQuirk quirk);
-bool HasMarkSensor(int16_t code);
 // Maps a raw identification number to a model code (-1 when it names none).
 int16_t ModelFromDeviceId(int16_t raw);
 // The identifications a model check accepts as themselves.
