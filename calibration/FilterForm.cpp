@@ -46,7 +46,7 @@ void FilterForm::Form_Load() {
   FilterEnable.SetValue(app_.s.FilterSetting != 0 ? 1 : 0);
   ShowHint(app_, StatusBar, kWindowHint);
   // This cutter filters always.
-  if (HasQuirk(app_.s.ModelCode, ModelQuirk::AlwaysFilters)) {
+  if (app_.model.Has(ModelQuirk::AlwaysFilters)) {
     FilterEnable.SetEnabled(false);
     ShowHint(app_, StatusBar, kOnHint);
   }
