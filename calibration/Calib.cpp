@@ -28,10 +28,10 @@ constexpr const char* kSetHint = "Set calibration with measured lengths.  ";
 constexpr const char* kResetHint = "Reset calibration to factory default.";
 
 // These lines keep one pair of factors: the factory buttons act on the user's.
-bool OnePairOfFactors(int16_t model) { return FindModel(model) != nullptr; }
+bool OnePairOfFactors(const HeldModel& model) { return model.Row() != nullptr; }
 
 // The short test box of the narrow cutters.
-bool ShortTestBox(int16_t model) { return HasQuirk(model, ModelQuirk::NarrowCutter); }
+bool ShortTestBox(const HeldModel& model) { return model.Has(ModelQuirk::NarrowCutter); }
 
 // The factor of one axis as the wire carries it, computed in single precision as the device
 // does. A length of zero or less is no measurement (it would give a negative factor), nor is one
@@ -217,7 +217,7 @@ void Calib::SetCal_Click(int index) {
 
 void Calib::ResetCal_Click(int index) {
   const bool factory =
-      index == 1 && !HasQuirk(app_.s.ModelCode, ModelQuirk::FactoryIsUserCalibration);
+      index == 1 && !app_.model.Has(ModelQuirk::FactoryIsUserCalibration);
   SendAndReadBack(factory ? "!FC@" : "!MC@", index);
 }
 

@@ -42,7 +42,7 @@ void FilterForm::Form_Load() {
   ShownSetting = app_.s.FilterSetting;
   ShowHint(app_, StatusBar, kWindowHint);
   // This cutter filters always.
-  if (HasQuirk(app_.s.ModelCode, ModelQuirk::AlwaysFilters)) {
+  if (app_.model.Has(ModelQuirk::AlwaysFilters)) {
     FilterEnable.SetEnabled(false);
     ShowHint(app_, StatusBar, kOnHint);
   }

@@ -55,7 +55,7 @@ Dru71Set::Dru71Set(App& app)
              {&LoopEnable, "Automatically create a service loop of media when cutting a sign."},
              {&TanEnable, "Enable or disable tangential cutting."}});
   auto pounceHint = [this] {
-    Hint(HasQuirk(this->app.s.ModelCode, ModelQuirk::CutterFeatures)
+    Hint(this->app.model.Has(ModelQuirk::CutterFeatures)
              ? "Turn on Pounce Mode.  Follow instructions in your user guide."
                                : "Turn on Pounce Mode.  Follow instructions in your pounce kit.");
   };
@@ -77,7 +77,7 @@ std::span<const UnitLabelRow> Dru71Set::UnitLabels() const {
 }
 
 std::string Dru71Set::HelpFileName() const {
-  const ModelRow* row = FindModel(app.s.ModelCode);
+  const ModelRow* row = app.model.Row();
   return row && row->helpFile ? row->helpFile : "drukh.hlp";
 }
 
@@ -100,11 +100,11 @@ void Dru71Set::Form_Activate() {
   // Also lifts the maximum-force lock of Alt+U.
   SetEnabled({&HiForce, &HiForceSpin, &LoForce, &LoForceSpin}, true);
 
-  const int16_t model = app.s.ModelCode;
-  if (FamilyOf(model) == ModelFamily::Cutter) {
+  const HeldModel& model = app.model;
+  if (model.Family() == ModelFamily::Cutter) {
     SetCaption(app.T(ModelCaption(model, app.s.DeviceId)));
-    SendSettingLab.SetCaption(app.T(FindModel(model)->sendLabel));
-    const bool features = HasQuirk(model, ModelQuirk::CutterFeatures);
+    SendSettingLab.SetCaption(app.T(model.Row()->sendLabel));
+    const bool features = model.Has(ModelQuirk::CutterFeatures);
     Frame3D9.SetVisible(features);
     Frame3D10.SetVisible(features);
     Frame1.SetVisible(features && IsTangentialKnife(app.s.DeviceId));

@@ -16,7 +16,7 @@ void Dru71Set::CutAndBlankEnable() {
 
 void Dru71Set::CutEnable_Click() {
   SharedState& s = app.s;
-  if (HasQuirk(s.ModelCode, ModelQuirk::CutterFeatures)) {
+  if (app.model.Has(ModelQuirk::CutterFeatures)) {
     if (CutEnable.Value() == 1) {
       if (s.TagboardOn == 0)
         app.MsgBox(app.T("For Tag Board Cutout set the maximum force to the upper limit."),
@@ -38,7 +38,7 @@ void Dru71Set::CutEnable_Click() {
 
 void Dru71Set::PounceEnable_Click() {
   SharedState& s = app.s;
-  if (HasQuirk(s.ModelCode, ModelQuirk::CutterFeatures)) {
+  if (app.model.Has(ModelQuirk::CutterFeatures)) {
     if (PounceEnable.Value() == 1) {
       if (s.PounceOn == 0) {
         app.MsgBox(app.T("If you enable pouncing in your sign making software,") +

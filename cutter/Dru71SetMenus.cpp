@@ -11,10 +11,10 @@ void Dru71Set::DsplyMotorVoltsCom_Click() {
   std::string reply;
   const bool answered = app.port.Query("!MV@", reply, 13, 2000, 3);
   std::string volts;
-  if (HasQuirk(app.s.ModelCode, ModelQuirk::CutterFeatures)) {
+  if (app.model.Has(ModelQuirk::CutterFeatures)) {
     if (!answered) return;
     volts = ReplyText(reply).substr(0, 2);
-  } else if (HasQuirk(app.s.ModelCode, ModelQuirk::NarrowCutter)) {
+  } else if (app.model.Has(ModelQuirk::NarrowCutter)) {
     volts = "24";  // a fixed 24 V supply, whatever they answer
   } else {
     return;

@@ -38,7 +38,7 @@ void ApplyCommonSettings(LinkContext& app) {
 void ApplyCutterSettings(LinkContext& app) {
   SharedState& s = app.s;
   ApplyCommonSettings(app);
-  if (HasQuirk(s.ModelCode, ModelQuirk::CorneringInWidth)) return;
+  if (s.ModelCode.Has(ModelQuirk::CorneringInWidth)) return;
   s.CutterWidth = s.DumpParams[25];
   constexpr float kMilsPerInch = 1000;
   if (s.CutterWidth > 44 * kMilsPerInch)

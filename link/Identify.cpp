@@ -21,9 +21,9 @@ constexpr size_t kDumpReadLength = 1000;
 double Leading(std::string_view text) { return platform::LeadingNumber(text); }
 
 // The index of the dump's last value (the one before "_"), by model.
-int DumpLastIndex(int16_t model) {
-  switch (FamilyOf(model)) {
-    case ModelFamily::Cutter: return HasQuirk(model, ModelQuirk::NoCutterDump) ? 0 : 25;
+int DumpLastIndex(const HeldModel& model) {
+  switch (model.Family()) {
+    case ModelFamily::Cutter: return model.Has(ModelQuirk::NoCutterDump) ? 0 : 25;
     case ModelFamily::PenPlotter: return 17;
     case ModelFamily::RollFeed: return 23;
     case ModelFamily::None: break;
@@ -47,7 +47,7 @@ int16_t IdentifyDevice(LinkContext& app) {
 
 int16_t ParseIdentification(std::string_view reply) { return platform::ToInteger(Leading(reply)); }
 
-DumpParse ParseDump(int16_t model, std::string_view reply, DeviceParameterArray& p) {
+DumpParse ParseDump(const HeldModel& model, std::string_view reply, DeviceParameterArray& p) {
   std::string_view rest = reply.substr(0, kDumpReadLength);
   int last = DumpLastIndex(model);
   for (int i = 0; i < last; ++i) {
@@ -84,11 +84,11 @@ bool ReadDeviceSettings(LinkContext& app) {
     case DumpParse::NoEnd: return false;
     case DumpParse::Ok: break;
   }
-  int16_t model = app.s.ModelCode;
-  switch (FamilyOf(model)) {
+  const HeldModel& model = app.model;
+  switch (model.Family()) {
     case ModelFamily::PenPlotter:
       ApplyPlotterSettings(app);
-      if (HasMarkSensor(model)) {
+      if (model.Has(ModelQuirk::MarkSensor)) {
         std::string r;
         // A reply without a number is none: the mark skip stays as it was.
         if (app.port.Query(kReadFrameSkipCommand, r, 13, 2000, 4))
@@ -96,7 +96,7 @@ bool ReadDeviceSettings(LinkContext& app) {
       }
       return true;
     case ModelFamily::Cutter:
-      if (!HasQuirk(model, ModelQuirk::NoCutterDump)) ApplyCutterSettings(app);
+      if (!model.Has(ModelQuirk::NoCutterDump)) ApplyCutterSettings(app);
       break;
     case ModelFamily::RollFeed: ApplyRollFeedSettings(app); break;
     case ModelFamily::None: break;

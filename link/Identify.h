@@ -18,7 +18,7 @@ bool ReadDeviceSettings(LinkContext& app);
 // Parses a dump reply into the parameter array for the model: values beyond the model's count
 // keep what they held; a number beyond single precision is kept as the largest single.
 enum class DumpParse { Ok, TooFewValues, NotANumber, NoEnd };
-DumpParse ParseDump(int16_t model, std::string_view reply, DeviceParameterArray& params);
+DumpParse ParseDump(const HeldModel& model, std::string_view reply, DeviceParameterArray& params);
 // The raw identification number of a reply, rounded to a 16-bit integer.
 int16_t ParseIdentification(std::string_view reply);
 bool VerifyModel(LinkContext& app, int16_t expected);

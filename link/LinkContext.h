@@ -29,6 +29,8 @@ class LinkContext {
   platform::Parlink& parlink;
   texts::Catalogue T;  // T("English text") gives this edition's wording
   SharedState s;       // the program-wide variables
+  // The model's row, in step with s.ModelCode: the family, quirks and wording windows ask for.
+  const HeldModel& model = s.ModelCode;
   PortLayer port;
 
   // Message box; an empty title gives the program's title.

@@ -102,6 +102,23 @@ constexpr std::array<ModelRow, 10> kModelRows{{
 constexpr int16_t kVariant510Ids[] = {46, 54};
 constexpr int16_t kTangentialKnifeId = 50;
 
+// The row a further identification names, or nullptr: 47 names the 530, so no identification
+// names the 530Q, which is only chosen by hand.
+constexpr const ModelRow* RowOfVariantId(int16_t raw) {
+  for (const ModelRow& row : kModelRows)
+    if (raw != 0 && std::ranges::find(row.variantIds, raw) != row.variantIds.end()) return &row;
+  return nullptr;
+}
+
+// The highest code an identification names as itself: a number up to it is taken as that code,
+// also where the program has no row for it.
+constexpr int16_t kHighestOwnCode = [] {
+  int16_t highest = 0;
+  for (const ModelRow& row : kModelRows)
+    if (!RowOfVariantId(row.code)) highest = std::max(highest, row.code);
+  return highest;
+}();
+
 }  // namespace
 
 const ModelRow* FindModel(int16_t code) {
@@ -110,46 +127,43 @@ const ModelRow* FindModel(int16_t code) {
   return nullptr;
 }
 
-ModelFamily FamilyOf(int16_t code) {
-  const ModelRow* row = FindModel(code);
-  return row ? row->family : ModelFamily::None;
+HeldModel::HeldModel(int16_t code) : code_(code), row_(FindModel(code)) {}
+
+bool HeldModel::Has(ModelQuirk quirk) const {
+  return row_ && (static_cast<uint32_t>(row_->quirks) & static_cast<uint32_t>(quirk)) != 0;
 }
 
-bool HasQuirk(int16_t code, ModelQuirk quirk) {
-  const ModelRow* row = FindModel(code);
-  return row && (static_cast<uint32_t>(row->quirks) & static_cast<uint32_t>(quirk)) != 0;
-}
+ModelFamily FamilyOf(int16_t code) { return HeldModel(code).Family(); }
 
-bool HasMarkSensor(int16_t code) { return HasQuirk(code, ModelQuirk::MarkSensor); }
-
-std::array<int16_t, 10> AcceptedIdentifications() {
-  // 46 stands for the 510 variant; a 47 is taken through the identification's own mapping.
-  return {32, 33, 34, 35, 36, 39, 40, 41, 42, kVariant510Ids[0]};
+std::vector<int16_t> AcceptedIdentifications() {
+  // The codes an identification names as themselves, and 46, which stands for the 510 variant.
+  std::vector<int16_t> ids;
+  for (const ModelRow& row : kModelRows)
+    if (!RowOfVariantId(row.code)) ids.push_back(row.code);
+  ids.push_back(kVariant510Ids[0]);
+  return ids;
 }
 
 int16_t ModelFromDeviceId(int16_t raw) {
-  for (const ModelRow& row : kModelRows)
-    if (std::ranges::find(row.variantIds, raw) != row.variantIds.end() && raw != 0) return row.code;
-  return raw >= 0 && raw <= 42 ? raw : -1;
+  if (const ModelRow* row = RowOfVariantId(raw)) return row->code;
+  return raw >= 0 && raw <= kHighestOwnCode ? raw : -1;
 }
 
-bool IsVariant510(int16_t code, int16_t deviceId) {
-  return HasQuirk(code, ModelQuirk::CutterFeatures) &&
+bool IsVariant510(const HeldModel& model, int16_t deviceId) {
+  return model.Has(ModelQuirk::CutterFeatures) &&
          (deviceId == kVariant510Ids[0] || deviceId == kVariant510Ids[1]);
 }
 
 bool IsTangentialKnife(int16_t deviceId) { return deviceId == kTangentialKnifeId; }
 
-const char* ModelName(int16_t code, int16_t deviceId) {
-  if (IsVariant510(code, deviceId)) return "Quorvane 510 ";
-  const ModelRow* row = FindModel(code);
-  return row ? row->name : "";
+const char* ModelName(const HeldModel& model, int16_t deviceId) {
+  if (IsVariant510(model, deviceId)) return "Quorvane 510 ";
+  return model.Row() ? model.Row()->name : "";
 }
 
-const char* ModelCaption(int16_t code, int16_t deviceId) {
-  if (IsVariant510(code, deviceId)) return "Quorvane 510 Taskhelm";
-  const ModelRow* row = FindModel(code);
-  return row ? row->caption : nullptr;
+const char* ModelCaption(const HeldModel& model, int16_t deviceId) {
+  if (IsVariant510(model, deviceId)) return "Quorvane 510 Taskhelm";
+  return model.Row() ? model.Row()->caption : nullptr;
 }
 
 }  // namespace taskhelm

@@ -3,6 +3,7 @@
 // that depends on the model is a column read rather than a comparison with a number.
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace taskhelm {
 
@@ -78,20 +79,35 @@ struct ModelRow {
 
 // The row of a model code, or nullptr for codes the program has no row for.
 const ModelRow* FindModel(int16_t code);
+
+// A model code held with its row. Assigning a code sets both, so the two never disagree; it
+// reads as the code. A code the program has no row for (37 or 38 from an identification) holds
+// none: no family, no quirk, no wording.
+class HeldModel {
+ public:
+  HeldModel(int16_t code = 0);  // a code converts, as where a plain number was held
+  operator int16_t() const { return code_; }
+  const ModelRow* Row() const { return row_; }
+  ModelFamily Family() const { return row_ ? row_->family : ModelFamily::None; }
+  bool Has(ModelQuirk quirk) const;
+
+ private:
+  int16_t code_;
+  const ModelRow* row_;
+};
+
 ModelFamily FamilyOf(int16_t code);
-bool HasQuirk(int16_t code, ModelQuirk quirk);
-bool HasMarkSensor(int16_t code);
 // Maps a raw identification number to a model code (-1 when it names none).
 int16_t ModelFromDeviceId(int16_t raw);
 // The identifications a model check accepts as themselves.
-std::array<int16_t, 10> AcceptedIdentifications();
+std::vector<int16_t> AcceptedIdentifications();
 
 // The variants told apart by the identification rather than the model code.
-bool IsVariant510(int16_t code, int16_t deviceId);
+bool IsVariant510(const HeldModel& model, int16_t deviceId);
 bool IsTangentialKnife(int16_t deviceId);
 // The name in lists and messages, the 510 variant's for its identifications.
-const char* ModelName(int16_t code, int16_t deviceId = 0);
+const char* ModelName(const HeldModel& model, int16_t deviceId = 0);
 // The settings window's caption, the 510 variant's for its identifications.
-const char* ModelCaption(int16_t code, int16_t deviceId);
+const char* ModelCaption(const HeldModel& model, int16_t deviceId);
 
 }  // namespace taskhelm

@@ -81,12 +81,12 @@ constexpr std::array<SettingRule, 3> kPenPlotterRows{{
 }  // namespace
 
 int64_t ForceMaxHigh(const SharedState& s) {
-  const ModelRow* row = FindModel(s.ModelCode);
+  const ModelRow* row = s.ModelCode.Row();
   return row && row->forceMaxHigh != 0 ? row->forceMaxHigh : s.ForceLimitHigh;
 }
 
 int64_t BladeOffsetHigh(const SharedState& s) {
-  const ModelRow* row = FindModel(s.ModelCode);
+  const ModelRow* row = s.ModelCode.Row();
   return row ? row->bladeOffsetHigh : 100;
 }
 
@@ -101,16 +101,16 @@ double Load(const SharedState& s, Field field) {
   return 0;
 }
 
-void ForEachRule(int16_t model, const std::function<void(const SettingRule&)>& apply) {
+void ForEachRule(const HeldModel& model, const std::function<void(const SettingRule&)>& apply) {
   auto each = [&apply](const auto& rows) {
     for (const SettingRule& rule : rows) apply(rule);
   };
-  switch (FamilyOf(model)) {
+  switch (model.Family()) {
     case ModelFamily::Cutter:
       each(kFirstEight);
       each(kBladeRows);
       each(kCutterRows);
-      if (HasQuirk(model, ModelQuirk::CorneringInWidth)) apply(kCorneringInWidth);
+      if (model.Has(ModelQuirk::CorneringInWidth)) apply(kCorneringInWidth);
       return;
     case ModelFamily::RollFeed:
       each(kFirstEight);
@@ -131,8 +131,8 @@ int16_t KeypadSpeedFromCm(double cmPerSecond) {
   return platform::ToInteger(cmPerSecond / 2.54);
 }
 
-int16_t SensorSwitch(int16_t model, double value) {
-  return HasMarkSensor(model) && value != 0 ? -1 : 0;
+int16_t SensorSwitch(const HeldModel& model, double value) {
+  return model.Has(ModelQuirk::MarkSensor) && value != 0 ? -1 : 0;
 }
 
 float Limited(const SharedState& s, const SettingRule& rule, float value) {
@@ -151,7 +151,7 @@ void LimitSetting(SharedState& s, Field field) {
       Store(s, field, Limited(s, rule, static_cast<float>(Load(s, field))));
   });
   if (field.integer == &SharedState::SensorEnabled &&
-      FamilyOf(s.ModelCode) == ModelFamily::PenPlotter)
+      s.ModelCode.Family() == ModelFamily::PenPlotter)
     s.SensorEnabled = SensorSwitch(s.ModelCode, s.SensorEnabled);
 }
 

@@ -56,7 +56,7 @@ struct SettingRule {
 // The rules of a model in the order they apply (the maximum force is bounded by the minimum):
 // the first eight dump indices, then the family's own. The keypad speed, the pen plotters'
 // sensor, the width and the calibration factors are read out by rules of their own.
-void ForEachRule(int16_t model, const std::function<void(const SettingRule&)>& apply);
+void ForEachRule(const HeldModel& model, const std::function<void(const SettingRule&)>& apply);
 
 // The ceilings the model row sets, in the form the field tables take bounds: the maximum
 // force's (the model's own, else the profile's force limit) and the blade offset's.
@@ -66,7 +66,7 @@ int64_t BladeOffsetHigh(const SharedState& s);
 // The keypad speed a pen plotter reports in cm/s, as the record holds it (in/s).
 int16_t KeypadSpeedFromCm(double cmPerSecond);
 // The pen plotters' sensor switch: a flag on the models that have the sensor, else 0.
-int16_t SensorSwitch(int16_t model, double value);
+int16_t SensorSwitch(const HeldModel& model, double value);
 
 // A value brought into a rule's range.
 float Limited(const SharedState& s, const SettingRule& rule, float value);

@@ -89,9 +89,9 @@ void AddCutterFeatures(TokenLine& line, const SharedState& s, TokenTarget target
 
 std::string CutterSettingsCommand(const SharedState& s, SendMode mode) {
   const bool permanent = mode == SendMode::Permanent;
-  if (FamilyOf(s.ModelCode) != ModelFamily::Cutter) return {};
+  if (s.ModelCode.Family() != ModelFamily::Cutter) return {};
   TokenLine line = BeginSettings(s);
-  if (HasQuirk(s.ModelCode, ModelQuirk::CutterFeatures)) {
+  if (s.ModelCode.Has(ModelQuirk::CutterFeatures)) {
     // The temporary command leaves the panel size alone: only Permanent changes it.
     if (permanent) AddPanelSize(line, s);
     AddMotion(line, s);
@@ -119,7 +119,7 @@ std::string PenPlotterSettingsCommand(const SharedState& s, SendMode mode) {
   AddMotion(line, s);
   line.AddText("PV", KeypadSpeedCentimetres(s.KeypadSpeed));
   // Only the plotters with a mark sensor take the sensor and mark-skip tokens.
-  if (HasMarkSensor(s.ModelCode)) line.AddBit("ES", s.SensorEnabled).Add("FS", s.MarkSkip);
+  if (s.ModelCode.Has(ModelQuirk::MarkSensor)) line.AddBit("ES", s.SensorEnabled).Add("FS", s.MarkSkip);
   line.Add("FG", s.FrameGap);
   return line.Command(mode == SendMode::Permanent ? CommandEnd::Permanent : CommandEnd::Temporary);
 }
@@ -131,7 +131,7 @@ std::string RollFeedSettingsCommand(const SharedState& s, SendMode mode) {
   AddMotion(line, s);
   AddBlade(line, s);
   if (s.RollFeedOn != 0) line.Add("FG", s.FrameGap);
-  if (HasQuirk(s.ModelCode, ModelQuirk::RollFeedCutout))
+  if (s.ModelCode.Has(ModelQuirk::RollFeedCutout))
     line.AddBit("CO", s.TagboardOn)
         .Add("CL", s.CutLengthSetting, s.BlankLengthSetting)
         .AddBit("AE", s.AutoLoopOn)

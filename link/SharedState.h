@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "link/Models.h"
+
 namespace taskhelm {
 
 // The five time-outs of a port, in milliseconds.
@@ -39,7 +41,7 @@ struct SharedState {
   int16_t PortTestMode = 0;
 
   // Identification and model.
-  int16_t ModelCode = 0;
+  HeldModel ModelCode;  // reads as the code; an assignment also sets the row (LinkContext::model)
   int16_t DeviceId = 0;
   bool PlotterPresent = false;
   int16_t LastPresentState = 0;

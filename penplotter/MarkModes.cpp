@@ -24,8 +24,8 @@ bool ChoiceUnsends(MarkMode mode, int16_t shownMarkSkip) {
   return mode == MarkMode::SensorOff || ValuesOf(mode).markSkip != shownMarkSkip;
 }
 
-bool FrameGapEditable(int16_t model, int16_t sensorEnabled) {
-  if (FamilyOf(model) == ModelFamily::PenPlotter && !HasMarkSensor(model)) return true;
+bool FrameGapEditable(const HeldModel& model, int16_t sensorEnabled) {
+  if (model.Family() == ModelFamily::PenPlotter && !model.Has(ModelQuirk::MarkSensor)) return true;
   return sensorEnabled == 0;
 }
 

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "link/Models.h"
+
 namespace taskhelm {
 
 enum class MarkMode {
@@ -31,6 +33,6 @@ bool ChoiceUnsends(MarkMode mode, int16_t shownMarkSkip);
 
 // The frame gap is edited on the gap-only plotters (34, 41) always, on the others only while
 // the sensor is off (with the sensor on the marks place the frames).
-bool FrameGapEditable(int16_t model, int16_t sensorEnabled);
+bool FrameGapEditable(const HeldModel& model, int16_t sensorEnabled);
 
 }  // namespace taskhelm

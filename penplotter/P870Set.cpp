@@ -86,9 +86,9 @@ void P870Set::Form_Load() {
   // them.
   FocusUnitButton();
   ShowSettings();
-  if (FamilyOf(s.ModelCode) == ModelFamily::PenPlotter && !HasMarkSensor(s.ModelCode))
+  if (app.model.Family() == ModelFamily::PenPlotter && !app.model.Has(ModelQuirk::MarkSensor))
     SensorEnable.SetEnabled(false);
-  if (HasMarkSensor(s.ModelCode))
+  if (app.model.Has(ModelQuirk::MarkSensor))
     if (const auto mode = ShownMarkMode(s.SensorEnabled, s.MarkSkip)) SelectMarkMode(*mode);
   s.SettingsSent = false;
 }
@@ -134,7 +134,7 @@ void P870Set::SensorEnable_Click() {
   s.SensorEnabled = ticked ? 1 : 0;
   if (ticked) {
     SensorTestButton.SetEnabled(false);
-    if (FamilyOf(s.ModelCode) != ModelFamily::PenPlotter)
+    if (app.model.Family() != ModelFamily::PenPlotter)
       app.MsgBox(app.T("Check that Frame Gap is correct."), forms::MsgButtons::OK,
                  forms::MsgIcon::None, T("Caution"));
   }
@@ -143,7 +143,7 @@ void P870Set::SensorEnable_Click() {
 }
 
 void P870Set::ShowGapState() {
-  SetEnabled({&Gap, &GapSpin}, FrameGapEditable(app.s.ModelCode, app.s.SensorEnabled));
+  SetEnabled({&Gap, &GapSpin}, FrameGapEditable(app.model, app.s.SensorEnabled));
 }
 
 }  // namespace taskhelm

@@ -40,7 +40,7 @@ void P870Set::SetCaptions() {
   SetCaption(app.T("Plotter"));
   ShowCaptions(kPenPlotterCaptions);
   // The pen plotters show their keypad speed; it is set on the plotter's own keypad.
-  const bool penPlotter = FamilyOf(app.s.ModelCode) == ModelFamily::PenPlotter;
+  const bool penPlotter = app.model.Family() == ModelFamily::PenPlotter;
   Frame3D2.SetCaption(app.T(penPlotter ? "Keypad Speed Setting" : "Speed"));
   if (penPlotter) Speed.SetEnabled(false);
 }

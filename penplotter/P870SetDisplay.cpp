@@ -27,21 +27,21 @@ void P870Set::ShowSettings() {
 }
 
 void P870Set::ShowModelControls() {
-  const int16_t model = app.s.ModelCode;
+  const HeldModel& model = app.model;
   SetVisible({&Frame3D1, &Frame3D2, &Frame3D3, &Frame3D10}, true);
   Frame3D10.SetCaption(app.T("Sensor Options"));
   for (forms::MenuItem* item : {&OptionSeperator, &OptionUpdateFlash, &OptionServoTuner})
     item->SetVisible(false);
   SetVisible({&SensorTestButton, &MarkAllButton, &Mark4thButton, &MarkNoneButton}, false);
-  if (FamilyOf(model) != ModelFamily::PenPlotter) return;
+  if (model.Family() != ModelFamily::PenPlotter) return;
 
-  SetCaption(app.T(FindModel(model)->caption));
+  SetCaption(app.T(model.Row()->caption));
   OptionSeperator.SetVisible(true);
   OptionUpdateFlash.SetVisible(true);
   SpeedSpin.SetEnabled(false);
   SpeedSpin.SetVisible(false);
   SetVisible({&FramGapLab, &FrameGapLab, &Gap, &GapSpin}, true);
-  if (HasMarkSensor(model)) {
+  if (model.Has(ModelQuirk::MarkSensor)) {
     SensorEnable.SetEnabled(true);
     SensorEnable.SetVisible(false);
     SetVisible({&MarkAllButton, &Mark4thButton, &MarkNoneButton}, true);

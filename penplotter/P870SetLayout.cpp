@@ -87,7 +87,7 @@ constexpr int kFrameBelowGap = 34;
 void P870Set::PlaceControls() { ApplyLayout(*this, 748, 368, kPenPlotterLayout); }
 
 void P870Set::PlaceGapControls() {
-  const int top = HasMarkSensor(app.s.ModelCode) ? kGapBelowMarks : kGapAtTop;
+  const int top = app.model.Has(ModelQuirk::MarkSensor) ? kGapBelowMarks : kGapAtTop;
   const std::pair<forms::Control*, int> row[] = {
       {&FramGapLab, 0}, {&Gap, 0}, {&GapSpin, 0}, {&FrameGapLab, 2}};  // the unit sits 2 lower
   for (const auto& [control, drop] : row) {

@@ -26,8 +26,8 @@ const SettingsWindowRules kRollFeedRules{
 };
 
 // The row of the line with tag-board cutout, or nullptr for the base line.
-const ModelRow* CutoutRow(int16_t model) {
-  return HasQuirk(model, ModelQuirk::RollFeedCutout) ? FindModel(model) : nullptr;
+const ModelRow* CutoutRow(const HeldModel& model) {
+  return model.Has(ModelQuirk::RollFeedCutout) ? model.Row() : nullptr;
 }
 
 }  // namespace
@@ -70,7 +70,7 @@ std::string StoogMoa::SettingsCommand(SendMode mode) {
 }
 
 std::string StoogMoa::TemporaryPrompt() const {
-  return HasQuirk(app.s.ModelCode, ModelQuirk::RollFeedCutout) ? T("Temporarily change Marvesk settings.")
+  return app.model.Has(ModelQuirk::RollFeedCutout) ? T("Temporarily change Marvesk settings.")
                                                           : Wording.TempSendPrompt;
 }
 
@@ -94,7 +94,7 @@ void StoogMoa::Form_Load() {
   ShowSettings();
   app.s.SettingsSent = false;
   helpFile_ = "marv5.hlp";
-  if (const ModelRow* row = CutoutRow(app.s.ModelCode)) {
+  if (const ModelRow* row = CutoutRow(app.model)) {
     helpFile_ = row->helpFile;
     InitM_KStrings();
   } else {
@@ -110,7 +110,7 @@ void StoogMoa::Form_Activate() {
   FlashUpdate.SetVisible(false);
   RollButton.SetCaption(T("Roll Feed"));
   SetVisible({&RollUnButton, &Frame2}, false);
-  if (const ModelRow* row = CutoutRow(app.s.ModelCode)) {
+  if (const ModelRow* row = CutoutRow(app.model)) {
     SetCaption(T(row->caption));
     SendSettingLab.SetCaption(T(row->sendLabel));
     OptSep1.SetVisible(true);

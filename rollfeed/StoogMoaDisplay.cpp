@@ -26,7 +26,7 @@ void StoogMoa::ShowSettings() {
   for (const char* box : {"PanelX", "PanelY", "Gap", "CutLength", "BlankLength", "XScale",
                           "YScale"})
     fields_[box].Show();
-  if (HasQuirk(s.ModelCode, ModelQuirk::RollFeedCutout)) fields_["LoopSize"].Show();
+  if (app.model.Has(ModelQuirk::RollFeedCutout)) fields_["LoopSize"].Show();
 }
 
 }  // namespace taskhelm

@@ -91,7 +91,7 @@ void StoogMoa::SelectFeedOption() {
 }
 
 void StoogMoa::CutEnable_Click() {
-  if (HasQuirk(app.s.ModelCode, ModelQuirk::RollFeedCutout)) app.s.TagboardOn = CutEnable.Value() == 1 ? 1 : 0;
+  if (app.model.Has(ModelQuirk::RollFeedCutout)) app.s.TagboardOn = CutEnable.Value() == 1 ? 1 : 0;
   app.s.SettingsSent = false;
   EnableCutAndBlank();
 }
@@ -102,7 +102,7 @@ void StoogMoa::EnableCutAndBlank() {
 }
 
 void StoogMoa::CutEnable_Hint() {
-  if (!HasQuirk(app.s.ModelCode, ModelQuirk::RollFeedCutout))
+  if (!app.model.Has(ModelQuirk::RollFeedCutout))
     Hint("Turn on Tag Board Cutout Mode.");
   else if (CutEnable.Value() == 1)
     Hint("To disable Tag Board Cutout, install a pen and click on 'Update Display'.");

@@ -22,7 +22,7 @@ Instructions InstructionsFor(App& app, int16_t mode, DeviceWording wording) {
                 "\r\n" + app.T("to the computer serial port.")};
   if (plotter) {
     // The pen plotters enter their echo mode with Set Gap, the other models with Sensor Test.
-    bool penPlotter = FamilyOf(app.s.ModelCode) == ModelFamily::PenPlotter;
+    bool penPlotter = app.model.Family() == ModelFamily::PenPlotter;
     return {app.T("Communication Test"),
             app.T("Turn the Plotter on while holding down the ") +
                 app.T(penPlotter ? "Set Gap" : "Sensor Test") + "\r\n" +

@@ -49,7 +49,7 @@ void Serial::Form_Load() {
     SerInstr.SetCaption(app_.T(serial_steps::kComputerPort));
   } else {
     SetCaption(app_.T("Serial Test"));
-    switch (FamilyOf(s.ModelCode)) {
+    switch (app_.model.Family()) {
       case ModelFamily::Cutter:
         SetCaption(app_.T("Communication Test"));
         for (forms::OptionButton* option : parCom_) option->SetEnabled(true);
@@ -60,7 +60,7 @@ void Serial::Form_Load() {
       case ModelFamily::None: SerInstr.SetCaption(""); break;
     }
   }
-  ModelName = taskhelm::ModelName(s.ModelCode);
+  ModelName = taskhelm::ModelName(app_.model);
 
   // Cleared first, so that selecting the configured port runs its click as on a first load.
   for (forms::OptionButton* option : serCom_) option->SetValue(false);

@@ -33,7 +33,7 @@ bool ConnectDevice(App& app, bool quiet) {
       }
       s.DeviceSettingsRead = true;
       result = true;
-      if (HasQuirk(s.ModelCode, ModelQuirk::CutterFeatures)) {
+      if (app.model.Has(ModelQuirk::CutterFeatures)) {
         s.PanelMaxY = platform::ToLong(s.CutterWidth);
         s.YSizeInches = s.CutterWidth <= 30000 ? 20 : 28;
       }

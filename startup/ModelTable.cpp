@@ -47,7 +47,7 @@ void ApplyModelProfile(App& app) {
   SharedState& s = app.s;
   s.ForceLimitLow = 10;
   s.ForceLimitHigh = 400;
-  const ModelRow* row = FindModel(s.ModelCode);
+  const ModelRow* row = app.model.Row();
   if (!row) return;
   const auto& heavy = row->heavyForceIds;
   if (s.DeviceId != 0 && std::ranges::find(heavy, s.DeviceId) != heavy.end())
@@ -61,7 +61,7 @@ void ApplyModelProfile(App& app) {
 void SetModelDefaults(App& app) {
   SharedState& s = app.s;
   SetCommonDefaults(s);
-  const ModelRow* model = FindModel(s.ModelCode);
+  const ModelRow* model = app.model.Row();
   if (!model) return;
   const ModelDefaults& row = model->defaults;
   s.PenUpDelay = 0;

@@ -9,13 +9,13 @@
 
 namespace taskhelm {
 
-bool HasModelWindow(int16_t model) { return FamilyOf(model) != ModelFamily::None; }
+bool HasModelWindow(const HeldModel& model) { return model.Family() != ModelFamily::None; }
 
 void ShowModelWindow(App& app) {
-  switch (FamilyOf(app.s.ModelCode)) {
+  switch (app.model.Family()) {
     case ModelFamily::Cutter: {
       Dru71Set& window = app.Window<Dru71Set>();
-      const bool features = HasQuirk(app.s.ModelCode, ModelQuirk::CutterFeatures);
+      const bool features = app.model.Has(ModelQuirk::CutterFeatures);
       // The feature line shows its window before setting it up, the others after.
       if (features) window.Show();
       window.PounceEnable.SetEnabled(features);
@@ -32,16 +32,16 @@ void ShowModelWindow(App& app) {
                  forms::MsgButtons::OK, forms::MsgIcon::Exclamation);
       app.s.SetupMenuIndex = 0;
       app.Window<Config>().Show(forms::ShowMode::Modal);
-      if (!HasModelWindow(app.s.ModelCode)) app.host.EndProgram();
+      if (!HasModelWindow(app.model)) app.host.EndProgram();
       ShowModelWindow(app);
       break;
   }
 }
 
 void AdjustModelWindow(App& app) {
-  switch (FamilyOf(app.s.ModelCode)) {
+  switch (app.model.Family()) {
     case ModelFamily::Cutter:
-      if (HasQuirk(app.s.ModelCode, ModelQuirk::CutterFeatures))
+      if (app.model.Has(ModelQuirk::CutterFeatures))
         app.Window<Dru71Set>().CornerDisp.SetVisible(false);
       break;
     case ModelFamily::PenPlotter: app.Window<P870Set>().SensorEnable.SetVisible(false); break;
@@ -52,7 +52,7 @@ void AdjustModelWindow(App& app) {
 
 void SelectDefaultMarkOption(App& app) {
   // The option's own handler sets the sensor values (and loads the window when needed).
-  app.Window<P870Set>().SelectMarkMode(HasMarkSensor(app.s.ModelCode) ? MarkMode::EveryFrame
+  app.Window<P870Set>().SelectMarkMode(app.model.Has(ModelQuirk::MarkSensor) ? MarkMode::EveryFrame
                                                                       : MarkMode::SensorOff);
 }
 

@@ -1,12 +1,12 @@
 #pragma once
 // The one place that knows which settings window serves which model family.
-#include <cstdint>
+#include "link/Models.h"
 
 namespace taskhelm {
 
 class App;
 
-bool HasModelWindow(int16_t model);
+bool HasModelWindow(const HeldModel& model);
 // Shows the settings window of ModelCode without modality (the program's main window from then).
 void ShowModelWindow(App& app);
 // Adjusts the model's window after a connection (loads it invisibly when needed).

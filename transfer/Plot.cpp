@@ -45,7 +45,7 @@ void Plot::Form_Load() {
     SetCaption(app_.T("Open Settings File"));
     File1.SetPattern("*.TKH");
   } else {
-    SetCaption(HasQuirk(s.ModelCode, ModelQuirk::SendsPlotFiles) ? app_.T("Send Plot File")
+    SetCaption(app_.model.Has(ModelQuirk::SendsPlotFiles) ? app_.T("Send Plot File")
                                                        : app_.T("Send Cut File"));
     File1.SetPattern("*.plt;*.plx");
   }

@@ -117,7 +117,7 @@ const KeyRow* FindKey(const std::array<KeyRow, N>& rows, std::string_view key) {
 }  // namespace
 
 std::string SettingsFileLine(const SharedState& s) {
-  ModelFamily family = FamilyOf(s.ModelCode);
+  ModelFamily family = s.ModelCode.Family();
   if (family == ModelFamily::None) return "\r\n";
   TokenLine line = BeginSettings(s);
   AddPanelSize(line, s);
