@@ -46,10 +46,10 @@ TEST_F(Services, MessageBoxesShowTheButtonsAndIconAndAnswerThePressedButton) {
       {MsgButtons::AbortRetryIgnore, MsgIcon::Exclamation,
        QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore, QMessageBox::Warning,
        QMessageBox::Ignore, MsgAnswer::Ignore},
-      // Closed without a button: the answer of its escape button.
+      // Closed without a button: the answer of its escape button (No in the three-way box).
       {MsgButtons::YesNoCancel, MsgIcon::Question,
        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Question,
-       QMessageBox::NoButton, MsgAnswer::Cancel},
+       QMessageBox::NoButton, MsgAnswer::No},
       {MsgButtons::OK, MsgIcon::None, QMessageBox::Ok, QMessageBox::NoIcon,
        QMessageBox::NoButton, MsgAnswer::OK},
   };
