@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // The first byte picks the model and the reader's key table.
   taskhelm::SharedState s;
   s.ModelCode = kModels[data[0] % std::size(kModels)];
-  s.DeviceId = (data[0] & 0x80) ? 50 : s.ModelCode;
+  s.DeviceId = (data[0] & 0x80) ? int16_t{50} : static_cast<int16_t>(s.ModelCode);
   auto table = (data[0] & 0x40) ? taskhelm::TokenTable::Plot : taskhelm::TokenTable::SendCutFiles;
   // A model's profile as start-up sets it (the limits the clamping reads).
   s.ForceLimitLow = 10;
