@@ -1,5 +1,6 @@
 #include "qtui/FormWindow.h"
 
+#include <QAbstractButton>
 #include <QCloseEvent>
 #include <QFontMetricsF>
 #include <QLayout>
@@ -95,9 +96,8 @@ void FormWindow::Act(const std::function<void()>& action, forms::DuringExchange 
 
 void FormWindow::Relay(const std::function<void()>& action) { host_.Enter(action); }
 
-bool FormWindow::FocusEntry(const std::function<void()>& move) {
-  return host_.exchange.Run(host_, forms::EntryKind::FocusMove, forms::DuringExchange::Refused,
-                            move);
+bool FormWindow::FocusEntry(const std::function<void()>& move, forms::EntryKind kind) {
+  return host_.exchange.Run(host_, kind, forms::DuringExchange::Refused, move);
 }
 
 // Views -------------------------------------------------------------------------------------
@@ -203,6 +203,12 @@ void FormWindow::ApplyFocus() {
   QWidget* widget = active ? WidgetOf(*active) : nullptr;
   if (!widget || !widget->isEnabled() || !widget->isVisibleTo(this) || focusWidget() == widget)
     return;
+  // A button that loses the focus while it is held down drops its click: the focus goes back
+  // once the button is released.
+  if (auto* held = qobject_cast<QAbstractButton*>(focusWidget()); held && held->isDown()) {
+    focusHeldByPress_ = true;
+    return;
+  }
   widget->setFocus(Qt::OtherFocusReason);
   // Qt draws the focus frame only after a move by the keyboard; the model's moves (Tab, Enter,
   // the program's own) show it too.
@@ -279,7 +285,11 @@ void FormWindow::ActivateLater(bool byOperator) {
     if (byOperator)
       host_.Enter([this] {
         activationAwaitsPress_ = !pressSinceActivation_;
-        FocusEntry([this] { form_.ActivatedByOperator(); });
+        FocusEntry(
+            [this] {
+              if (isActiveWindow()) form_.ActivatedByOperator();
+            },
+            forms::EntryKind::Activation);
         activationAwaitsPress_ = false;
       });
     if (form_.Loaded() && form_.Visible()) Relay([this] { form_.Repaint(); });
