@@ -21,11 +21,15 @@ bool ExchangeGate::Refuse(Host& host, DuringExchange mark) {
   return true;
 }
 
-ExchangeGate::Level* ExchangeGate::ExchangeOfThisPress() {
+ExchangeGate::Level* ExchangeGate::HoldingLevel() {
   for (auto it = levels_.rbegin(); it != levels_.rend() && !it->modal; ++it)
-    if (it->holdsDevice)
-      return it->focusMove && it->startPress == presses_ ? &*it : nullptr;
+    if (it->holdsDevice) return &*it;
   return nullptr;
+}
+
+ExchangeGate::Level* ExchangeGate::ExchangeOfThisPress() {
+  Level* holding = HoldingLevel();
+  return holding && holding->focusMove && holding->startPress == presses_ ? holding : nullptr;
 }
 
 void ExchangeGate::PressStartedEntryUnderWay() {
@@ -40,16 +44,16 @@ void ExchangeGate::PressStartedEntryUnderWay() {
 bool ExchangeGate::Run(Host& host, EntryKind kind, DuringExchange mark,
                        const std::function<void()>& entry) {
   if (kind != EntryKind::Timer && !Admits(mark)) {
-    Level* exchange = ExchangeOfThisPress();
+    Level* exchange = kind == EntryKind::Activation ? HoldingLevel() : ExchangeOfThisPress();
     if (!exchange) {
       // A refused focus move keeps the focus where it is; the click that follows it beeps.
       if (kind == EntryKind::Operator) host.Beep();
       return false;
     }
-    exchange->waiting.push_back({mark, entry});
+    exchange->waiting.push_back({kind, mark, entry});
     return true;
   }
-  Push(false, kind == EntryKind::FocusMove);
+  Push(false, kind == EntryKind::FocusMove || kind == EntryKind::Activation);
   std::vector<Waiting> waiting;
   {
     // The level goes also when a program end unwinds through the entry.
@@ -63,7 +67,11 @@ bool ExchangeGate::Run(Host& host, EntryKind kind, DuringExchange mark,
     } pop{*this, waiting};
     entry();
   }
-  for (const Waiting& action : waiting) Run(host, EntryKind::Operator, action.mark, action.entry);
+  for (const Waiting& action : waiting) {
+    // An activation stays one: an outer exchange that still holds the device keeps it again.
+    EntryKind again = action.kind == EntryKind::Activation ? action.kind : EntryKind::Operator;
+    Run(host, again, action.mark, action.entry);
+  }
   return true;
 }
 

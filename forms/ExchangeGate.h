@@ -13,7 +13,8 @@
 // control's LostFocus sends) on the press, or the window the press brought forward re-reads the
 // device, and the click comes with the release, during that exchange. An action whose press came
 // before such an exchange began therefore waits and runs as soon as the exchange is over, in
-// order; one whose press came during it is refused.
+// order; one whose press came during it is refused. A window brought forward during another
+// exchange is the active one all the same: its activation waits for that exchange to end.
 #include <functional>
 #include <vector>
 
@@ -24,15 +25,17 @@ class Host;
 // Whether an operator action on a control or menu item runs while the device is busy.
 enum class DuringExchange { Refused, Allowed };
 
-// Operator: a click, key, menu choice or close box. FocusMove: the operator moved the focus or
-// brought a window forward, which happens on a press, ahead of the action the press is for.
-enum class EntryKind { Operator, FocusMove, Timer };
+// Operator: a click, key, menu choice or close box. FocusMove: the operator moved the focus,
+// which happens on a press, ahead of the action the press is for. Activation: the operator
+// brought a window forward, like a focus move, but never refused: kept while another exchange
+// holds the device.
+enum class EntryKind { Operator, FocusMove, Activation, Timer };
 
 class ExchangeGate {
  public:
   // Runs an entry from the toolkit. A refused operator action beeps and returns false (a refused
   // focus move only returns false); one that waits for the exchange its own press started is
-  // kept (a copy) and runs when that exchange ends.
+  // kept (a copy) and runs when that exchange ends, and so is an activation.
   bool Run(Host& host, EntryKind kind, DuringExchange mark, const std::function<void()>& entry);
 
   // The operator pressed a mouse button or a key: the actions that follow belong to this press.
@@ -73,6 +76,7 @@ class ExchangeGate {
 
  private:
   struct Waiting {
+    EntryKind kind;
     DuringExchange mark;
     std::function<void()> entry;
   };
@@ -85,6 +89,8 @@ class ExchangeGate {
   };
   // The focus move whose exchange an action of the current press waits for, or nullptr.
   Level* ExchangeOfThisPress();
+  // The entry whose exchange holds the device, or nullptr.
+  Level* HoldingLevel();
   void Push(bool modal, bool focusMove);
   void Pop();
   std::vector<Level> levels_;

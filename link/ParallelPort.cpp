@@ -21,6 +21,7 @@ constexpr std::array<std::array<long, 5>, 4> kLptTimeoutPresets{{
 
 constexpr int32_t kWriteRetryWindowMs = 20000;
 constexpr long kLibraryReadChunk = 127;  // data bytes of the library's receive buffer
+constexpr int kReplyPollMs = 5;          // longest wait between two looks at the input queue
 
 // The lines added to parallel-port messages for the errors the operator can do something about.
 std::string ErrorCodeAddition(LinkContext& app, int errorCode) {
@@ -82,7 +83,25 @@ bool PortLayer::SetLptTimeouts(int preset) {
   const auto use = UseDevice();
   if (preset < 0 || preset >= static_cast<int>(kLptTimeoutPresets.size())) return false;
   const auto& t = kLptTimeoutPresets[static_cast<size_t>(preset)];
-  return app_.parlink.SetLPTto(t[0], t[1], t[2], t[3], t[4]) != 0;
+  if (app_.parlink.SetLPTto(t[0], t[1], t[2], t[3], t[4]) == 0) return false;
+  lptPreset_ = preset;
+  return true;
+}
+
+// The library's read blocks until the reply's first byte or its own time-out, with no window
+// event let through: a motor stop pressed meanwhile would go out only afterwards. So the wait
+// happens here, pumping, until the input queue holds a byte; the read then finds it at once.
+// False when the library's read time-out passed with nothing in. A port that cannot tell its
+// queue is left to the library's wait.
+bool PortLayer::AwaitLptReply() {
+  const auto& t = kLptTimeoutPresets[static_cast<size_t>(lptPreset_)];
+  const int64_t limitMs = t[1] * kLibraryReadChunk + t[2];
+  const int64_t start = app_.clock.NowMs();
+  for (;;) {
+    if (app_.parlink.BytesInBuffer(1) != 0) return true;
+    if (app_.clock.NowMs() - start >= limitMs) return false;
+    app_.host.WaitEvents(kReplyPollMs);
+  }
 }
 
 void PortLayer::CloseLptPort() {
@@ -140,6 +159,9 @@ bool PortLayer::WriteLpt(const std::string& data) {
 // only wait out the read time-out.
 long PortLayer::ReadLptReply(int32_t count) {
   SharedState& s = app_.s;
+  // What ran during the wait may have used the buffer.
+  s.LptBuffer.assign(count > 0 ? static_cast<size_t>(count) : 0, '\0');
+  if (count > 0 && !AwaitLptReply()) return -count;
   long n = app_.parlink.ReadLPT(s.LptBuffer.data(), count);
   long total = n;
   while (n == kLibraryReadChunk && total < count &&

@@ -71,6 +71,8 @@ class PortLayer {
   void WatchLine();
   void OnLineEvent(platform::LineEvent event);
   long ReadLptReply(int32_t count);
+  bool AwaitLptReply();
+  int lptPreset_ = 1;  // the time-outs the library was last given
   // "Could not open" the port, and why the parallel-port library could not be used.
   void ReportMissingLibrary(const std::string& lptName);
 };

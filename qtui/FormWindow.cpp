@@ -1,5 +1,6 @@
 #include "qtui/FormWindow.h"
 
+#include <QAbstractButton>
 #include <QCloseEvent>
 #include <QFontMetricsF>
 #include <QLayout>
@@ -96,9 +97,8 @@ void FormWindow::Act(const std::function<void()>& action, forms::DuringExchange 
 
 void FormWindow::Relay(const std::function<void()>& action) { host_.Enter(action); }
 
-bool FormWindow::FocusEntry(const std::function<void()>& move) {
-  return host_.exchange.Run(host_, forms::EntryKind::FocusMove, forms::DuringExchange::Refused,
-                            move);
+bool FormWindow::FocusEntry(const std::function<void()>& move, forms::EntryKind kind) {
+  return host_.exchange.Run(host_, kind, forms::DuringExchange::Refused, move);
 }
 
 // Views -------------------------------------------------------------------------------------
@@ -215,7 +215,15 @@ void FormWindow::ApplyFocus() {
   forms::Control* active = form_.ActiveControl();
   QWidget* widget = active ? WidgetOf(*active) : nullptr;
   if (!widget || !widget->isEnabled() || !widget->isVisibleTo(this)) return;
-  if (focusWidget() != widget) widget->setFocus(Qt::OtherFocusReason);
+  if (focusWidget() != widget) {
+    // A button that loses the focus while it is held down drops its click: the focus goes back
+    // once the button is released.
+    if (auto* held = qobject_cast<QAbstractButton*>(focusWidget()); held && held->isDown()) {
+      focusHeldByPress_ = true;
+      return;
+    }
+    widget->setFocus(Qt::OtherFocusReason);
+  }
   // Qt draws the focus frame only after a move by the keyboard; the model's moves (Tab, Enter,
   // the program's own) show it too, also where Qt's focus was there before the model's (the
   // first control of a window just shown).
@@ -292,7 +300,11 @@ void FormWindow::ActivateLater(bool byOperator) {
     if (byOperator)
       host_.Enter([this] {
         activationAwaitsPress_ = !pressSinceActivation_;
-        FocusEntry([this] { form_.ActivatedByOperator(); });
+        FocusEntry(
+            [this] {
+              if (isActiveWindow()) form_.ActivatedByOperator();
+            },
+            forms::EntryKind::Activation);
         activationAwaitsPress_ = false;
       });
     if (form_.Loaded() && form_.Visible()) Relay([this] { form_.Repaint(); });

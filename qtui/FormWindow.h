@@ -76,13 +76,15 @@ class FormWindow : public QMainWindow {
   void MoveFocusTo(forms::Control* control);
   // Runs a focus move or an activation the operator made, through the exchange gate as an entry
   // of the press that made it; false when the gate refused it.
-  bool FocusEntry(const std::function<void()>& move);
+  bool FocusEntry(const std::function<void()>& move,
+                  forms::EntryKind kind = forms::EntryKind::FocusMove);
   void RunPendingFocus();
   void Pressed(const QMouseEvent& event);
   void MouseMoved(QWidget* widget, const QMouseEvent& event);
   // The window is the operator's again: brought forward by the operator from another window of
   // the program, its Activate runs (not when only a message box over it closed, nor when the
-  // program's own show activated it); then it repaints.
+  // program's own show activated it), at once or, while another exchange holds the device, as
+  // soon as it ends if the window is still in front; then it repaints.
   void ActivateLater(bool byOperator);
 
   QtHost& host_;
@@ -101,6 +103,7 @@ class FormWindow : public QMainWindow {
   bool pressSinceActivation_ = false;   // the operator pressed in the window since it came forward
   bool activationAwaitsPress_ = false;  // its Activate runs and the press has not come yet
   forms::Control* pendingFocus_ = nullptr;  // the focus move of a press, once the press is in
+  bool focusHeldByPress_ = false;  // a held button keeps Qt's focus until its release
   quint64 lastPressAt_ = ~quint64{0};
 };
 

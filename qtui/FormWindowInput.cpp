@@ -50,6 +50,9 @@ bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonDblClick:
       Pressed(static_cast<QMouseEvent&>(*event));
       return false;
+    case QEvent::MouseButtonRelease:
+      if (std::exchange(focusHeldByPress_, false)) host_.MarkDirty(*this);
+      return false;
     case QEvent::FocusIn:
       FocusArrived(control, static_cast<QFocusEvent*>(event)->reason());
       return false;

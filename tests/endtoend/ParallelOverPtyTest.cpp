@@ -10,6 +10,7 @@
 #include "platform/Parlink.h"
 #include "platform/PosixSerialLine.h"
 #include "penplotter/P870Set.h"
+#include "servo/DSPTestForm.h"
 #include "setup/Config.h"
 #include "startup/App.h"
 #include "startup/ConnectDevice.h"
@@ -116,6 +117,36 @@ TEST_F(ParallelOverPty, SetupMovesTheConnectionToAnotherParallelPort) {
   EXPECT_EQ(lpt2.Received(), "!IC@!DD@");
   EXPECT_EQ(IniText(), "32 0 1\r\n");  // only the parallel port changed: the file stays
   EXPECT_FALSE(serial.IsOpen());
+}
+
+// The library's read blocks until the reply or its time-out; a motor stop pressed while the test
+// window's min/max reply is awaited goes out during that wait, not after it.
+TEST_F(ParallelOverPty, TheRawPwmStopGoesOutWhileAReplyIsAwaited) {
+  LptStandIn lpt1(1, 32);
+  lpt1.device.faults.slowReplyMs = 400;
+  ASSERT_TRUE(lpt1.Started());
+  StartWithIni("32 0 1\r\n");
+  InitModelTable(*app);
+  ASSERT_TRUE(ReadIniFile(*app));
+  auto& tests = app->Window<DSPTestForm>();
+  ASSERT_TRUE(host.Run([&] {
+    app->port.OpenPort();
+    tests.Show(forms::ShowMode::Modeless);
+  }));
+  lpt1.WithDevice([](sim::Device& device) { device.ClearReceived(); });
+  bool stopped = false, replyWasIn = true;
+  host.onPump = [&] {
+    if (stopped || lpt1.Received() != "!ZD0@") return;
+    stopped = true;
+    replyWasIn = !tests.RegAMin.Caption().empty();
+    host.Press(tests.Command3);
+  };
+  ASSERT_TRUE(host.Run([&] { host.Press(tests.GetMinAndMax); }));
+  EXPECT_TRUE(stopped);
+  EXPECT_FALSE(replyWasIn);
+  EXPECT_FALSE(tests.RegAMin.Caption().empty());
+  EXPECT_EQ(lpt1.Received(), "!ZD0@!ZP0,0");
+  for (const auto& box : host.boxes) ADD_FAILURE() << box.text;
 }
 
 }  // namespace

@@ -107,6 +107,32 @@ TEST_F(Gate, APressThatStartedTheEntryUnderWayCountsAsBeforeIt) {
   EXPECT_TRUE(ran);
 }
 
+// A window brought forward while another exchange waits, also while a motor stop runs inside
+// that wait, is activated without a beep as soon as the outer exchange is over.
+TEST_F(Gate, AnActivationDuringAnotherExchangeRunsWhenItEnds) {
+  std::vector<std::string> order;
+  int beeps = host.beeps;
+  gate().Run(host, EntryKind::Operator, DuringExchange::Refused, [&] {
+    ExchangeThatPumps([&] {
+      gate().OperatorPressed();
+      EXPECT_TRUE(gate().Run(host, EntryKind::Activation, DuringExchange::Refused,
+                             [&] { order.push_back("activation"); }));
+      gate().Run(host, EntryKind::Operator, DuringExchange::Allowed, [&] {
+        ExchangeThatPumps([&] {
+          gate().Run(host, EntryKind::Activation, DuringExchange::Refused,
+                     [&] { order.push_back("second activation"); });
+        });
+        order.push_back("stop");
+      });
+    });
+    order.push_back("exchange over");
+  });
+  EXPECT_EQ(order, (std::vector<std::string>{"stop", "exchange over", "activation",
+                                             "second activation"}));
+  EXPECT_EQ(host.beeps, beeps);
+  EXPECT_FALSE(gate().ExchangeUnderWay());
+}
+
 TEST_F(Gate, TheDeviceStaysHeldUntilTheActionThatUsedItReturns) {
   bool refusedBetweenCalls = false;
   gate().Run(host, EntryKind::Operator, DuringExchange::Refused, [&] {

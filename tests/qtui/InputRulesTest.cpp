@@ -5,7 +5,10 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QWindow>
+#include <deque>
+#include <string>
 
 #include "calibration/Calib.h"
 #include "cutter/Dru71Set.h"
@@ -13,6 +16,7 @@
 #include "rollfeed/StoogMoa.h"
 #include "servo/DSPForm.h"
 #include "servo/DSPTestForm.h"
+#include "startup/ConnectDevice.h"
 #include "tests/qtui/QtTestApp.h"
 #include "tests/qtui/SerialProgram.h"
 #include "tests/qtui/WindowCheck.h"
@@ -232,6 +236,10 @@ struct ServoProgram {
   static constexpr const char* kParams = "1,2,3,4,5,6,0,8,9,10,11,12\r";
   static constexpr const char* kFour = "1,2,3,4\r";
   static constexpr const char* kJam = "400,50,400,50\r";
+  // The replies of the reads the tuner makes when it becomes the active window.
+  static std::deque<std::string> ReReadReplies() {
+    return {kParams, kParams, kFour, kFour, kJam, kFour, kFour};
+  }
 
   QtProgram program{32, 32, E::English};
   taskhelm::DSPForm& tuner = program.app.Window<taskhelm::DSPForm>();
@@ -341,6 +349,188 @@ TEST_F(InputRules, TheRawPwmStopRunsDuringTheTunersReRead) {
                                     [&] { servo.tuner.GetXCoefficients(); });
   });
   EXPECT_EQ(servo.program.parlink.written, "!ZO0@!ZP0,0");
+}
+
+// A person's click on a widget: the button goes down, the program runs on while it is held (a
+// window manager brings the window forward on the press), and it comes up.
+void HeldClick(QWidget* widget) {
+  QWidget* window = widget->window();
+  QWindow* handle = window->windowHandle();
+  const QPoint at = widget->mapTo(window, widget->rect().center());
+  if (!window->isActiveWindow()) handle->requestActivate();
+  QTest::mousePress(handle, Qt::LeftButton, {}, at);
+  QCoreApplication::processEvents();
+  QTest::mouseRelease(handle, Qt::LeftButton, {}, at);
+}
+
+// The test window over the tuner, its focus on a control of the raw-PWM frame.
+struct ServoTests : ServoProgram {
+  explicit ServoTests(forms::Control& (*focus)(taskhelm::DSPTestForm&)) {
+    program.host.Enter([&] { tests.Show(forms::ShowMode::Modeless); });
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&TestWindow()));
+    QCoreApplication::processEvents();
+    forms::Control& control = focus(tests);
+    TestWindow().WidgetOf(control)->setFocus(Qt::MouseFocusReason);
+    EXPECT_EQ(tests.ActiveControl(), &control);
+    program.parlink.written.clear();
+  }
+  qtui::FormWindow& TestWindow() { return *program.host.WindowOf(tests); }
+  QWidget* Stop() { return TestWindow().WidgetOf(tests.Command3); }
+
+  taskhelm::DSPTestForm& tests = program.app.Window<taskhelm::DSPTestForm>();
+};
+
+// What the tuner sends when it becomes the active window.
+constexpr const char* kTunerReRead = "!ZO0@!ZO1@!ZF0@!ZF1@!ZJ@!VT0@!VT1@";
+
+forms::Control& RawPwmGo(taskhelm::DSPTestForm& tests) { return tests.Command6; }
+forms::Control& RawPwmY(taskhelm::DSPTestForm& tests) { return tests.YPWMTxt; }
+
+// Stop! held while the tuner, brought forward, re-reads: the press moves the focus, which the
+// busy device refuses; the click still goes out, inside the re-read.
+TEST_F(InputRules, AHeldStopDuringTheTunersReReadSendsTheStop) {
+  for (auto focus : {RawPwmGo, RawPwmY}) {
+    ServoTests servo(focus);
+    auto& parlink = servo.program.parlink;
+    parlink.replies = ServoProgram::ReReadReplies();
+    bool clicked = false;
+    parlink.onWrite = [&](const std::string& data) {
+      if (clicked || data != "!ZJ@") return;
+      clicked = true;
+      HeldClick(servo.Stop());
+    };
+    servo.Window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&servo.Window()));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(clicked);
+    EXPECT_NE(parlink.written.find("!ZJ@!ZP0,0"), std::string::npos) << parlink.written;
+    // The focus stayed where it was; Qt's is there again after the release.
+    EXPECT_EQ(servo.tests.ActiveControl(), &focus(servo.tests));
+    EXPECT_EQ(servo.TestWindow().focusWidget(), servo.TestWindow().WidgetOf(focus(servo.tests)));
+
+    // The stop brought the test window forward: going back to the tuner reads it again.
+    parlink.written.clear();
+    parlink.onWrite = nullptr;
+    parlink.replies = ServoProgram::ReReadReplies();
+    servo.Window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&servo.Window()));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(parlink.written, kTunerReRead);
+  }
+}
+
+// Stop! held while the test window's own line test waits for its reply.
+TEST_F(InputRules, AHeldStopDuringTheLineTestSendsTheStop) {
+  ServoTests servo(RawPwmGo);
+  auto& parlink = servo.program.parlink;
+  parlink.replies = {"1,2,3,4,5,6,7,8,9,10,11,12\r"};
+  parlink.onWrite = [&](const std::string& data) {
+    if (data.rfind("!ZL", 0) == 0) HeldClick(servo.Stop());
+  };
+  HeldClick(servo.TestWindow().WidgetOf(servo.tests.Command7));
+  QCoreApplication::processEvents();
+  EXPECT_EQ(parlink.written, "!ZL0,0,0,0,0,,0@!ZP0,0");
+  EXPECT_EQ(servo.tests.PosMinA.Caption(), "1");
+}
+
+// A held press on the tuner's Send Servo Settings brings the tuner forward; its re-read and then
+// the press's own focus move hold the device while the button is down. The click runs after them.
+TEST_F(InputRules, AHeldClickThatBroughtTheTunerForwardRunsAfterItsReRead) {
+  ServoTests servo(RawPwmGo);
+  auto& parlink = servo.program.parlink;
+  parlink.replies = ServoProgram::ReReadReplies();
+  // Send Servo Settings reads the protection and jam groups back.
+  parlink.replies.insert(parlink.replies.end(),
+                         {ServoProgram::kFour, ServoProgram::kFour, ServoProgram::kJam});
+  parlink.onWrite = [](const std::string&) { QCoreApplication::processEvents(); };
+  HeldClick(servo.W(servo.tuner.Command1));
+  QCoreApplication::processEvents();
+  const std::string& written = parlink.written;
+  EXPECT_EQ(written.find(kTunerReRead), 0u) << written;
+  EXPECT_NE(written.find("@!ZS0,"), std::string::npos) << written;
+}
+
+// The tuner brought forward while the test window's Get Min and Max waits: it reads the device
+// as soon as that reply is in.
+TEST_F(InputRules, TheTunerBroughtForwardDuringGetMinAndMaxReadsAfterIt) {
+  ServoTests servo(RawPwmGo);
+  auto& parlink = servo.program.parlink;
+  parlink.replies = ServoProgram::ReReadReplies();
+  parlink.replies.push_front("7,8,9,10,11,12,13,14\r");
+  parlink.onWrite = [&](const std::string& data) {
+    if (data == "!ZD0@") HeldClick(servo.W(servo.tuner.X_Friction));
+  };
+  HeldClick(servo.TestWindow().WidgetOf(servo.tests.GetMinAndMax));
+  QCoreApplication::processEvents();
+  EXPECT_EQ(parlink.written, std::string("!ZD0@") + kTunerReRead);
+  EXPECT_EQ(servo.tests.RegAMin.Caption(), "7");
+  EXPECT_TRUE(servo.Window().isActiveWindow());
+}
+
+// The tuner and the test window over a serial line to a model 42 whose replies come late; the
+// test window is in front, its focus on Raw PWM Go!.
+class SerialServo : public SerialProgramTest {
+ protected:
+  SerialServo() {
+    taskhelm::InitModelTable(app);
+    app.s.PortName = "COM1";
+    app.s.PlotterPresent = true;
+    device = sim::Device(42);
+    app.s.ModelCode = app.s.DeviceId = 42;
+    host.runMessageBox = [](QMessageBox&) { return QMessageBox::Ok; };
+    host.Enter([&] { EXPECT_TRUE(taskhelm::ConnectDevice(app, true)); });
+    host.Enter([&] { tuner.Show(forms::ShowMode::Modeless); });
+    host.Enter([&] { tests.Show(forms::ShowMode::Modeless); });
+    EXPECT_TRUE(QTest::qWaitForWindowActive(host.WindowOf(tests)));
+    QCoreApplication::processEvents();
+    host.WindowOf(tests)->WidgetOf(tests.Command6)->setFocus(Qt::MouseFocusReason);
+    clock.lookMs = 1;
+    device.faults.slowReplyMs = 200;
+    device.ClearReceived();
+    // The operator acts once the device has this command and its reply is still to come.
+    watch.callOnTimeout([this] {
+      if (!act || device.Received().find(actAfter) == std::string::npos) return;
+      std::exchange(act, nullptr)();
+    });
+    watch.start(0);
+  }
+
+  QWidget* TunerWidget(const forms::Control& c) { return host.WindowOf(tuner)->WidgetOf(c); }
+  QWidget* TestsWidget(const forms::Control& c) { return host.WindowOf(tests)->WidgetOf(c); }
+  // Runs until the device has had `received`.
+  void RunUntilReceived(const std::string& received) {
+    for (int i = 0; i < 2000 && device.Received().find(received) == std::string::npos; ++i)
+      QCoreApplication::processEvents();
+  }
+
+  taskhelm::DSPForm& tuner = app.Window<taskhelm::DSPForm>();
+  taskhelm::DSPTestForm& tests = app.Window<taskhelm::DSPTestForm>();
+  QTimer watch;
+  std::string actAfter;
+  std::function<void()> act;
+};
+
+TEST_F(SerialServo, AHeldStopDuringTheTunersReReadGoesOutInsideItAndTheTunerReadsAgainLater) {
+  actAfter = "!ZJ@";
+  act = [this] { HeldClick(TestsWidget(tests.Command3)); };
+  host.WindowOf(tuner)->activateWindow();
+  RunUntilReceived("!VT1@");
+  EXPECT_FALSE(act);
+  EXPECT_NE(device.Received().find("!ZJ@!ZP0,0!VT0@"), std::string::npos) << device.Received();
+
+  device.ClearReceived();
+  host.WindowOf(tuner)->activateWindow();
+  RunUntilReceived("!VT1@");
+  EXPECT_EQ(device.Received().find(kTunerReRead), 0u) << device.Received();
+}
+
+TEST_F(SerialServo, TheTunerBroughtForwardDuringGetMinAndMaxReadsAfterIt) {
+  actAfter = "!ZD0@";
+  act = [this] { HeldClick(TunerWidget(tuner.X_Friction)); };
+  HeldClick(TestsWidget(tests.GetMinAndMax));
+  RunUntilReceived("!VT1@");
+  EXPECT_FALSE(act);
+  EXPECT_EQ(device.Received(), std::string("!ZD0@") + kTunerReRead);
 }
 
 }  // namespace

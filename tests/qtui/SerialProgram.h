@@ -13,8 +13,11 @@ namespace qtui_tests {
 // Time that passes only when the program waits.
 class VirtualClock : public platform::Clock {
  public:
-  int64_t NowMs() override { return now_; }
+  int64_t NowMs() override { return now_ += lookMs; }
   void SleepMs(int ms) override { now_ += ms > 0 ? ms : 0; }
+  // How far each look at the clock moves it on, for a wait that only looks (a serial read
+  // waiting for a late reply).
+  int64_t lookMs = 0;
 
  private:
   int64_t now_ = 0;

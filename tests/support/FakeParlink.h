@@ -16,7 +16,8 @@ class FakeParlink : public platform::Parlink {
   bool EnsureLoaded() override { return loadable; }
   const platform::ParlinkLoadError& Error() const override { return error; }
 
-  long BytesInBuffer(short) override { return 0; }
+  // Like a port that cannot tell its queues: a read waits in the library, as scripted.
+  long BytesInBuffer(short) override { return -1; }
   long CloseLPT() override {
     ++closeCalls;
     bool wasOpen = open;
