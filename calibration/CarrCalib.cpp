@@ -25,7 +25,9 @@ constexpr int32_t kRestoreTimeoutMs = 120000;
 constexpr int32_t kReplyLength = 25;  // parallel port
 constexpr int kSettleMs = 1000;
 
-bool FourCarriageValues(const HeldModel& model) { return model.Has(ModelQuirk::FourCarriageValues); }
+bool FourCarriageValues(const HeldModel& model) {
+  return model.Has(ModelQuirk::FourCarriageValues);
+}
 
 std::string Whole(double value) { return std::to_string(platform::RoundHalfEven(value)); }
 

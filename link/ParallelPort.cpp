@@ -176,7 +176,7 @@ long PortLayer::ReadLptReply(int32_t count) {
 bool PortLayer::LptQuery(const std::string& cmd, std::string& reply, int32_t count) {
   const auto use = UseDevice();
   SharedState& s = app_.s;
-  s.LptBuffer.assign(count > 0 ? static_cast<size_t>(count) : 0, '\0');
+  // The reply buffer is sized by the read, after the write and the pause.
   if (s.LptOpenResult == 0 && !OpenLptPort(s.LptPortName)) return false;
   if (!WriteLpt(cmd)) return false;
   Delay(s.FlashMode ? 1 : 100);

@@ -119,7 +119,8 @@ std::string PenPlotterSettingsCommand(const SharedState& s, SendMode mode) {
   AddMotion(line, s);
   line.AddText("PV", KeypadSpeedCentimetres(s.KeypadSpeed));
   // Only the plotters with a mark sensor take the sensor and mark-skip tokens.
-  if (s.ModelCode.Has(ModelQuirk::MarkSensor)) line.AddBit("ES", s.SensorEnabled).Add("FS", s.MarkSkip);
+  if (s.ModelCode.Has(ModelQuirk::MarkSensor))
+    line.AddBit("ES", s.SensorEnabled).Add("FS", s.MarkSkip);
   line.Add("FG", s.FrameGap);
   return line.Command(mode == SendMode::Permanent ? CommandEnd::Permanent : CommandEnd::Temporary);
 }
